@@ -1,0 +1,61 @@
+# Shared build settings and helpers of the Zoq suite.
+
+if(ZOQ_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Settings of every target of ours (not of third-party code built beside it).
+function(zoq_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(WIN32)
+        target_compile_definitions(${target} PUBLIC UNICODE _UNICODE NOMINMAX
+                                   _WIN32_WINNT=0x0601 WINVER=0x0601)
+    endif()
+endfunction()
+
+# A static library of portable or Win32 code: zoq_library(name SOURCES ... LIBS ...)
+function(zoq_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    zoq_defaults(${name})
+    if(ARG_LIBS)
+        target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    endif()
+endfunction()
+
+# A GoogleTest executable registered with CTest as one test. In the Windows build
+# CTest runs it through CMAKE_CROSSCOMPILING_EMULATOR (tools/wine-run).
+#   zoq_test(name SOURCES ... LIBS ... [TIMEOUT s] [RUN_SERIAL])
+function(zoq_test name)
+    cmake_parse_arguments(ARG "RUN_SERIAL" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    if(NOT TARGET GTest::gtest_main)
+        return()
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    zoq_defaults(${name})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+    if(ARG_RUN_SERIAL)
+        set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
+    endif()
+endfunction()
+
+# A Win32 GUI program: zoq_program(name SOURCES ... LIBS ...)
+function(zoq_program name)
+    cmake_parse_arguments(ARG "CONSOLE" "" "SOURCES;LIBS" ${ARGN})
+    if(ARG_CONSOLE)
+        add_executable(${name} ${ARG_SOURCES})
+    else()
+        add_executable(${name} WIN32 ${ARG_SOURCES})
+    endif()
+    zoq_defaults(${name})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    target_link_options(${name} PRIVATE -municode)
+endfunction()
