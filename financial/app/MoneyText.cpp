@@ -1,0 +1,74 @@
+#include "financial/app/MoneyText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cwchar>
+
+namespace {
+
+// Appends `text` to `out` of length *length; refuses (0) what would not fit.
+int AppendBounded(wchar_t* out, int capacity, int* length, const wchar_t* text, int count) {
+    if (*length + count >= capacity) {
+        return 0;
+    }
+    wmemcpy(out + *length, text, count);
+    *length += count;
+    out[*length] = L'\0';
+    return 1;
+}
+
+int HasNegativeExponent(const wchar_t* number) {
+    const wchar_t* e = wcspbrk(number, L"eE");
+    return e && e[1] == L'-';
+}
+
+} // namespace
+
+int NormalizeMoney(const wchar_t* number, const wchar_t* prefix, wchar_t* out, int capacity) {
+    if (!number || !out || capacity <= 0) {
+        return 0;
+    }
+    out[0] = L'\0';
+    if (HasNegativeExponent(number)) {
+        number = L"0.";
+    }
+    int length = 0;
+    int ok = 1;
+    if (prefix) {
+        ok = AppendBounded(out, capacity, &length, prefix, static_cast<int>(wcslen(prefix)));
+    }
+    const wchar_t* point = wcschr(number, L'.');
+    int whole = point ? static_cast<int>(point - number) : static_cast<int>(wcslen(number));
+    ok = ok && AppendBounded(out, capacity, &length, number, whole);
+    ok = ok && AppendBounded(out, capacity, &length, L".", 1);
+    int decimals = 0;
+    if (point) {
+        for (const wchar_t* p = point + 1; *p >= L'0' && *p <= L'9' && decimals < 2; ++p) {
+            ok = ok && AppendBounded(out, capacity, &length, p, 1);
+            ++decimals;
+        }
+    }
+    for (; decimals < 2; ++decimals) {
+        ok = ok && AppendBounded(out, capacity, &length, L"0", 1);
+    }
+    if (!ok) {
+        out[0] = L'\0';
+    }
+    return ok;
+}
+
+int FormatCents(double value, wchar_t* out, int capacity) {
+    if (!out || capacity <= 0) {
+        return 0;
+    }
+    int finite = std::isfinite(value);
+    if (!finite || std::fabs(value) < 0.005) {
+        value = 0.0;
+    }
+    int written = swprintf(out, static_cast<size_t>(capacity), L"%.2f", value);
+    if (written < 0 || written >= capacity) {
+        out[0] = L'\0';
+        return 0;
+    }
+    return finite;
+}

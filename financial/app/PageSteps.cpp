@@ -1,0 +1,121 @@
+#include "financial/app/PageSteps.h"
+
+namespace {
+
+constexpr FieldUnit kMoney = FieldUnit::Currency;
+constexpr FieldUnit kPercent = FieldUnit::Percent;
+constexpr FieldUnit kCount = FieldUnit::Count;
+
+const StepInfo kCarLoanSteps[] = {
+    {L"PRICING",
+     1,
+     {{L"Car Price", kMoney, 1, 0},
+      {L"Sale Tax %", kPercent, 0, 0},
+      {L"Tax", kMoney, 0, 1},
+      {L"Registration Fees", kMoney, 0, 0},
+      {L"Other Fees", kMoney, 0, 0}}},
+    {L"FINANCING",
+     1,
+     {{L"Down Payment", kMoney, 0, 0},
+      {L"Rebate", kMoney, 0, 0},
+      {L"Trade In", kMoney, 0, 0},
+      {L"# of Months", kCount, 1, 0},
+      {L"Interest Rate", kPercent, 1, 0}}},
+    {L"TOTALS",
+     1,
+     {{L"Amount Borrowed", kMoney, 0, 1},
+      {L"Total Interest", kMoney, 0, 1},
+      {L"Total Cost", kMoney, 0, 1},
+      {L"Monthly Payments", kMoney, 0, 1},
+      {L"Orig. Car Price", kMoney, 0, 1}}},
+};
+
+// The money factor is a plain ratio (interest / 2400), so it carries the count mark.
+const StepInfo kLeaseSteps[] = {
+    {L"PRICING",
+     1,
+     {{L"Price", kMoney, 1, 0},
+      {L"Sale Tax %", kPercent, 0, 0},
+      {L"Tax", kMoney, 0, 1},
+      {L"Additional Fees", kMoney, 0, 0},
+      {L"Residual Price", kMoney, 0, 0}}},
+    {L"LEASING",
+     1,
+     {{L"Down Payment", kMoney, 0, 0},
+      {L"Trade In", kMoney, 0, 0},
+      {L"# of Months", kCount, 1, 0},
+      {L"Interest Rate", kPercent, 1, 0},
+      {L"Money Factor", kCount, 1, 0}}},
+    {L"PAYMENTS",
+     1,
+     {{L"Total Payments", kMoney, 0, 1},
+      {L"Monthly (Inc Tax)", kMoney, 0, 1},
+      {L"Depreciation", kMoney, 0, 1},
+      {L"Interest", kMoney, 0, 1},
+      {L"Tax", kMoney, 0, 1}}},
+    {L"TOTALS",
+     1,
+     {{L"Total Payments", kMoney, 0, 1},
+      {L"Depreciation", kMoney, 0, 1},
+      {L"Interest", kMoney, 0, 1},
+      {L"Tax", kMoney, 0, 1},
+      {L"Residual Amount", kMoney, 0, 1}}},
+};
+
+const StepInfo kMortgageSteps[] = {
+    {L"MORTGAGE",
+     1,
+     {{L"Principle", kMoney, 1, 0},
+      {L"Term (Years)", kCount, 1, 0},
+      {L"Interest", kPercent, 1, 0},
+      {L"Points Purchased", kCount, 0, 0},
+      {L"Interest w Points (%)", kPercent, 0, 0}}},
+    {L"ADDITIONAL COSTS",
+     1,
+     {{L"Down Payment", kMoney, 0, 0},
+      {L"Monthly Insurance", kMoney, 0, 0},
+      {L"Recurring Costs", kMoney, 0, 0},
+      {L"Monthly Property Tax", kMoney, 0, 0},
+      {L"Principle", kMoney, 0, 1}}},
+    {L"RESULTS", 0, {}},
+};
+
+const StepInfo kTipSteps[] = {
+    {L"BILL", 0, {}},
+    {L"TIP", 0, {}},
+};
+
+const PageInfo kPages[kCalculatorCount] = {
+    {kTipSteps, 2},
+    {kLeaseSteps, 4},
+    {kMortgageSteps, 3},
+    {kCarLoanSteps, 3},
+};
+
+} // namespace
+
+const PageInfo& StepsOf(Calculator calculator) {
+    return kPages[static_cast<int>(calculator)];
+}
+
+const StepInfo* StepOf(Calculator calculator, int step) {
+    const PageInfo& page = StepsOf(calculator);
+    if (step < 0 || step >= page.stepCount) {
+        return nullptr;
+    }
+    return &page.steps[step];
+}
+
+const wchar_t* UnitMark(FieldUnit unit, const wchar_t* currency) {
+    switch (unit) {
+    case FieldUnit::Currency:
+        return currency ? currency : L"";
+    case FieldUnit::Percent:
+        return L"%";
+    case FieldUnit::Count:
+        return L"#";
+    case FieldUnit::None:
+        break;
+    }
+    return L"";
+}
