@@ -1,0 +1,73 @@
+#include "financial/models/FinancialRecord.h"
+
+#include <cstring>
+
+static_assert(sizeof(double) == 8 && sizeof(int) == 4,
+              "record layout needs 8-byte doubles, 4-byte ints");
+
+void EncodeRecordDouble(double value, unsigned char bytes[8]) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    for (int i = 0; i < 8; ++i) {
+        bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
+    }
+}
+
+double DecodeRecordDouble(const unsigned char bytes[8]) {
+    uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) {
+        bits |= static_cast<uint64_t>(bytes[i]) << (8 * i);
+    }
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+void EncodeRecordInt(int32_t value, unsigned char bytes[4]) {
+    const auto bits = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i) {
+        bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
+    }
+}
+
+int32_t DecodeRecordInt(const unsigned char bytes[4]) {
+    uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i) {
+        bits |= static_cast<uint32_t>(bytes[i]) << (8 * i);
+    }
+    return static_cast<int32_t>(bits);
+}
+
+void CFinancialRecordWriter::WriteDouble(const wchar_t* name, double value) {
+    unsigned char bytes[8];
+    EncodeRecordDouble(value, bytes);
+    if (!m_store.WriteBinary(m_key, name, bytes, sizeof bytes)) {
+        ++m_failures;
+    }
+}
+
+void CFinancialRecordWriter::WriteInt(const wchar_t* name, int value) {
+    unsigned char bytes[4];
+    EncodeRecordInt(value, bytes);
+    if (!m_store.WriteBinary(m_key, name, bytes, sizeof bytes)) {
+        ++m_failures;
+    }
+}
+
+int CFinancialRecordReader::ReadDouble(const wchar_t* name, double* value) {
+    unsigned char bytes[8];
+    if (!m_store.ReadBinary(m_key, name, bytes, sizeof bytes)) {
+        return 0;
+    }
+    *value = DecodeRecordDouble(bytes);
+    return 1;
+}
+
+int CFinancialRecordReader::ReadInt(const wchar_t* name, int* value) {
+    unsigned char bytes[4];
+    if (!m_store.ReadBinary(m_key, name, bytes, sizeof bytes)) {
+        return 0;
+    }
+    *value = DecodeRecordInt(bytes);
+    return 1;
+}

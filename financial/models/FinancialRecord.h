@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/ZoqSettingsStore.h"
+
+#include <cmath>
+#include <cstdint>
+
+// The calculators' registry records. Every value is REG_BINARY: a double as its
+// 8 IEEE 754 bytes in little-endian order, an int as 4 little-endian bytes. The
+// byte order is spelt out here rather than taken from the host so that a record
+// reads back the same whichever build wrote it.
+//
+// A model lists its values once, in record order, to a visitor with Double/Int
+// calls; the writer stores them, the reader takes each value only when it is
+// present with the right size, finite, and accepted by the field's rule. A value
+// that fails leaves its field as it was, so damaged data never reaches a model.
+
+void EncodeRecordDouble(double value, unsigned char bytes[8]);
+double DecodeRecordDouble(const unsigned char bytes[8]);
+void EncodeRecordInt(int32_t value, unsigned char bytes[4]);
+int32_t DecodeRecordInt(const unsigned char bytes[4]);
+
+class CFinancialRecordWriter {
+public:
+    CFinancialRecordWriter(CZoqSettingsStore& store, const wchar_t* key)
+        : m_store(store), m_key(key) {}
+
+    template <class Accept> void Double(const wchar_t* name, const double& value, Accept) {
+        WriteDouble(name, value);
+    }
+    template <class Accept> void Int(const wchar_t* name, const int& value, Accept) {
+        WriteInt(name, value);
+    }
+    // A value kept in the record for other readers but never loaded back.
+    void WriteOnlyDouble(const wchar_t* name, double value) { WriteDouble(name, value); }
+
+    // 1 when every value was written.
+    int Succeeded() const { return m_failures == 0 ? 1 : 0; }
+
+private:
+    void WriteDouble(const wchar_t* name, double value);
+    void WriteInt(const wchar_t* name, int value);
+
+    CZoqSettingsStore& m_store;
+    const wchar_t* m_key;
+    int m_failures = 0;
+};
+
+class CFinancialRecordReader {
+public:
+    CFinancialRecordReader(CZoqSettingsStore& store, const wchar_t* key)
+        : m_store(store), m_key(key) {}
+
+    template <class Accept> void Double(const wchar_t* name, double& field, Accept accept) {
+        double value = 0;
+        if (ReadDouble(name, &value) && std::isfinite(value) && accept(value)) {
+            field = value;
+        }
+    }
+    template <class Accept> void Int(const wchar_t* name, int& field, Accept accept) {
+        int value = 0;
+        if (ReadInt(name, &value) && accept(value)) {
+            field = value;
+        }
+    }
+    void WriteOnlyDouble(const wchar_t*, double) {}
+
+private:
+    int ReadDouble(const wchar_t* name, double* value);
+    int ReadInt(const wchar_t* name, int* value);
+
+    CZoqSettingsStore& m_store;
+    const wchar_t* m_key;
+};
+
+// Field rules shared by the records.
+inline bool IsNonNegative(double value) {
+    return value >= 0;
+}
+inline bool IsAnyValue(double) {
+    return true;
+}
+inline bool IsFlag(int value) {
+    return value == 0 || value == 1;
+}

@@ -1,0 +1,77 @@
+#include "financial/models/FinancialKeys.h"
+#include "financial/models/FinancialRecord.h"
+#include "financial/models/FinancialText.h"
+#include "financial/models/LeaseModel.h"
+
+namespace {
+
+const wchar_t* ProfileKey(int profile) {
+    return profile == 1 || profile == 2 ? FinancialRecordKey(FinancialCalculator::Lease, profile)
+                                        : nullptr;
+}
+
+} // namespace
+
+template <class Self, class Visitor> void CLeaseModel::VisitRecord(Self& self, Visitor& v) {
+    v.Int(L"Months", self.m_months, [](int months) { return months >= 0 && months <= 100000000; });
+    v.Double(L"Price", self.m_price, IsFieldValue);
+    v.Double(L"TaxPercent", self.m_taxPercent, IsFieldValue);
+    v.Double(L"TotalTax", self.m_totalTax, IsAnyValue);
+    v.Double(L"Fees", self.m_fees, IsFieldValue);
+    v.Double(L"Residual", self.m_residual, IsFieldValue);
+    v.Double(L"DownPayment", self.m_downPayment,
+             [&self](double amount) { return IsFieldValue(amount) && amount <= self.m_price; });
+    v.Double(L"Trade", self.m_trade, IsFieldValue);
+    v.Double(L"Interest", self.m_interest, IsFieldValue);
+    v.Double(L"MoneyFactor", self.m_moneyFactor, IsFieldValue);
+    v.Double(L"MonthlyPayment", self.m_monthlyPayment, IsAnyValue);
+    v.Double(L"MonthlyDep", self.m_monthlyDepreciation, IsAnyValue);
+    v.Double(L"MonthlyInterest", self.m_monthlyInterest, IsAnyValue);
+    v.Double(L"MonthlyTax", self.m_monthlyTax, IsAnyValue);
+    v.Double(L"TotalPayments", self.m_totalPayments, IsAnyValue);
+    v.Double(L"TotalDepreciation", self.m_totalDepreciation, IsAnyValue);
+    v.Double(L"TotalInterest", self.m_totalInterest, IsAnyValue);
+    v.Int(L"PayTaxOnCapCost", self.m_payTaxOnCapitalCost, IsFlag);
+}
+
+int CLeaseModel::SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const {
+    if (!key) {
+        return 0;
+    }
+    CFinancialRecordWriter writer(store, key);
+    VisitRecord(*this, writer);
+    return writer.Succeeded();
+}
+
+int CLeaseModel::LoadRecord(CZoqSettingsStore& store, const wchar_t* key) {
+    if (!key) {
+        return 0;
+    }
+    CFinancialRecordReader reader(store, key);
+    VisitRecord(*this, reader);
+    return 1;
+}
+
+int CLeaseModel::SaveSettings(CZoqSettingsStore& store) const {
+    return SaveRecord(store, FinancialRecordKey(FinancialCalculator::Lease, 0));
+}
+
+int CLeaseModel::LoadSettings(CZoqSettingsStore& store) {
+    return LoadRecord(store, FinancialRecordKey(FinancialCalculator::Lease, 0));
+}
+
+int CLeaseModel::SaveProfile(CZoqSettingsStore& store, int profile) const {
+    return SaveRecord(store, ProfileKey(profile));
+}
+
+int CLeaseModel::LoadProfile(CZoqSettingsStore& store, int profile) {
+    return LoadRecord(store, ProfileKey(profile));
+}
+
+int CLeaseModel::ClearProfile(CZoqSettingsStore& store, int profile) {
+    if (!ProfileKey(profile)) {
+        return 0;
+    }
+    Clear();
+    return SaveProfile(store, profile);
+}

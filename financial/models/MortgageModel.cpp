@@ -1,0 +1,252 @@
+#include "financial/models/MortgageModel.h"
+
+#include <cmath>
+
+namespace {
+
+// Applied as a multiplier, as the bank tables do, rather than as a division by 12.
+constexpr double kOneTwelfth = 0.08333333333333333;
+
+bool IsAmount(double value) {
+    return std::isfinite(value) && value >= 0;
+}
+bool IsPercent(double value) {
+    return value >= 0 && value <= 100;
+}
+
+} // namespace
+
+double CanadianMonthlyRate(double monthlyRate) {
+    const double annualPercent = monthlyRate * 1200;
+    return std::pow(1 + annualPercent * 0.005, 0.16666666666666666) - 1;
+}
+
+CMortgageModel::CMortgageModel() {
+    Reset(MortgageReset::Full);
+}
+
+void CMortgageModel::Reset(MortgageReset kind) {
+    m_usePoints = 0;
+    m_principal = 250000.0;
+    m_annualRate = 0.05;
+    m_term = 25;
+    m_downPayment = 0;
+    m_propertyTax = 0;
+    m_insurance = 0;
+    m_recurringCosts = 0;
+    m_points = 0;
+    m_annualRateWithPoints = 0;
+    m_costOfPoints = 0;
+    m_paymentCount = 0;
+    m_payment = 0;
+    m_monthlyRate = 0;
+    m_monthlyRateWithPoints = 0;
+    if (kind == MortgageReset::Full) {
+        m_canadian = 0;
+        m_schedule = 0;
+        m_costPerPoint = 1.0;
+    }
+}
+
+void CMortgageModel::FreeSchedule() {
+    std::vector<double>().swap(m_portions);
+    std::vector<double>().swap(m_balances);
+}
+
+void CMortgageModel::Clear() {
+    FreeSchedule();
+    Reset(MortgageReset::Partial);
+}
+
+int CMortgageModel::SetPrincipal(double principal) {
+    if (!IsAmount(principal)) {
+        return 0;
+    }
+    m_principal = principal;
+    return 1;
+}
+
+int CMortgageModel::SetTerm(int years) {
+    if (years < 0 || years > 30) {
+        return 0;
+    }
+    m_term = years;
+    return 1;
+}
+
+int CMortgageModel::SetInterestRate(double percent) {
+    if (!IsPercent(percent)) {
+        return 0;
+    }
+    m_annualRate = percent * 0.01;
+    m_monthlyRate = m_annualRate * kOneTwelfth;
+    return 1;
+}
+
+int CMortgageModel::SetInterestRateWithPoints(double percent) {
+    if (!IsPercent(percent)) {
+        return 0;
+    }
+    m_annualRateWithPoints = percent * 0.01;
+    m_monthlyRateWithPoints = m_annualRateWithPoints * kOneTwelfth;
+    return 1;
+}
+
+int CMortgageModel::SetCostPerPoint(double percent) {
+    if (!IsPercent(percent)) {
+        return 0;
+    }
+    m_costPerPoint = percent;
+    return 1;
+}
+
+int CMortgageModel::SetPoints(int points) {
+    if (points < 1) {
+        return 0;
+    }
+    m_points = points;
+    m_usePoints = 1;
+    m_costOfPoints = m_costPerPoint * 0.01 * m_principal * points;
+    return 1;
+}
+
+int CMortgageModel::SetDownPayment(double amount) {
+    if (!IsAmount(amount) || !(amount < m_principal)) {
+        return 0;
+    }
+    m_downPayment = amount;
+    return 1;
+}
+
+int CMortgageModel::SetPropertyTax(double perMonth) {
+    if (!IsAmount(perMonth)) {
+        return 0;
+    }
+    m_propertyTax = perMonth;
+    return 1;
+}
+
+int CMortgageModel::SetInsurance(double perMonth) {
+    if (!IsAmount(perMonth)) {
+        return 0;
+    }
+    m_insurance = perMonth;
+    return 1;
+}
+
+int CMortgageModel::SetRecurringCosts(double perMonth) {
+    if (!IsAmount(perMonth)) {
+        return 0;
+    }
+    m_recurringCosts = perMonth;
+    return 1;
+}
+
+int CMortgageModel::SetSchedule(int index) {
+    if (!IsMortgageSchedule(index)) {
+        return 0;
+    }
+    m_schedule = index;
+    m_paymentCount = m_term * kMortgageSchedules[index].paymentsPerYear;
+    return 1;
+}
+
+int CMortgageModel::SetUsePoints(int flag) {
+    if (flag != 0 && flag != 1) {
+        return 0;
+    }
+    m_usePoints = flag;
+    return 1;
+}
+
+int CMortgageModel::SetCanadianMortgage(int flag) {
+    if (flag != 0 && flag != 1) {
+        return 0;
+    }
+    m_canadian = flag;
+    return 1;
+}
+
+double CMortgageModel::SelectedAnnualRate() const {
+    return m_usePoints == 1 ? m_annualRateWithPoints : m_annualRate;
+}
+
+double CMortgageModel::SelectedMonthlyRate() const {
+    return m_usePoints == 1 ? m_monthlyRateWithPoints : m_monthlyRate;
+}
+
+int CMortgageModel::PaymentsPerYear() const {
+    return IsMortgageSchedule(m_schedule) ? kMortgageSchedules[m_schedule].paymentsPerYear : 12;
+}
+
+double CMortgageModel::Payment() {
+    if (m_principal < 0) {
+        return 1.0;
+    }
+    if (SelectedAnnualRate() < 0) {
+        return 2.0;
+    }
+    if (SelectedMonthlyRate() < 0) {
+        return 3.0;
+    }
+    if (m_paymentCount < 0) {
+        return 4.0;
+    }
+    double i = SelectedMonthlyRate();
+    const double financed = m_principal - m_downPayment;
+    if (m_canadian) {
+        i = CanadianMonthlyRate(i);
+    }
+    // The monthly payment is always worked out over the term in months; the
+    // schedule only rescales it.
+    const int n = m_term * 12;
+    double monthly = 0;
+    if (n > 0) {
+        // Without interest the annuity formula is 0/0; its limit is an even split.
+        monthly = i == 0 ? financed / n : i / (1 - std::pow(1 + i, -n)) * financed;
+    }
+    m_payment =
+        IsMortgageSchedule(m_schedule) ? monthly * kMortgageSchedules[m_schedule].factor : monthly;
+    return m_payment;
+}
+
+int CMortgageModel::Recalculate() {
+    SetSchedule(m_schedule);
+    if (m_paymentCount < 1 || m_paymentCount > kMaxMortgagePayments) {
+        return 0;
+    }
+    Payment();
+    BuildBalances();
+    BuildPrincipalPortions();
+    return 1;
+}
+
+double CMortgageModel::PeriodInterest(double balance) const {
+    return balance * SelectedAnnualRate() / PaymentsPerYear();
+}
+
+double CMortgageModel::TimeToRecover(double savings) const {
+    // Without savings the points never pay for themselves; say 0 rather than show
+    // an infinite or negative time.
+    if (m_usePoints == 1 && m_costOfPoints > 0 && savings > 0) {
+        return m_costOfPoints / savings;
+    }
+    return 0;
+}
+
+void CMortgageModel::ComparePoints(SMortgagePointsComparison* comparison) {
+    comparison->withPoints = Payment();
+    m_usePoints = m_usePoints ? 0 : 1;
+    Recalculate();
+    comparison->withoutPoints = Payment();
+    comparison->monthlySavings = comparison->withoutPoints - comparison->withPoints;
+    m_usePoints = m_usePoints ? 0 : 1;
+    Recalculate();
+    comparison->timeToRecover = TimeToRecover(comparison->monthlySavings);
+    comparison->costOfPoints = m_costOfPoints;
+    comparison->paymentCount = m_paymentCount;
+}
+
+int CMortgageModel::InterestRatesAreValid() const {
+    return m_annualRate * 100 <= m_annualRateWithPoints * 100 ? 0 : 1;
+}

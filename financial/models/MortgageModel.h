@@ -1,0 +1,155 @@
+#pragma once
+
+#include "financial/models/MortgageSchedule.h"
+
+#include <vector>
+
+class CZoqSettingsStore;
+
+// What the points page compares: the payment with and without the bought points.
+struct SMortgagePointsComparison {
+    double withPoints = 0;
+    double withoutPoints = 0;
+    double monthlySavings = 0;
+    double timeToRecover = 0; // payments until the points have paid for themselves
+    double costOfPoints = 0;
+    int paymentCount = 0;
+};
+
+enum class MortgageTotal {
+    Grand = 0,          // "Total:"
+    InterestPaid = 1,   // "Interest Paid:"
+    PropertyTax = 2,    // property tax over the term
+    RecurringCosts = 3, // recurring costs over all payments
+    Insurance = 4,      // insurance over all payments
+    SumOfPayments = 5,  // "Sum of Payments:"
+};
+
+enum class MortgageReset { Full, Partial };
+
+inline constexpr double kMortgageOutsideSchedule = -911.0;
+
+inline constexpr const wchar_t* kInterestRatesErrorText =
+    L"The Points Interest Rate must be lower than the Mortgage interest Rate and The Mortage "
+    L"Interest Rate must be greater than 0.";
+inline constexpr const wchar_t* kInterestRatesErrorCaption = L"Interest Rates Error";
+
+// The mortgage calculator: inputs, the periodic payment of the ten schedules, the
+// amortization schedule and the totals of the result pages. Rates are kept as
+// fractions (5 % is 0.05); setters take percentages and return 1 when the value was
+// accepted, 0 when it was refused and the field is unchanged.
+class CMortgageModel {
+public:
+    CMortgageModel();
+
+    int SetPrincipal(double principal);
+    int SetTerm(int years);
+    int SetInterestRate(double percent);
+    int SetInterestRateWithPoints(double percent);
+    int SetCostPerPoint(double percent);
+    int SetPoints(int points);
+    int SetDownPayment(double amount);
+    int SetPropertyTax(double perMonth);
+    int SetInsurance(double perMonth);
+    int SetRecurringCosts(double perMonth);
+    int SetSchedule(int index);
+    // The points page's "Points" / "NoPoints" buttons; the flag must be 0 or 1.
+    int SetUsePoints(int flag);
+    // No control sets this; it comes with a loaded profile (and tests).
+    int SetCanadianMortgage(int flag);
+
+    // The periodic payment of the current schedule; also stored as the payment.
+    // Returns 1.0 to 4.0 instead when a principal, rate or count is negative.
+    double Payment();
+    // Schedule, payment, balances and principal portions; 0 when the term gives
+    // no payment, the arrays then stay as they were.
+    int Recalculate();
+
+    // Amortization schedule entry i (0-based), or kMortgageOutsideSchedule outside it.
+    double BalanceAt(int i) const;
+    double PrincipalPortionAt(int i) const;
+    // Interest part of payment i for the amortization list: 0 where the schedule
+    // has ended. Use this rather than payment - portion: the last payment repays
+    // exactly what is left, so it differs from the regular payment.
+    double InterestAt(int i) const;
+    int ScheduleLength() const { return static_cast<int>(m_balances.size()); }
+
+    double PeriodInterest(double balance) const;
+    double Total(int kind) const;
+    double Total(MortgageTotal kind) const { return Total(static_cast<int>(kind)); }
+    double TimeToRecover(double savings) const;
+    // Payment with points, then without, and what the points save; leaves the
+    // flag and the schedule as they were.
+    void ComparePoints(SMortgagePointsComparison* comparison);
+    // 1 when the mortgage rate is above the rate with points (and so above 0).
+    int InterestRatesAreValid() const;
+
+    void Reset(MortgageReset kind);
+    // Frees the schedule and makes a partial reset.
+    void Clear();
+
+    // Registry records: profile 1 or 2, or the calculator's own key.
+    int SaveSettings(CZoqSettingsStore& store) const;
+    int LoadSettings(CZoqSettingsStore& store);
+    int SaveProfile(CZoqSettingsStore& store, int profile) const;
+    int LoadProfile(CZoqSettingsStore& store, int profile);
+    int ClearProfile(CZoqSettingsStore& store, int profile);
+
+    int UsePoints() const { return m_usePoints; }
+    int CanadianMortgage() const { return m_canadian; }
+    double Principal() const { return m_principal; }
+    double AnnualRate() const { return m_annualRate; }
+    int Term() const { return m_term; }
+    double DownPayment() const { return m_downPayment; }
+    double PropertyTax() const { return m_propertyTax; }
+    double Insurance() const { return m_insurance; }
+    double RecurringCosts() const { return m_recurringCosts; }
+    int Points() const { return m_points; }
+    double AnnualRateWithPoints() const { return m_annualRateWithPoints; }
+    double CostOfPoints() const { return m_costOfPoints; }
+    int Schedule() const { return m_schedule; }
+    int PaymentCount() const { return m_paymentCount; }
+    double PaymentAmount() const { return m_payment; }
+    double MonthlyRate() const { return m_monthlyRate; }
+    double CostPerPoint() const { return m_costPerPoint; }
+    double MonthlyRateWithPoints() const { return m_monthlyRateWithPoints; }
+    double SelectedAnnualRate() const;
+    double SelectedMonthlyRate() const;
+    int PaymentsPerYear() const;
+
+private:
+    int LoadRecord(CZoqSettingsStore& store, const wchar_t* key);
+    int SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const;
+    template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
+
+    void BuildBalances();
+    void BuildPrincipalPortions();
+    double TotalInterest() const;
+    void FreeSchedule();
+
+    int m_usePoints;
+    int m_canadian;
+    double m_principal;
+    double m_annualRate;
+    int m_term;
+    double m_downPayment;
+    double m_propertyTax;
+    double m_insurance;
+    double m_recurringCosts;
+    int m_points;
+    double m_annualRateWithPoints;
+    double m_costOfPoints;
+    int m_schedule;
+    int m_paymentCount;
+    double m_payment;
+    double m_monthlyRate;
+    double m_costPerPoint;
+    double m_monthlyRateWithPoints;
+    std::vector<double> m_portions;
+    std::vector<double> m_balances;
+};
+
+// The monthly rate a Canadian mortgage pays on a nominal monthly rate: the annual
+// rate is compounded twice a year, not in advance, and turned into the monthly
+// rate that compounds to the same effective rate.
+double CanadianMonthlyRate(double monthlyRate);

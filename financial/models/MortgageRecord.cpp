@@ -1,0 +1,99 @@
+#include "financial/models/FinancialKeys.h"
+#include "financial/models/FinancialRecord.h"
+#include "financial/models/MortgageModel.h"
+
+namespace {
+
+bool IsRateFraction(double value) {
+    return value >= 0 && value <= 1;
+}
+bool IsMonthlyRateFraction(double value) {
+    return value >= 0 && value <= 0.08333333333333333;
+}
+bool IsPercent(double value) {
+    return value >= 0 && value <= 100;
+}
+
+const wchar_t* ProfileKey(int profile) {
+    return profile == 1 || profile == 2 ? FinancialRecordKey(FinancialCalculator::Mortgage, profile)
+                                        : nullptr;
+}
+
+} // namespace
+
+// One listing of the record, in the stored order, for both writing and reading.
+// The rules accept what the setters accept plus the reset values a cleared
+// profile holds.
+template <class Self, class Visitor> void CMortgageModel::VisitRecord(Self& self, Visitor& v) {
+    // The schedule arrays are rebuilt by every calculation and never read back;
+    // the record keeps the first payment's principal portion and balance.
+    v.WriteOnlyDouble(L"PrinciplePerMonth", self.ScheduleLength() > 0 ? self.m_portions[0] : 0);
+    v.WriteOnlyDouble(L"PrincipleRemaining", self.ScheduleLength() > 0 ? self.m_balances[0] : 0);
+    v.Int(L"UsePoints", self.m_usePoints, IsFlag);
+    v.Double(L"Principle", self.m_principal, IsNonNegative);
+    v.Double(L"InterestRate", self.m_annualRate, IsRateFraction);
+    v.Int(L"Term", self.m_term, [](int years) { return years >= 0 && years <= 30; });
+    v.Double(L"FractionalInterest", self.m_monthlyRate, IsMonthlyRateFraction);
+    v.Double(L"PaymentAmount", self.m_payment, IsAnyValue);
+    v.Int(L"Payments", self.m_paymentCount,
+          [](int count) { return count >= 0 && count <= kMaxMortgagePayments; });
+    v.Double(L"MonthlyPropertyTaxes", self.m_propertyTax, IsNonNegative);
+    v.Double(L"MortgageInsurancePerMonth", self.m_insurance, IsNonNegative);
+    v.Double(L"OtherRecurringCostsPerMonth", self.m_recurringCosts, IsNonNegative);
+    v.Int(L"PointsPurchased", self.m_points, [](int points) { return points >= 0; });
+    v.Double(L"InterestRateWithPoints", self.m_annualRateWithPoints, IsRateFraction);
+    v.Double(L"CostForsPoint", self.m_costOfPoints, IsNonNegative);
+    v.Double(L"AdjustedFractionalInterest", self.m_monthlyRateWithPoints, IsMonthlyRateFraction);
+    // The principal has been read by now, so a down payment is checked against the
+    // principal it belongs with.
+    v.Double(L"DownPayment", self.m_downPayment, [&self](double amount) {
+        return amount == 0 || (amount > 0 && amount < self.m_principal);
+    });
+    v.Double(L"CostForsPointPercent", self.m_costPerPoint, IsPercent);
+    v.Int(L"CanadianMortgage", self.m_canadian, IsFlag);
+    v.Int(L"PaymentIndex", self.m_schedule, IsMortgageSchedule);
+}
+
+int CMortgageModel::SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const {
+    if (!key) {
+        return 0;
+    }
+    CFinancialRecordWriter writer(store, key);
+    VisitRecord(*this, writer);
+    return writer.Succeeded();
+}
+
+int CMortgageModel::LoadRecord(CZoqSettingsStore& store, const wchar_t* key) {
+    if (!key) {
+        return 0;
+    }
+    CFinancialRecordReader reader(store, key);
+    VisitRecord(*this, reader);
+    // A schedule built from the inputs before the load no longer belongs to them.
+    FreeSchedule();
+    return 1;
+}
+
+int CMortgageModel::SaveSettings(CZoqSettingsStore& store) const {
+    return SaveRecord(store, FinancialRecordKey(FinancialCalculator::Mortgage, 0));
+}
+
+int CMortgageModel::LoadSettings(CZoqSettingsStore& store) {
+    return LoadRecord(store, FinancialRecordKey(FinancialCalculator::Mortgage, 0));
+}
+
+int CMortgageModel::SaveProfile(CZoqSettingsStore& store, int profile) const {
+    return SaveRecord(store, ProfileKey(profile));
+}
+
+int CMortgageModel::LoadProfile(CZoqSettingsStore& store, int profile) {
+    return LoadRecord(store, ProfileKey(profile));
+}
+
+int CMortgageModel::ClearProfile(CZoqSettingsStore& store, int profile) {
+    if (!ProfileKey(profile)) {
+        return 0;
+    }
+    Clear();
+    return SaveProfile(store, profile);
+}
