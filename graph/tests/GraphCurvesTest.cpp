@@ -25,6 +25,10 @@ CGraphView MakeView(int width, int height = kHeight) {
     return view;
 }
 
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
 double SampleX(const CGraphView& view, int i) {
     return i * (view.XRange() / view.Width()) - view.XOffset();
 }
@@ -44,7 +48,7 @@ TEST(GraphCurves, SamplesLandOnTheRowsOfTheEquation) {
     };
     const CGraphView view = MakeView(kExactWidth);
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::string(c.equation, c.equation + 12));
+        SCOPED_TRACE(Narrow(c.equation));
         CGraphCurves curves;
         ASSERT_EQ(curves.SetEquation(c.equation, 0), 1);
         curves.CalcCurves(view);
@@ -158,7 +162,7 @@ TEST(GraphCurves, SyntaxErrorAndOverlongTextsGetNoRow) {
         overlong += L"X+";
     overlong += L"1";
     for (const std::wstring& equation : {std::wstring(L"X)"), overlong}) {
-        SCOPED_TRACE(equation.size());
+        SCOPED_TRACE(Narrow(equation));
         CGraphCurves curves;
         curves.SetEquation(equation.c_str(), 0);
         curves.CalcCurves(view);
@@ -191,8 +195,7 @@ TEST(EquationTemplate, SubstitutesLikeReplaceAll) {
     const wchar_t* values[] = {L"(1.5)", L"(-0.000123456789012)", L"(1.e+020)", L""};
     for (const wchar_t* equation : equations) {
         for (const wchar_t* value : values) {
-            SCOPED_TRACE(testing::Message() << std::wstring(equation).size() << " chars, value "
-                                            << std::wstring(value).size() << " chars");
+            SCOPED_TRACE(Narrow(equation) + " with " + Narrow(value));
             wchar_t expected[512];
             ASSERT_EQ(
                 CZoqNumoraUtil::GetInstance()->ReplaceAll(equation, L"X", value, expected, 512), 1);
