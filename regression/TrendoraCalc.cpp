@@ -1,0 +1,215 @@
+#include "regression/TrendoraCalc.h"
+
+#include "regression/NumberText.h"
+
+#include <cwchar>
+
+namespace {
+
+constexpr int kCapacity = CTrendoraCalc::kTextCapacity;
+
+bool Append(wchar_t* text, int capacity, const wchar_t* part) {
+    size_t length = std::wcslen(text);
+    for (; *part; ++part) {
+        if (length + 1 >= static_cast<size_t>(capacity)) {
+            return false;
+        }
+        text[length++] = *part;
+        text[length] = L'\0';
+    }
+    return true;
+}
+
+void SetNumber(wchar_t* text, double value) {
+    FormatGeneral(text, kCapacity, value, 6);
+}
+
+} // namespace
+
+int CTrendoraCalc::Digit(wchar_t digit) {
+    wchar_t* text = ActiveText();
+    const size_t length = std::wcslen(text);
+    if (digit < L'0' || digit > L'9' || length > kDigitLimit) {
+        return 0;
+    }
+    if (std::wcscmp(text, L"0") == 0) {
+        text[0] = digit;
+        return 1;
+    }
+    const wchar_t part[2] = {digit, L'\0'};
+    return Append(text, kCapacity, part) ? 1 : 0;
+}
+
+int CTrendoraCalc::DecimalPoint() {
+    wchar_t* text = ActiveText();
+    if (std::wcschr(text, L'.')) {
+        return 0;
+    }
+    const bool negative = text[0] == L'-';
+    wchar_t number[kCapacity] = {};
+    std::wcscpy(number, negative ? text + 1 : text);
+    if (number[0] == L'\0') {
+        std::wcscpy(number, L"0");
+    }
+    wchar_t result[kCapacity] = {};
+    if (!Append(result, kCapacity, negative ? L"-" : L"") || !Append(result, kCapacity, number) ||
+        !Append(result, kCapacity, L".")) {
+        return 0;
+    }
+    std::wcscpy(text, result);
+    return 1;
+}
+
+int CTrendoraCalc::ChangeSign() {
+    wchar_t* text = ActiveText();
+    const size_t length = std::wcslen(text);
+    if (text[0] == L'-') {
+        std::wmemmove(text, text + 1, length);
+        return 1;
+    }
+    if (length + 2 > static_cast<size_t>(kCapacity)) {
+        return 0;
+    }
+    std::wmemmove(text + 1, text, length + 1);
+    text[0] = L'-';
+    return 1;
+}
+
+int CTrendoraCalc::Backspace() {
+    wchar_t* text = ActiveText();
+    const size_t length = std::wcslen(text);
+    if (length == 0) {
+        return 0;
+    }
+    text[length - 1] = L'\0';
+    return 1;
+}
+
+void CTrendoraCalc::Enter() {
+    if (m_activeX) {
+        if (m_xText[0] == L'\0') {
+            return;
+        }
+        m_stats.SetX(std::wcstod(m_xText, nullptr), m_current - 1);
+        m_activeX = false;
+        return;
+    }
+    if (m_yText[0] == L'\0') {
+        return;
+    }
+    m_stats.SetY(std::wcstod(m_yText, nullptr), m_current - 1);
+    ++m_current;
+    RefitAndRefresh();
+    m_activeX = true;
+}
+
+void CTrendoraCalc::DeleteEntry() {
+    m_stats.DeleteX(m_current - 1);
+    m_stats.DeleteY(m_current - 1);
+}
+
+void CTrendoraCalc::ClearAll() {
+    m_stats.Clear();
+    EmptyTexts();
+    m_current = 1;
+}
+
+void CTrendoraCalc::EmptyTexts() {
+    m_xText[0] = m_yText[0] = L'\0';
+    for (wchar_t* result : m_results) {
+        result[0] = L'\0';
+    }
+}
+
+void CTrendoraCalc::Navigate(int band) {
+    const int newEntry = m_stats.GetCountY() + 1;
+    switch (band) {
+    case FirstEntry:
+        m_current = 1;
+        break;
+    case PreviousEntry:
+        if (m_current > 1) {
+            --m_current;
+        }
+        break;
+    case NextEntry:
+        if (m_current < newEntry) {
+            ++m_current;
+        }
+        break;
+    case NewEntry:
+        m_current = newEntry;
+        break;
+    default:
+        return;
+    }
+    RefitAndRefresh();
+}
+
+void CTrendoraCalc::SetModel(int model) {
+    m_stats.SetModel(model);
+    RefitAndRefresh();
+}
+
+void CTrendoraCalc::ShowFirstEntry() {
+    m_current = 1;
+    RefitAndRefresh();
+}
+
+// When the lists differ in length Fit refuses and keeps the last coefficients,
+// which are then shown again.
+void CTrendoraCalc::RefitAndRefresh() {
+    EmptyTexts();
+    if (m_stats.GetCountY() > 2) {
+        m_stats.Fit();
+        SetNumber(m_results[Intercept], m_stats.GetIntercept() + 0.0);
+        SetNumber(m_results[Slope], m_stats.GetSlope() + 0.0);
+        SetNumber(m_results[Correlation], m_stats.GetCorrelation() + 0.0);
+    }
+    if (m_current <= m_stats.GetCountY()) {
+        SetNumber(m_xText, m_stats.GetX(m_current - 1));
+        SetNumber(m_yText, m_stats.GetY(m_current - 1));
+    }
+}
+
+const wchar_t* CTrendoraCalc::GetResult(int which) const {
+    return which >= 0 && which < ResultCount ? m_results[which] : L"";
+}
+
+// Exponential and power fit ln y against x or ln x; their curves are
+// y = e^(a + b*x) and y = e^a * x^b.
+int CTrendoraCalc::BuildGraphEquation(wchar_t* out, int capacity) const {
+    if (!out || capacity <= 0) {
+        return 0;
+    }
+    out[0] = L'\0';
+    const wchar_t* a = m_results[Intercept];
+    const wchar_t* b = m_results[Slope];
+    const wchar_t* parts[6] = {};
+    switch (m_stats.GetModel()) {
+    case CZoqStats::Linear:
+        parts[0] = b, parts[1] = L"*X+", parts[2] = a;
+        break;
+    case CZoqStats::Log:
+        parts[0] = b, parts[1] = L"*ln(X)+", parts[2] = a;
+        break;
+    case CZoqStats::Log10:
+        parts[0] = b, parts[1] = L"*log(X)+", parts[2] = a;
+        break;
+    case CZoqStats::Exponential:
+        parts[0] = L"exp(", parts[1] = a, parts[2] = L"+", parts[3] = b, parts[4] = L"*X)";
+        break;
+    case CZoqStats::Power:
+        parts[0] = L"exp(", parts[1] = a, parts[2] = L")*X^", parts[3] = b;
+        break;
+    default:
+        return 0;
+    }
+    for (const wchar_t* part : parts) {
+        if (part && !Append(out, capacity, part)) {
+            out[0] = L'\0';
+            return 0;
+        }
+    }
+    return 1;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "regression/ZoqStats.h"
+
+// The regression calculator without its window: the data entry key by key, the
+// entry navigation, the results and the graph equation. The window draws what
+// this holds and forwards its keys here.
+class CTrendoraCalc {
+public:
+    static constexpr int kTextCapacity = 64;
+    // Digits are refused once a field is longer than this.
+    static constexpr int kDigitLimit = 15;
+    enum Result { Spare = 0, Intercept = 1, Slope = 2, Correlation = 3, ResultCount = 4 };
+    // The bands of the navigation strip, top to bottom.
+    enum Band { FirstEntry = 0, PreviousEntry = 1, NoBand = 2, NextEntry = 3, NewEntry = 4 };
+
+    CTrendoraCalc() { ClearAll(); }
+
+    // Entry editing on the active field; each returns 1 when the text changed.
+    int Digit(wchar_t digit);
+    int DecimalPoint();
+    int ChangeSign();
+    int Backspace();
+
+    // X: stores the x value of the current entry and moves to Y. Y: stores the y
+    // value, moves on to the next entry, refits and refreshes, and moves to X.
+    void Enter();
+    // Removes the current entry (at the new-entry position, the last one). The texts
+    // keep their contents until the next refresh.
+    void DeleteEntry();
+    void ClearAll();
+    void Navigate(int band);
+    void SetActiveX(bool activeX) { m_activeX = activeX; }
+    void ToggleActiveField() { m_activeX = !m_activeX; }
+    void SetModel(int model);
+    // Fits when there are more than two y values and fills the texts: the results,
+    // and the x and y of the current entry when it exists.
+    void RefitAndRefresh();
+
+    // The fitted relation as an equation in X for the graph window, built from the
+    // b and a texts. Returns 0 when it does not fit.
+    int BuildGraphEquation(wchar_t* out, int capacity) const;
+
+    CZoqStats& GetStats() { return m_stats; }
+    const CZoqStats& GetStats() const { return m_stats; }
+    int GetCurrentEntry() const { return m_current; }
+    int GetEntryCount() const { return m_stats.GetCountY(); }
+    bool IsActiveX() const { return m_activeX; }
+    const wchar_t* GetXText() const { return m_xText; }
+    const wchar_t* GetYText() const { return m_yText; }
+    const wchar_t* GetResult(int which) const;
+    // After a load: the first entry, refit and refresh.
+    void ShowFirstEntry();
+
+private:
+    wchar_t* ActiveText() { return m_activeX ? m_xText : m_yText; }
+    void EmptyTexts();
+
+    CZoqStats m_stats;
+    int m_current = 1;
+    wchar_t m_xText[kTextCapacity] = {};
+    wchar_t m_yText[kTextCapacity] = {};
+    wchar_t m_results[ResultCount][kTextCapacity] = {};
+    bool m_activeX = true;
+};

@@ -1,0 +1,265 @@
+#include "regression/TrendoraCalc.h"
+
+#include "regression/TrendoraCsv.h"
+
+#include "engine/Numora.h"
+#include "engine/ZoqNumoraUtil.h"
+#include "ui/ZoqString.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+// Runs a key script: digits, "." decimal point, "p" change sign, "<" backspace,
+// "=" enter, "x" "y" select a field, "d" delete entry, "c" clear all.
+void Press(CTrendoraCalc& calc, const std::string& keys) {
+    for (char key : keys) {
+        switch (key) {
+        case '.':
+            calc.DecimalPoint();
+            break;
+        case 'p':
+            calc.ChangeSign();
+            break;
+        case '<':
+            calc.Backspace();
+            break;
+        case '=':
+            calc.Enter();
+            break;
+        case 'x':
+        case 'y':
+            calc.SetActiveX(key == 'x');
+            break;
+        case 'd':
+            calc.DeleteEntry();
+            break;
+        case 'c':
+            calc.ClearAll();
+            break;
+        default:
+            calc.Digit(static_cast<wchar_t>(key));
+        }
+    }
+}
+
+TEST(TrendoraCalc, EntryEditing) {
+    const struct {
+        const char* keys;
+        const wchar_t* text;
+    } cases[] = {
+        {".", L"0."},
+        {".p", L"-0."},
+        {".p.", L"-0."},
+        {"p.", L"-0."},
+        {"p5.", L"-5."},
+        {"0", L"0"},
+        {"07", L"7"}, // a lone 0 is replaced
+        {"0.07", L"0.07"},
+        {"pp", L""},
+        {"12p", L"-12"},
+        {"12<<<", L""},
+        {"1234567890123456", L"1234567890123456"},
+        {"12345678901234567", L"1234567890123456"}, // the 17th digit is ignored
+        {"1234567890123456.p", L"-1234567890123456."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        CTrendoraCalc calc;
+        Press(calc, c.keys);
+        EXPECT_STREQ(calc.GetXText(), c.text);
+    }
+}
+
+TEST(TrendoraCalc, EnteringPairs) {
+    CTrendoraCalc calc;
+    Press(calc, "1=");
+    EXPECT_FALSE(calc.IsActiveX());
+    Press(calc, "2=");
+    EXPECT_EQ(calc.GetEntryCount(), 1);
+    EXPECT_EQ(calc.GetCurrentEntry(), 2);
+    EXPECT_TRUE(calc.IsActiveX());
+    EXPECT_STREQ(calc.GetXText(), L"");
+    EXPECT_STREQ(calc.GetYText(), L"");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Slope), L"") << "fewer than three entries";
+
+    Press(calc, "2=4=3=6=");
+    EXPECT_EQ(calc.GetEntryCount(), 3);
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Intercept), L"0");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Slope), L"2");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Correlation), L"1");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Spare), L"");
+
+    // "=" on an empty field does nothing.
+    Press(calc, "=");
+    EXPECT_TRUE(calc.IsActiveX());
+    EXPECT_EQ(calc.GetStats().GetCountX(), 3);
+}
+
+TEST(TrendoraCalc, NavigationBands) {
+    CTrendoraCalc calc;
+    Press(calc, "1=2=2=4=3=7=");
+    const struct {
+        int start;
+        int band;
+        int current;
+        const wchar_t* x;
+    } cases[] = {
+        {3, CTrendoraCalc::FirstEntry, 1, L"1"},    {3, CTrendoraCalc::PreviousEntry, 2, L"2"},
+        {1, CTrendoraCalc::PreviousEntry, 1, L"1"}, {2, CTrendoraCalc::NoBand, 2, nullptr},
+        {2, CTrendoraCalc::NextEntry, 3, L"3"},     {4, CTrendoraCalc::NextEntry, 4, L""},
+        {1, CTrendoraCalc::NewEntry, 4, L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.band);
+        calc.Navigate(CTrendoraCalc::FirstEntry);
+        while (calc.GetCurrentEntry() < c.start) {
+            calc.Navigate(CTrendoraCalc::NextEntry);
+        }
+        Press(calc, "9"); // a typed digit survives only the inactive band
+        calc.Navigate(c.band);
+        EXPECT_EQ(calc.GetCurrentEntry(), c.current);
+        if (c.x) {
+            EXPECT_STREQ(calc.GetXText(), c.x);
+        } else {
+            EXPECT_EQ(calc.GetXText()[std::wcslen(calc.GetXText()) - 1], L'9');
+        }
+    }
+}
+
+TEST(TrendoraCalc, EditingAnEntryOverwritesIt) {
+    CTrendoraCalc calc;
+    Press(calc, "1=2=2=4=3=6=");
+    calc.Navigate(CTrendoraCalc::FirstEntry);
+    Press(calc, "<5=<<3=");
+    EXPECT_EQ(calc.GetEntryCount(), 3);
+    EXPECT_EQ(calc.GetStats().GetX(0), 5.0);
+    EXPECT_EQ(calc.GetStats().GetY(0), 3.0);
+    EXPECT_EQ(calc.GetCurrentEntry(), 2);
+    EXPECT_STREQ(calc.GetXText(), L"2") << "the next entry is shown";
+}
+
+TEST(TrendoraCalc, DeletingEntries) {
+    CTrendoraCalc calc;
+    Press(calc, "1=2=2=4=3=6=");
+    Press(calc, "d"); // at the new-entry position: the last entry goes
+    EXPECT_EQ(calc.GetEntryCount(), 2);
+    calc.Navigate(CTrendoraCalc::FirstEntry);
+    Press(calc, "d");
+    EXPECT_EQ(calc.GetEntryCount(), 1);
+    EXPECT_EQ(calc.GetStats().GetX(0), 2.0);
+    EXPECT_STREQ(calc.GetXText(), L"1") << "texts keep their contents until a refresh";
+    Press(calc, "c");
+    EXPECT_EQ(calc.GetEntryCount(), 0);
+    EXPECT_EQ(calc.GetCurrentEntry(), 1);
+    EXPECT_STREQ(calc.GetXText(), L"");
+}
+
+TEST(TrendoraCalc, AHundredEntriesAreTheLimit) {
+    CTrendoraCalc calc;
+    for (int i = 1; i <= 100; ++i) {
+        Press(calc, std::to_string(i) + "=" + std::to_string(2 * i) + "=");
+    }
+    EXPECT_EQ(calc.GetEntryCount(), 100);
+    Press(calc, "7=8=");
+    EXPECT_EQ(calc.GetStats().GetCountX(), 100);
+    EXPECT_EQ(calc.GetEntryCount(), 100);
+    EXPECT_EQ(calc.GetCurrentEntry(), 102) << "the entry number still advances";
+}
+
+TEST(TrendoraCalc, LoadedTrailingXRefusesTheFit) {
+    CTrendoraCalc calc;
+    Press(calc, "1=5=2=3=3=8=");
+    const std::string text = "1,2\n2,4\n3,6\n4\n";
+    calc.GetStats().Clear();
+    ReadCsvEntries(text.data(), (int)text.size(), calc.GetStats());
+    calc.ShowFirstEntry();
+    EXPECT_EQ(calc.GetCurrentEntry(), 1);
+    EXPECT_STREQ(calc.GetXText(), L"1");
+    EXPECT_STREQ(calc.GetYText(), L"2");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Intercept), L"0");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Slope), L"0");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Correlation), L"0");
+}
+
+TEST(TrendoraCalc, GraphEquations) {
+    const struct {
+        int model;
+        const wchar_t* equation;
+    } cases[] = {
+        {CZoqStats::Linear, L"2*X+1"},     {CZoqStats::Log, L"2*ln(X)+1"},
+        {CZoqStats::Log10, L"2*log(X)+1"}, {CZoqStats::Exponential, L"exp(1+2*X)"},
+        {CZoqStats::Power, L"exp(1)*X^2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.model);
+        CTrendoraCalc calc;
+        calc.SetModel(c.model);
+        // Data whose transformed values lie on y' = 1 + 2x'.
+        for (double t : {0.5, 1.0, 2.0}) {
+            const bool logX = c.model == CZoqStats::Log || c.model == CZoqStats::Power;
+            const double x = logX ? std::exp(t) : c.model == CZoqStats::Log10 ? std::pow(10, t) : t;
+            const double line = 1 + 2 * t;
+            const bool logY = c.model >= CZoqStats::Exponential;
+            calc.GetStats().AppendX(x);
+            calc.GetStats().AppendY(logY ? std::exp(line) : line);
+        }
+        calc.RefitAndRefresh();
+        wchar_t equation[64];
+        ASSERT_TRUE(calc.BuildGraphEquation(equation, 64));
+        EXPECT_STREQ(equation, c.equation);
+        EXPECT_FALSE(calc.BuildGraphEquation(equation, 5));
+        EXPECT_STREQ(equation, L"");
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The graph window puts each x value, bracketed, in place of every X and
+// evaluates the text with the engine; the fitted curve must pass through data
+// that lie on it. The coefficients are six-digit texts, hence the tolerance.
+TEST(TrendoraCalc, GraphCurvePassesThroughTheData) {
+    const struct {
+        int model;
+        double x[3], y[3];
+    } cases[] = {
+        {CZoqStats::Linear, {-1, 0.5, 3}, {-3.5, 1, 8.5}},
+        {CZoqStats::Log,
+         {0.5, 2, 7},
+         {1 - 0.7 * std::log(0.5), 1 - 0.7 * std::log(2.0), 1 - 0.7 * std::log(7.0)}},
+        {CZoqStats::Log10, {1, 10, 1000}, {2, 2.5, 3.5}},
+        {CZoqStats::Exponential, {-1, 0, 2}, {std::exp(0.3 - 0.4), std::exp(0.3), std::exp(1.1)}},
+        {CZoqStats::Power,
+         {0.5, 2, 5},
+         {1.5 * std::pow(0.5, -1.2), 1.5 * std::pow(2, -1.2), 1.5 * std::pow(5, -1.2)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.model);
+        CTrendoraCalc calc;
+        calc.SetModel(c.model);
+        for (int i = 0; i < 3; ++i) {
+            calc.GetStats().AppendX(c.x[i]);
+            calc.GetStats().AppendY(c.y[i]);
+        }
+        calc.RefitAndRefresh();
+        wchar_t equation[64];
+        ASSERT_TRUE(calc.BuildGraphEquation(equation, 64));
+        for (int i = 0; i < 3; ++i) {
+            wchar_t number[CZoqString::kNumberCapacity];
+            CZoqString::GetInstance()->FormatNumber(number, c.x[i], 12);
+            wchar_t substituted[256];
+            CZoqNumoraUtil::GetInstance()->ReplaceAll(
+                equation, L"X", (std::wstring(L"(") + number + L")").c_str(), substituted, 256);
+            wchar_t output[256];
+            const double y = Numora::GetInstance()->Evaluate(substituted, output);
+            EXPECT_NEAR(y, c.y[i], 1e-5 * std::fabs(c.y[i]))
+                << std::string(substituted, substituted + std::wcslen(substituted));
+        }
+    }
+}
+
+} // namespace
