@@ -1,0 +1,302 @@
+#include "financial/models/FinancialOptions.h"
+#include "financial/models/FinancialRecord.h"
+#include "financial/tests/RecordSubjects.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+std::vector<unsigned char> DoubleBytes(double value) {
+    std::vector<unsigned char> bytes(8);
+    EncodeRecordDouble(value, bytes.data());
+    return bytes;
+}
+
+std::vector<unsigned char> IntBytes(int value) {
+    std::vector<unsigned char> bytes(4);
+    EncodeRecordInt(value, bytes.data());
+    return bytes;
+}
+
+// Loads a record in which one value has been replaced and checks that exactly that
+// value was refused: the model keeps its own value there and takes all others.
+void ExpectRefused(const SRecordLayout& layout, const wchar_t* name, ZoqValueType type,
+                   const std::vector<unsigned char>& bytes) {
+    CZoqMemoryStore store;
+    auto stored = MakeSubject(layout.calculator);
+    stored->Sample(1);
+    ASSERT_EQ(stored->Save(store, 1), 1);
+    Record expected = Snapshot(*stored, layout);
+
+    store.Plant(FinancialRecordKey(layout.calculator, 1), name, type, bytes.data(),
+                static_cast<int>(bytes.size()));
+    auto loading = MakeSubject(layout.calculator);
+    loading->Sample(2);
+    expected[name] = Snapshot(*loading, layout)[name];
+    ASSERT_EQ(loading->Load(store, 1), 1);
+    EXPECT_EQ(Snapshot(*loading, layout), expected);
+}
+
+} // namespace
+
+TEST(FinancialRecord, BytesAreLittleEndian) {
+    const unsigned char one[8] = {0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
+    EXPECT_EQ(DoubleBytes(1.0), std::vector<unsigned char>(one, one + 8));
+    EXPECT_EQ(DecodeRecordDouble(one), 1.0);
+    const unsigned char big[4] = {0x78, 0x56, 0x34, 0x12};
+    EXPECT_EQ(IntBytes(0x12345678), std::vector<unsigned char>(big, big + 4));
+    EXPECT_EQ(DecodeRecordInt(big), 0x12345678);
+    EXPECT_EQ(DecodeRecordInt(IntBytes(-2).data()), -2);
+}
+
+TEST(FinancialRecord, EveryCalculatorWritesItsLayoutAndReadsItBack) {
+    for (const SRecordLayout& layout : RecordLayouts()) {
+        SCOPED_TRACE(layout.name);
+        for (int profile : {0, 1, 2}) {
+            SCOPED_TRACE(profile);
+            CZoqMemoryStore store;
+            auto saved = MakeSubject(layout.calculator);
+            saved->Sample(1);
+            ASSERT_EQ(saved->Save(store, profile), 1);
+            const wchar_t* key = FinancialRecordKey(layout.calculator, profile);
+            for (const SRecordValue& value : layout.values) {
+                SCOPED_TRACE(testing::Message() << value.name);
+                ZoqValueType type = ZoqValueType::Missing;
+                int size = 0;
+                ASSERT_EQ(store.QueryValue(key, value.name, &type, &size), 1);
+                EXPECT_EQ(type, ZoqValueType::Binary);
+                EXPECT_EQ(size, value.size);
+            }
+            auto loaded = MakeSubject(layout.calculator);
+            loaded->Sample(2);
+            ASSERT_EQ(loaded->Load(store, profile), 1);
+            EXPECT_EQ(Snapshot(*loaded, layout), Snapshot(*saved, layout));
+        }
+    }
+}
+
+TEST(FinancialRecord, AbsentProfileChangesNothingAndBadProfileNumbersFail) {
+    for (const SRecordLayout& layout : RecordLayouts()) {
+        SCOPED_TRACE(layout.name);
+        CZoqMemoryStore store;
+        auto subject = MakeSubject(layout.calculator);
+        subject->Sample(1);
+        const Record before = Snapshot(*subject, layout);
+        EXPECT_EQ(subject->Load(store, 2), 1);
+        EXPECT_EQ(Snapshot(*subject, layout), before);
+        for (int profile : {-1, 3}) {
+            EXPECT_EQ(subject->Load(store, profile), 0);
+            EXPECT_EQ(subject->Save(store, profile), 0);
+            EXPECT_EQ(subject->Clear(store, profile), 0);
+        }
+        EXPECT_EQ(Snapshot(*subject, layout), before);
+    }
+}
+
+TEST(FinancialRecord, DamagedValuesAreRefusedOneByOne) {
+    for (const SRecordLayout& layout : RecordLayouts()) {
+        for (const SRecordValue& value : layout.values) {
+            if (!value.loaded) {
+                continue;
+            }
+            SCOPED_TRACE(testing::Message() << layout.name << " " << value.name);
+            const std::vector<unsigned char> sizes[] = {
+                {},
+                std::vector<unsigned char>(value.size - 1, 1),
+                std::vector<unsigned char>(value.size + 1, 1)};
+            for (const auto& bytes : sizes) {
+                ExpectRefused(layout, value.name, ZoqValueType::Binary, bytes);
+            }
+            ExpectRefused(layout, value.name, ZoqValueType::Dword, IntBytes(1));
+            if (value.size == 8) {
+                for (double bad : {NAN, INFINITY, -INFINITY}) {
+                    ExpectRefused(layout, value.name, ZoqValueType::Binary, DoubleBytes(bad));
+                }
+            }
+        }
+    }
+}
+
+TEST(FinancialRecord, ValuesTheSettersWouldRefuseAreRefused) {
+    const struct {
+        FinancialCalculator calculator;
+        const wchar_t* name;
+        bool isInt;
+        double bad;
+    } rows[] = {
+        {FinancialCalculator::CarLoan, L"CarPrice", false, -1},
+        {FinancialCalculator::CarLoan, L"SalesTaxRate", false, 1e9},
+        {FinancialCalculator::CarLoan, L"RegistrationFees", false, -0.01},
+        {FinancialCalculator::CarLoan, L"DownPayment", false, 20000.01},
+        {FinancialCalculator::CarLoan, L"NoOfMonths", false, 2.5},
+        {FinancialCalculator::CarLoan, L"NoOfMonths", false, -12},
+        {FinancialCalculator::CarLoan, L"NoOfMonths", false, 3e9},
+        {FinancialCalculator::CarLoan, L"OtherFees", false, -3},
+        {FinancialCalculator::CarLoan, L"Rebate", false, -1},
+        {FinancialCalculator::CarLoan, L"TradeIn", false, 1e300},
+        {FinancialCalculator::CarLoan, L"InterestRate", false, 100000001},
+        {FinancialCalculator::Lease, L"Months", true, -1},
+        {FinancialCalculator::Lease, L"Months", true, 100000001},
+        {FinancialCalculator::Lease, L"Price", false, -1},
+        {FinancialCalculator::Lease, L"DownPayment", false, 30000.5},
+        {FinancialCalculator::Lease, L"TaxPercent", false, -8},
+        {FinancialCalculator::Lease, L"Fees", false, -1},
+        {FinancialCalculator::Lease, L"Residual", false, 1e9},
+        {FinancialCalculator::Lease, L"Trade", false, -0.5},
+        {FinancialCalculator::Lease, L"Interest", false, 2.4e11},
+        {FinancialCalculator::Lease, L"MoneyFactor", false, 2e8},
+        {FinancialCalculator::Lease, L"PayTaxOnCapCost", true, 2},
+        {FinancialCalculator::Mortgage, L"UsePoints", true, -1},
+        {FinancialCalculator::Mortgage, L"Principle", false, -1},
+        {FinancialCalculator::Mortgage, L"InterestRate", false, 1.5},
+        {FinancialCalculator::Mortgage, L"Term", true, 31},
+        {FinancialCalculator::Mortgage, L"FractionalInterest", false, 0.1},
+        {FinancialCalculator::Mortgage, L"Payments", true, 1561},
+        {FinancialCalculator::Mortgage, L"Payments", true, -1},
+        {FinancialCalculator::Mortgage, L"Payments", true, 2000000000},
+        {FinancialCalculator::Mortgage, L"MonthlyPropertyTaxes", false, -5},
+        {FinancialCalculator::Mortgage, L"MortgageInsurancePerMonth", false, -1},
+        {FinancialCalculator::Mortgage, L"OtherRecurringCostsPerMonth", false, -1},
+        {FinancialCalculator::Mortgage, L"InterestRateWithPoints", false, 1.01},
+        {FinancialCalculator::Mortgage, L"CostForsPoint", false, -100},
+        {FinancialCalculator::Mortgage, L"PointsPurchased", true, -2},
+        {FinancialCalculator::Mortgage, L"AdjustedFractionalInterest", false, -0.001},
+        {FinancialCalculator::Mortgage, L"DownPayment", false, 300000},
+        {FinancialCalculator::Mortgage, L"CostForsPointPercent", false, 100.5},
+        {FinancialCalculator::Mortgage, L"CanadianMortgage", true, 7},
+        {FinancialCalculator::Mortgage, L"PaymentIndex", true, 10},
+        {FinancialCalculator::Mortgage, L"PaymentIndex", true, -1},
+        {FinancialCalculator::Tip, L"TipPercentage", true, 21},
+        {FinancialCalculator::Tip, L"TipPercentage", true, 51},
+        {FinancialCalculator::Tip, L"NumberOfPeople", true, 0},
+        {FinancialCalculator::Tip, L"NumberOfPeople", true, 21},
+    };
+    for (const auto& row : rows) {
+        const SRecordLayout& layout = RecordLayouts()[static_cast<int>(row.calculator)];
+        SCOPED_TRACE(testing::Message() << layout.name << " " << row.name << " = " << row.bad);
+        ExpectRefused(layout, row.name, ZoqValueType::Binary,
+                      row.isInt ? IntBytes(static_cast<int>(row.bad)) : DoubleBytes(row.bad));
+    }
+}
+
+TEST(FinancialRecord, LoadedMortgageDropsItsOldScheduleAndRebuildsFromTheRecord) {
+    CZoqMemoryStore store;
+    CMortgageModel saved;
+    MakeSample(saved, 1);
+    ASSERT_EQ(saved.SaveProfile(store, 1), 1);
+    CMortgageModel loaded;
+    MakeSample(loaded, 2);
+    ASSERT_GT(loaded.ScheduleLength(), 0);
+    ASSERT_EQ(loaded.LoadProfile(store, 1), 1);
+    EXPECT_EQ(loaded.ScheduleLength(), 0);
+    EXPECT_EQ(loaded.BalanceAt(0), -911.0);
+    ASSERT_EQ(loaded.Recalculate(), 1);
+    EXPECT_EQ(loaded.ScheduleLength(), saved.ScheduleLength());
+    EXPECT_EQ(loaded.PaymentAmount(), saved.PaymentAmount());
+    EXPECT_EQ(loaded.BalanceAt(649), saved.BalanceAt(649));
+}
+
+TEST(FinancialRecord, LeaseProfileKeepsPayTaxOnCapitalCost) {
+    CZoqMemoryStore store;
+    CLeaseModel lease;
+    lease.SetPayTaxOnCapitalCost(1);
+    ASSERT_EQ(lease.SaveProfile(store, 2), 1);
+    lease.SetPayTaxOnCapitalCost(0);
+    ASSERT_EQ(lease.LoadProfile(store, 2), 1);
+    EXPECT_EQ(lease.PayTaxOnCapitalCost(), 1);
+    // Clearing a profile zeroes the lease's values but keeps the option.
+    MakeSample(lease, 1);
+    ASSERT_EQ(lease.ClearProfile(store, 2), 1);
+    EXPECT_EQ(lease.PayTaxOnCapitalCost(), 1);
+    EXPECT_EQ(lease.Price(), 0);
+    CLeaseModel reloaded;
+    ASSERT_EQ(reloaded.LoadProfile(store, 2), 1);
+    EXPECT_EQ(reloaded.PayTaxOnCapitalCost(), 1);
+    EXPECT_EQ(reloaded.Months(), 0);
+}
+
+TEST(FinancialRecord, ResetAllClearsEveryCalculatorAndBothProfiles) {
+    CZoqMemoryStore store;
+    CMortgageModel mortgage;
+    CCarLoanModel carLoan;
+    CLeaseModel lease;
+    CTipModel tip;
+    MakeSample(mortgage, 1);
+    MakeSample(carLoan, 1);
+    MakeSample(lease, 1);
+    MakeSample(tip, 1);
+    for (int profile : {1, 2}) {
+        mortgage.SaveProfile(store, profile);
+        carLoan.SaveProfile(store, profile);
+        lease.SaveProfile(store, profile);
+        tip.SaveProfile(store, profile);
+    }
+    ASSERT_EQ(ResetAllCalculators(store, mortgage, carLoan, lease, tip), 1);
+    EXPECT_EQ(mortgage.Principal(), 250000.0);
+    EXPECT_EQ(mortgage.ScheduleLength(), 0);
+    EXPECT_EQ(mortgage.Schedule(), 2); // the options belong to the user, not to a profile
+    EXPECT_EQ(carLoan.CarPrice(), 0);
+    EXPECT_EQ(lease.Price(), 0);
+    EXPECT_EQ(tip.Amount(), 0);
+    EXPECT_EQ(tip.TipPercentage(), 10);
+    for (int profile : {1, 2}) {
+        SCOPED_TRACE(profile);
+        CMortgageModel m;
+        MakeSample(m, 2);
+        m.LoadProfile(store, profile);
+        EXPECT_EQ(m.Principal(), 250000.0);
+        EXPECT_EQ(m.Points(), 0);
+        CCarLoanModel c;
+        MakeSample(c, 2);
+        c.LoadProfile(store, profile);
+        EXPECT_EQ(c.CarPrice(), 0);
+        EXPECT_EQ(c.Months(), 0);
+        CLeaseModel l;
+        MakeSample(l, 2);
+        l.LoadProfile(store, profile);
+        EXPECT_EQ(l.Residual(), 0);
+        CTipModel t;
+        MakeSample(t, 2);
+        t.LoadProfile(store, profile);
+        EXPECT_EQ(t.Amount(), 0);
+        EXPECT_EQ(t.People(), 1);
+    }
+    EXPECT_STREQ(kResetAllText, L"All Profiles Cleared \n\rAll Calculators Reset");
+}
+
+TEST(FinancialRecord, AutoSip) {
+    CZoqMemoryStore store;
+    EXPECT_EQ(LoadAutoSip(store), 1);
+    ASSERT_EQ(SaveAutoSip(store, 0), 1);
+    EXPECT_EQ(LoadAutoSip(store), 0);
+    ZoqValueType type;
+    int size = 0;
+    ASSERT_EQ(store.QueryValue(L"SOFTWARE\\Zoq\\Financial", L"AutoSip", &type, &size), 1);
+    EXPECT_EQ(type, ZoqValueType::Binary);
+    EXPECT_EQ(size, 4);
+    const auto two = IntBytes(2);
+    store.Plant(L"SOFTWARE\\Zoq\\Financial", L"AutoSip", ZoqValueType::Binary, two.data(), 4);
+    EXPECT_EQ(LoadAutoSip(store), 1);
+}
+
+TEST(FinancialOptions, CostOfPointsList) {
+    wchar_t text[16];
+    const struct {
+        int position;
+        const wchar_t* text;
+    } rows[] = {{0, L"0"}, {1, L"0.1"}, {3, L"0.3"}, {29, L"2.9"}, {30, L"3"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.position);
+        ASSERT_EQ(CostOfPointsEntryText(row.position, text, 16), 1);
+        EXPECT_STREQ(text, row.text);
+    }
+    EXPECT_EQ(CostOfPointsEntryText(31, text, 16), 0);
+    for (int position = 0; position < kCostOfPointsEntries; ++position) {
+        EXPECT_EQ(CostOfPointsPosition(CostOfPointsAt(position)), position);
+    }
+    EXPECT_EQ(CostOfPointsPosition(0.25), 2);
+    EXPECT_EQ(CostOfPointsPosition(5), -1);
+}
