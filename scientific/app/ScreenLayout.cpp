@@ -5,7 +5,9 @@
 namespace {
 
 // Win32 MulDiv for the non-negative values of the templates: rounds half up.
-int RoundedMulDiv(int a, int b, int c) { return (2 * a * b + c) / (2 * c); }
+int RoundedMulDiv(int a, int b, int c) {
+    return (2 * a * b + c) / (2 * c);
+}
 
 } // namespace
 

@@ -17,8 +17,7 @@ struct SScreenLayout {
     int dpi;
 
     int SameAs(const SScreenLayout& other) const {
-        return templateId == other.templateId && faceImage == other.faceImage &&
-               dpi == other.dpi;
+        return templateId == other.templateId && faceImage == other.faceImage && dpi == other.dpi;
     }
 };
 
@@ -27,7 +26,9 @@ struct SPixelRect {
 };
 
 // (length * dpi + 48) / 96: a length given for a 96-dpi screen.
-inline int ScaledLength(int length, int dpi) { return (length * dpi + 48) / 96; }
+inline int ScaledLength(int length, int dpi) {
+    return (length * dpi + 48) / 96;
+}
 
 EScreenShape ClassifyScreen(int width, int height);
 SScreenLayout ChooseLayout(int width, int height, int dpi);
