@@ -64,11 +64,18 @@ private:
     Numora(const Numora&) = delete;
     Numora& operator=(const Numora&) = delete;
 
-    friend class CNumoraEvaluation;
+    // The steps of Evaluate; each returns 0 when the expression is a syntax error.
+    int Rewrite(const wchar_t* input, wchar_t* work);
+    int ToDecimal(int base, wchar_t* work);
+    int Narrow(const wchar_t* work);
+    void WriteResult(double value, int outputBase, wchar_t* output);
 
     CZoqBaseConverter m_converter;
     CZoqString& m_string;
     CZoqNumoraUtil& m_util;
+    // The fixed tables of an evaluation and the scanner, kept out of this header.
+    struct CTables;
+    CTables* m_tables;
     int32_t m_angleMode = AngleDegrees;
     int8_t m_precision = 15;
     int8_t m_base = 10;

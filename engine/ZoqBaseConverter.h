@@ -1,7 +1,5 @@
 #pragma once
 
-class CZoqString;
-
 // Lets the engine work in number bases other than 10: digit runs of an expression are
 // rewritten as decimal integers before scanning, and results are written back as
 // unsigned integers of the chosen bit width (two's complement for negative values).
@@ -46,6 +44,5 @@ private:
     // Decimal text of a run of `length` digit characters; returns the text length.
     int RunToDecimal(int base, const wchar_t* digits, int length, wchar_t* output);
 
-    CZoqString& m_string;
     int m_bits = 32;
 };
