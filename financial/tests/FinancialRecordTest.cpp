@@ -40,7 +40,31 @@ void ExpectRefused(const SRecordLayout& layout, const wchar_t* name, ZoqValueTyp
     EXPECT_EQ(Snapshot(*loading, layout), expected);
 }
 
+// Remembers the order in which values are written.
+class CRecordingStore : public CZoqMemoryStore {
+public:
+    int WriteBinary(const wchar_t* key, const wchar_t* name, const void* data, int size) override {
+        written.push_back(name);
+        return CZoqMemoryStore::WriteBinary(key, name, data, size);
+    }
+    std::vector<std::wstring> written;
+};
+
 } // namespace
+
+TEST(FinancialRecord, ValuesAreWrittenInTheirListedOrder) {
+    for (const SRecordLayout& layout : RecordLayouts()) {
+        SCOPED_TRACE(layout.name);
+        CRecordingStore store;
+        auto subject = MakeSubject(layout.calculator);
+        ASSERT_EQ(subject->Save(store, 1), 1);
+        std::vector<std::wstring> listed;
+        for (const SRecordValue& value : layout.values) {
+            listed.push_back(value.name);
+        }
+        EXPECT_EQ(store.written, listed);
+    }
+}
 
 TEST(FinancialRecord, BytesAreLittleEndian) {
     const unsigned char one[8] = {0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
