@@ -1,0 +1,122 @@
+#include "ce/ZoqShot.h"
+
+#include "ce/ZoqScreen.h"
+#include "ce/ZoqWic.h"
+#include "ui/ZoqGdiScope.h"
+
+#include <shellapi.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+wchar_t g_shotPath[CZoqShot::kPathCapacity] = L"";
+HWND g_shotWindow = nullptr;
+
+// Writes top-down 24-bit BGR rows as PNG.
+int WritePng(const BYTE* rows, int width, int height, int stride, const wchar_t* path) {
+    CZoqWic wic;
+    if (!wic.Factory())
+        return 0;
+    CZoqComPtr<IWICStream> stream;
+    CZoqComPtr<IWICBitmapEncoder> encoder;
+    CZoqComPtr<IWICBitmapFrameEncode> frame;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    if (FAILED(wic.Factory()->CreateStream(stream.Out())) ||
+        FAILED(stream->InitializeFromFilename(path, GENERIC_WRITE)) ||
+        FAILED(wic.Factory()->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.Out())) ||
+        FAILED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) ||
+        FAILED(encoder->CreateNewFrame(frame.Out(), nullptr)) ||
+        FAILED(frame->Initialize(nullptr)) || FAILED(frame->SetSize(width, height)) ||
+        FAILED(frame->SetPixelFormat(&format)) ||
+        !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) ||
+        FAILED(frame->WritePixels(height, stride, stride * height, const_cast<BYTE*>(rows))) ||
+        FAILED(frame->Commit()) || FAILED(encoder->Commit()))
+        return 0;
+    return 1;
+}
+
+void CALLBACK TakeShot(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    int saved = CZoqShot::SaveWindow(g_shotWindow, g_shotPath);
+    PostQuitMessage(saved ? 0 : 3);
+}
+
+int ParseScreen(const wchar_t* text) {
+    int width = 0, height = 0;
+    if (swscanf(text, L"%dx%d", &width, &height) != 2 || width < 1 || height < 1 || width > 4096 ||
+        height > 4096)
+        return 0;
+    CZoqScreen::SetSize(width, height);
+    return 1;
+}
+
+} // namespace
+
+int CZoqShot::SaveArea(HDC dc, const RECT& rect, const wchar_t* path) {
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    if (!dc || !path || width <= 0 || height <= 0)
+        return 0;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down rows, as the encoder wants them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    CZoqGdiHandle<HBITMAP> section(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    CZoqMemoryDC memory(dc);
+    if (!section.Get() || !memory.Get())
+        return 0;
+    {
+        CZoqSelection selected(memory.Get(), section.Get());
+        if (!BitBlt(memory.Get(), 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY))
+            return 0;
+    }
+    GdiFlush();
+    int stride = (width * 3 + 3) & ~3;
+    return WritePng(static_cast<const BYTE*>(bits), width, height, stride, path);
+}
+
+int CZoqShot::SaveWindow(HWND hwnd, const wchar_t* path) {
+    if (!hwnd || !IsWindow(hwnd) || !path)
+        return 0;
+    RedrawWindow(hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    RECT whole = {0, 0, window.right - window.left, window.bottom - window.top};
+    CZoqWindowDC dc(hwnd);
+    return SaveArea(dc.Get(), whole, path);
+}
+
+int CZoqShot::ReadCommandLine() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!arguments)
+        return 0;
+    for (int i = 1; i + 1 < count; ++i) {
+        if (wcscmp(arguments[i], L"--screen") == 0) {
+            ParseScreen(arguments[++i]);
+        } else if (wcscmp(arguments[i], L"--shot") == 0) {
+            wcsncpy(g_shotPath, arguments[++i], kPathCapacity - 1);
+            g_shotPath[kPathCapacity - 1] = L'\0';
+        }
+    }
+    LocalFree(arguments);
+    return g_shotPath[0] ? 1 : 0;
+}
+
+int CZoqShot::StartIfRequested(HWND hwnd, UINT delayMs) {
+    if (!g_shotPath[0] || !hwnd)
+        return 0;
+    g_shotWindow = hwnd;
+    return SetTimer(nullptr, 0, delayMs, TakeShot) ? 1 : 0;
+}
+
+const wchar_t* CZoqShot::RequestedPath() {
+    return g_shotPath[0] ? g_shotPath : nullptr;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+// Screenshots for `tools/shots`: a program captures its own windows and writes PNG
+// files, headless or not.
+//
+// Command-line switches read by ReadCommandLine (the programs take no other options):
+//   --screen WxH   start with an emulated screen of W x H pixels (e.g. 320x240)
+//   --shot FILE    once the main window has painted, save it to FILE and quit
+class CZoqShot {
+public:
+    static constexpr int kPathCapacity = 520;
+
+    // Saves the whole window (its frame, bars and client area) as a PNG file. 1 on
+    // success.
+    static int SaveWindow(HWND hwnd, const wchar_t* path);
+    // Saves a rectangle of a device context (a back buffer) as a PNG file. 1 on success.
+    static int SaveArea(HDC dc, const RECT& rect, const wchar_t* path);
+
+    // Applies --screen and remembers --shot; call before the main window is created.
+    // Returns 1 when a shot was asked for.
+    static int ReadCommandLine();
+    // When a shot was asked for: once `hwnd` has painted (after `delayMs`), saves it and
+    // posts WM_QUIT with exit code 0 (3 when the file could not be written). Returns 1
+    // when a shot is scheduled.
+    static int StartIfRequested(HWND hwnd, UINT delayMs = 400);
+    // The --shot path, or null.
+    static const wchar_t* RequestedPath();
+};
