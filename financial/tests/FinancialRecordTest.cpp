@@ -252,43 +252,24 @@ TEST(FinancialRecord, ResetAllClearsEveryCalculatorAndBothProfiles) {
     MakeSample(carLoan, 1);
     MakeSample(lease, 1);
     MakeSample(tip, 1);
-    for (int profile : {1, 2}) {
-        mortgage.SaveProfile(store, profile);
-        carLoan.SaveProfile(store, profile);
-        lease.SaveProfile(store, profile);
-        tip.SaveProfile(store, profile);
-    }
     ASSERT_EQ(ResetAllCalculators(store, mortgage, carLoan, lease, tip), 1);
     EXPECT_EQ(mortgage.Principal(), 250000.0);
     EXPECT_EQ(mortgage.ScheduleLength(), 0);
-    EXPECT_EQ(mortgage.Schedule(), 2); // the options belong to the user, not to a profile
+    EXPECT_EQ(mortgage.Schedule(), 2); // options belong to the user, not to a profile
     EXPECT_EQ(carLoan.CarPrice(), 0);
     EXPECT_EQ(lease.Price(), 0);
     EXPECT_EQ(tip.Amount(), 0);
-    EXPECT_EQ(tip.TipPercentage(), 10);
-    for (int profile : {1, 2}) {
-        SCOPED_TRACE(profile);
-        CMortgageModel m;
-        MakeSample(m, 2);
-        m.LoadProfile(store, profile);
-        EXPECT_EQ(m.Principal(), 250000.0);
-        EXPECT_EQ(m.Points(), 0);
-        CCarLoanModel c;
-        MakeSample(c, 2);
-        c.LoadProfile(store, profile);
-        EXPECT_EQ(c.CarPrice(), 0);
-        EXPECT_EQ(c.Months(), 0);
-        CLeaseModel l;
-        MakeSample(l, 2);
-        l.LoadProfile(store, profile);
-        EXPECT_EQ(l.Residual(), 0);
-        CTipModel t;
-        MakeSample(t, 2);
-        t.LoadProfile(store, profile);
-        EXPECT_EQ(t.Amount(), 0);
-        EXPECT_EQ(t.People(), 1);
+    // Each profile now holds what clearing a model leaves.
+    for (const SRecordLayout& layout : RecordLayouts()) {
+        auto cleared = MakeSubject(layout.calculator);
+        cleared->Sample(1);
+        CZoqMemoryStore scratch;
+        cleared->Clear(scratch, 1);
+        for (int profile : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << layout.name << " profile " << profile);
+            EXPECT_EQ(ReadRecord(store, layout, profile), Snapshot(*cleared, layout));
+        }
     }
-    EXPECT_STREQ(kResetAllText, L"All Profiles Cleared \n\rAll Calculators Reset");
 }
 
 TEST(FinancialRecord, AutoSip) {
