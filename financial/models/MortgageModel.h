@@ -59,6 +59,7 @@ public:
     int SetCanadianMortgage(int flag);
 
     // The periodic payment of the current schedule; also stored as the payment.
+    // 0 for a term of 0 years; an interest-free loan is repaid in equal parts.
     // Returns 1.0 to 4.0 instead when a principal, rate or count is negative.
     double Payment();
     // Schedule, payment, balances and principal portions; 0 when the term gives
