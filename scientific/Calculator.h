@@ -1,0 +1,123 @@
+#pragma once
+
+#include "scientific/AlgebraicMode.h"
+#include "scientific/ChainMode.h"
+#include "scientific/DalMode.h"
+#include "scientific/DisplayFormatter.h"
+#include "scientific/ExpressionMode.h"
+#include "scientific/KeyTables.h"
+#include "scientific/RpnMode.h"
+
+enum ECalcMode {
+    kModeExpression = 0,
+    kModeAlgebraic = 1,
+    kModeDal = 2,
+    kModeChain = 3,
+    kModeRpn = 4,
+};
+constexpr int kModeCount = 5;
+
+// The calculator core of Numorapad: one entry operation per key category, each
+// forwarded to the object of the current entry mode; the keypad layer, the eight
+// memory registers and the last answer. All values are texts in the current base;
+// memory registers hold decimal text.
+//
+// Every key operation returns 1 when the key was accepted and 0 when it was refused;
+// a refused key changes nothing. The window calls these, paints what GetDisplay and
+// GetSecondaryText give, and reads the indicators (layer, memories in use, base).
+class CCalculator {
+public:
+    CCalculator();
+    explicit CCalculator(const CNumoraLocale& locale);
+    CCalculator(const CCalculator&) = delete;
+    CCalculator& operator=(const CCalculator&) = delete;
+
+    // The program's calculator, created on first use with the given locale (a fixed
+    // period/comma locale when none is given).
+    static CCalculator* GetInstance(const CNumoraLocale* locale = nullptr);
+    static void ReleaseInstance();
+
+    // The eleven key categories.
+    int PressKey(EKeyCategory category, int index);
+    int DigitKey(int index);
+    int OperatorKey(int index);
+    int FunctionKey(int index);
+    int ParenthesisKey(int index);
+    int MemoryKey(int registerIndex);
+    int EqualsKey(int index);
+    int ConstantKey(int index);
+    int LayerKey(int key);
+    int ClearKey(int kind);
+    int ClipboardKey(int action);
+    int BaseKey(int base);
+    // Arrow keys by virtual-key code: 38 (up) and 40 (down) move through the
+    // Expression mode's history; only in the Expression mode.
+    int ArrowKey(int virtualKey);
+
+    // What the display shows: the current mode's value shaped by the formatter in
+    // base 10, shown as it is (or "Display too large") in other bases.
+    int GetDisplay(SDisplayText* out) const;
+    // The current mode's value as text, unformatted.
+    int GetDisplayValue(wchar_t* out, int capacity) const;
+    // The expression line (Expression mode) or the operator indicator.
+    int GetSecondaryText(wchar_t* out, int capacity) const;
+
+    int GetLayer() const { return m_layer; }
+    int GetCalcMode() const { return m_mode; }
+    int SetCalcMode(int mode);
+    CExpressionMode& CurrentMode() { return *m_modes[m_mode]; }
+    const CExpressionMode& CurrentMode() const { return *m_modes[m_mode]; }
+    CExpressionMode& Mode(int mode) { return *m_modes[mode]; }
+    CRpnMode& GetRpnMode() { return m_rpn; }
+    const CRpnMode& GetRpnMode() const { return m_rpn; }
+    CDisplayFormatter& GetFormatter() { return m_formatter; }
+    const CDisplayFormatter& GetFormatter() const { return m_formatter; }
+    const wchar_t* GetLastAnswer() const { return m_lastAnswer.Get(); }
+
+    // The engine's base (2..16 here) and word size (4..48).
+    int GetBase() const;
+    int SetBase(int base) { return BaseKey(base); }
+    int GetBaseBits() const;
+    int SetBaseBits(int bits);
+    int GetRpnDepth() const { return m_rpn.GetDepth(); }
+    int SetRpnDepth(int depth) { return m_rpn.SetDepth(depth); }
+
+    // Memory operations on register 0..7 with the value currently shown.
+    int StoreMemory(int registerIndex);
+    int RecallMemory(int registerIndex);
+    int AddToMemory(int registerIndex);
+    int SubtractFromMemory(int registerIndex);
+    int MemoryInUse(int registerIndex) const;
+    // The decimal text a register holds (empty means 0); null outside 0..7.
+    const wchar_t* GetMemory(int registerIndex) const;
+    // Sets a register to decimal text: empty, or a number of at most 31 characters.
+    int SetMemory(int registerIndex, const wchar_t* decimalText);
+    // Register k written in the current base, "0" when empty.
+    int GetMemoryInBase(int registerIndex, wchar_t* out, int capacity) const;
+    // "1: …\n2: …\nA: …" with every register in the current base, for the Memory box.
+    int GetMemoryView(wchar_t* out, int capacity) const;
+
+    // The window that owns what the calculator puts on the clipboard.
+    void SetClipboardOwner(void* owner) { m_clipboardOwner = owner; }
+
+private:
+    void SetNormalLayer() { m_layer = kLayerNormal; }
+    void RememberAnswer();
+    // Converts a value text between bases; 0 for an error text.
+    static int ConvertValue(const wchar_t* value, int fromBase, int toBase, wchar_t* out,
+                            int capacity);
+    int MemoryArithmetic(int registerIndex, wchar_t op);
+
+    CDisplayFormatter m_formatter;
+    CExpressionMode m_expression;
+    CAlgebraicMode m_algebraic;
+    CDalMode m_dal;
+    CChainMode m_chain;
+    CRpnMode m_rpn;
+    CExpressionMode* m_modes[kModeCount];
+    int m_mode = kModeChain;
+    int m_layer = kLayerNormal;
+    CFixedText<kRegisterCapacity> m_memories[kRegisterCount];
+    CFixedText<kValueCapacity> m_lastAnswer;
+    void* m_clipboardOwner = nullptr;
+};
