@@ -80,6 +80,10 @@ int CZoqString::Find(const wchar_t* text, const wchar_t* part, int start) {
     int length = TextLength(text);
     if (start < 0 || start > length)
         return -1;
+    // Some runtimes' wcsstr finds nothing for an empty part; the C standard finds it
+    // at once.
+    if (part[0] == L'\0')
+        return start;
     const wchar_t* found = std::wcsstr(text + start, part);
     return found ? static_cast<int>(found - text) : -1;
 }
@@ -197,8 +201,8 @@ int CZoqString::Format(wchar_t* dest, int capacity, const wchar_t* format, ...) 
     va_start(arguments, format);
     int written = std::vswprintf(dest, static_cast<std::size_t>(capacity), format, arguments);
     va_end(arguments);
-    if (written < 0) {
-        // The runtimes differ in what they leave behind on overflow.
+    if (written < 0 || written >= capacity) {
+        // The runtimes differ on overflow: glibc reports -1, mingw the full length.
         dest[capacity - 1] = L'\0';
         return 0;
     }
