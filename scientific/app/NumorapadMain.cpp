@@ -1,0 +1,81 @@
+#include "ce/ZoqScreen.h"
+#include "ce/ZoqShot.h"
+#include "engine/Numora.h"
+#include "scientific/Calculator.h"
+#include "scientific/app/CDlgNumorapad.h"
+#include "ui/ZoqMemoryStore.h"
+#include "ui/ZoqRegistryStore.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+namespace {
+
+// Screenshot runs (tools/shots) set up a state before the shot is taken:
+//   --mode N       entry mode 0..4
+//   --press K,K…   taps keys by index (0..43) through their key windows
+struct SShotScript {
+    int mode = -1;
+    const wchar_t* keys = nullptr;
+};
+
+SShotScript ReadShotScript(int argc, wchar_t** argv) {
+    SShotScript script;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (!wcscmp(argv[i], L"--mode")) {
+            script.mode = _wtoi(argv[i + 1]);
+        } else if (!wcscmp(argv[i], L"--press")) {
+            script.keys = argv[i + 1];
+        }
+    }
+    return script;
+}
+
+void PlayShotScript(CDlgNumorapad& dialog, const SShotScript& script) {
+    if (script.mode >= 0) {
+        CCalculator::GetInstance()->SetCalcMode(script.mode);
+    }
+    for (const wchar_t* p = script.keys; p && *p;) {
+        wchar_t* end = nullptr;
+        const long key = wcstol(p, &end, 10);
+        if (end == p) {
+            break;
+        }
+        if (key >= 0 && key < kKeyCount) {
+            HWND window = dialog.KeyWindow(static_cast<int>(key)).Handle();
+            SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        }
+        p = *end == L',' ? end + 1 : end;
+    }
+    InvalidateRect(dialog.Handle(), nullptr, FALSE);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    CZoqScreen::DeclareDpiAware();
+    const int shot = CZoqShot::ReadCommandLine();
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    // A screenshot run starts from the defaults and leaves the user's settings alone.
+    CZoqRegistryStore registry;
+    CZoqMemoryStore scratch;
+    CZoqSettingsStore* store = shot ? static_cast<CZoqSettingsStore*>(&scratch) : &registry;
+    int code = 1;
+    {
+        CDlgNumorapad dialog;
+        if (dialog.Create(instance, store)) {
+            if (shot && argv) {
+                PlayShotScript(dialog, ReadShotScript(argc, argv));
+            }
+            CZoqShot::StartIfRequested(dialog.Handle());
+            code = dialog.Run();
+        }
+    }
+    LocalFree(argv);
+    CCalculator::ReleaseInstance();
+    Numora::ReleaseInstance();
+    return code;
+}
