@@ -1,0 +1,132 @@
+#include "cli/NumoraOptions.h"
+
+#include <cwchar>
+
+namespace {
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text)
+        narrow += c > 0 && c < 0x80 ? static_cast<char>(c) : '?';
+    return narrow;
+}
+
+// A whole decimal number within [low, high].
+bool ParseInteger(const std::wstring& text, int low, int high, int& value) {
+    if (text.empty() || text.size() > 9)
+        return false;
+    int result = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9')
+            return false;
+        result = result * 10 + (c - L'0');
+    }
+    if (result < low || result > high)
+        return false;
+    value = result;
+    return true;
+}
+
+// One option of the table: its name, whether it takes a value, and how to apply it.
+struct COption {
+    const wchar_t* name;
+    bool takesValue;
+    bool (*apply)(const std::wstring& value, CNumoraOptions& options);
+    const char* valueError;
+};
+
+const COption kOptions[] = {
+    {L"--base", true,
+     [](const std::wstring& v, CNumoraOptions& o) { return ParseInteger(v, 2, 36, o.base); },
+     "--base needs a number from 2 to 36"},
+    {L"--bits", true,
+     [](const std::wstring& v, CNumoraOptions& o) { return ParseInteger(v, 4, 48, o.bits); },
+     "--bits needs a number from 4 to 48"},
+    {L"--digits", true,
+     [](const std::wstring& v, CNumoraOptions& o) { return ParseInteger(v, 0, 15, o.digits); },
+     "--digits needs a number from 0 to 15"},
+    {L"--angle", true,
+     [](const std::wstring& v, CNumoraOptions& o) {
+         static const wchar_t* const kUnits[] = {L"deg", L"rad", L"grad"};
+         for (int mode = 0; mode < 3; ++mode) {
+             if (v == kUnits[mode]) {
+                 o.angleMode = mode;
+                 return true;
+             }
+         }
+         return false;
+     },
+     "--angle needs deg, rad or grad"},
+    {L"--help", false,
+     [](const std::wstring&, CNumoraOptions& o) {
+         o.help = true;
+         return true;
+     },
+     ""},
+};
+
+} // namespace
+
+int ParseNumoraOptions(const std::vector<std::wstring>& arguments, CNumoraOptions& options,
+                       std::string& error) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::wstring& argument = arguments[i];
+        if (optionsEnded || argument.compare(0, 2, L"--") != 0) {
+            options.expressions.push_back(argument);
+            continue;
+        }
+        if (argument == L"--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::size_t equals = argument.find(L'=');
+        std::wstring name = argument.substr(0, equals);
+        const COption* option = nullptr;
+        for (const COption& candidate : kOptions) {
+            if (name == candidate.name)
+                option = &candidate;
+        }
+        if (!option) {
+            error = "unknown option " + Narrow(name) + " (see --help)";
+            return 0;
+        }
+        std::wstring value;
+        if (option->takesValue) {
+            if (equals != std::wstring::npos) {
+                value = argument.substr(equals + 1);
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else {
+                error = option->valueError;
+                return 0;
+            }
+        } else if (equals != std::wstring::npos) {
+            error = Narrow(name) + " takes no value";
+            return 0;
+        }
+        if (!option->apply(value, options)) {
+            error = option->valueError;
+            return 0;
+        }
+    }
+    return 1;
+}
+
+const char* NumoraUsage() {
+    return "usage: numora [OPTIONS] [--] [EXPR...]\n"
+           "Evaluates each expression and prints one result line per expression;\n"
+           "with no expression, reads one expression per line from standard input.\n"
+           "Exits 1 when a result is an error text, 2 on a bad option.\n"
+           "\n"
+           "  --base N      number base of input and output, 2..36 (default 10)\n"
+           "  --bits N      bit width of results in other bases, 4..48 (default 32)\n"
+           "  --angle UNIT  deg, rad or grad (default deg)\n"
+           "  --digits N    significant digits of decimal results, 0..15 (default 15)\n"
+           "  --help        this text\n"
+           "\n"
+           "examples:\n"
+           "  numora '2+3*4' 'sin(30)^2' '5C2'\n"
+           "  numora --base 16 --bits 8 -- -1\n"
+           "  numora --angle grad 'acos(0)'\n";
+}

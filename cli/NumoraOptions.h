@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the command line asks numora to do.
+struct CNumoraOptions {
+    int base = 10;
+    int bits = 32;
+    int angleMode = 0; // AngleMode of the engine
+    int digits = 15;
+    bool help = false;
+    std::vector<std::wstring> expressions;
+};
+
+// Parses the arguments (without the program name). Returns 1, or 0 with a one-line
+// message in `error`. Arguments beginning with "--" are options until a lone "--";
+// everything else is an expression. Options take their value as the next argument or
+// after "=" ("--base 16", "--base=16").
+int ParseNumoraOptions(const std::vector<std::wstring>& arguments, CNumoraOptions& options,
+                       std::string& error);
+
+// The usage text printed by --help.
+const char* NumoraUsage();
