@@ -1,5 +1,6 @@
 #include "ce/ZoqShot.h"
 
+#include "ce/ZoqFrame.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqWic.h"
 #include "ui/ZoqGdiScope.h"
@@ -88,9 +89,13 @@ int CZoqShot::SaveWindow(HWND hwnd, const wchar_t* path) {
                  RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT window;
     GetWindowRect(hwnd, &window);
-    RECT whole = {0, 0, window.right - window.left, window.bottom - window.top};
+    RECT area = {0, 0, window.right - window.left, window.bottom - window.top};
+    // A device window is shot as the device's screen, without the desktop frame.
+    CZoqFrame* frame = CZoqFrame::Of(hwnd);
+    if (frame && frame->ScreenRect(&area))
+        OffsetRect(&area, -window.left, -window.top);
     CZoqWindowDC dc(hwnd);
-    return SaveArea(dc.Get(), whole, path);
+    return SaveArea(dc.Get(), area, path);
 }
 
 int CZoqShot::ReadCommandLine() {

@@ -12,8 +12,8 @@ class CZoqShot {
 public:
     static constexpr int kPathCapacity = 520;
 
-    // Saves the whole window (its frame, bars and client area) as a PNG file. 1 on
-    // success.
+    // Saves a window as a PNG file: a window with the shell's bars as the device's
+    // screen (top bar, client area, menu bar), any other window whole. 1 on success.
     static int SaveWindow(HWND hwnd, const wchar_t* path);
     // Saves a rectangle of a device context (a back buffer) as a PNG file. 1 on success.
     static int SaveArea(HDC dc, const RECT& rect, const wchar_t* path);
