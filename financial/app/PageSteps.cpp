@@ -81,7 +81,7 @@ const StepInfo kMortgageSteps[] = {
 };
 
 const StepInfo kTipSteps[] = {
-    {L"BILL", 0, {}},
+    {L"BILL AMOUNT", 0, {}},
     {L"TIP", 0, {}},
 };
 
@@ -92,7 +92,23 @@ const PageInfo kPages[kCalculatorCount] = {
     {kCarLoanSteps, 3},
 };
 
+constexpr unsigned Rgb(unsigned red, unsigned green, unsigned blue) {
+    return red | green << 8 | blue << 16;
+}
+
+// Indexed by Calculator: tip, lease, mortgage, car loan.
+const CalculatorLook kLooks[kCalculatorCount] = {
+    {L"Tip", Rgb(0, 210, 0), Rgb(0, 80, 0)},
+    {L"Lease", Rgb(0, 128, 224), Rgb(0, 0, 80)},
+    {L"Mortgage", Rgb(255, 0, 0), Rgb(80, 0, 0)},
+    {L"Car Loan", Rgb(255, 255, 0), Rgb(128, 80, 0)},
+};
+
 } // namespace
+
+const CalculatorLook& LookOf(Calculator calculator) {
+    return kLooks[static_cast<int>(calculator)];
+}
 
 const PageInfo& StepsOf(Calculator calculator) {
     return kPages[static_cast<int>(calculator)];

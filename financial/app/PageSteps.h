@@ -27,6 +27,19 @@ struct PageInfo {
 enum class Calculator { Tip = 0, Lease = 1, Mortgage = 2, CarLoan = 3 };
 constexpr int kCalculatorCount = 4;
 
+// The selector's name of a calculator and its two colours (0x00BBGGRR, the top and
+// the bottom of its gradients).
+struct CalculatorLook {
+    const wchar_t* name;
+    unsigned top;
+    unsigned bottom;
+};
+const CalculatorLook& LookOf(Calculator calculator);
+
+// The selector's order: "Mortgage", "Tip", "Lease", "Car Loan".
+constexpr Calculator kSelectorOrder[kCalculatorCount] = {Calculator::Mortgage, Calculator::Tip,
+                                                         Calculator::Lease, Calculator::CarLoan};
+
 // Steps of a calculator; the tip page has two steps without fields.
 const PageInfo& StepsOf(Calculator calculator);
 

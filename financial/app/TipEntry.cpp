@@ -31,6 +31,19 @@ void CTipEntry::Clear() {
     m_text[0] = L'\0';
 }
 
+void CTipEntry::SetText(const wchar_t* text) {
+    Clear();
+    for (const wchar_t* c = text; c && *c; ++c) {
+        if (*c == L'.') {
+            Press(TipKey::Point);
+        } else if (*c >= L'0' && *c <= L'9') {
+            Press(static_cast<TipKey>(*c - L'0'));
+        } else {
+            return;
+        }
+    }
+}
+
 int CTipEntry::AppendDigit(wchar_t digit) {
     int changed = 0;
     if (m_length == 1 && m_text[0] == L'0') {

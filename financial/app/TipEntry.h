@@ -26,6 +26,9 @@ public:
     // Applies one key; returns 1 when the text changed.
     int Press(TipKey key);
     void Clear();
+    // Types a whole text key by key, so it obeys the same rules; the first character
+    // that is neither a digit nor a point ends it.
+    void SetText(const wchar_t* text);
     const wchar_t* Text() const { return m_text; }
     int Length() const { return m_length; }
 

@@ -6,7 +6,6 @@
 // Icons, menus, menu bars, accelerators.
 #define IDI_FISCORA 101
 #define IDR_MAINMENU 102
-#define IDR_DONEMENU 104
 #define IDR_AMORTMENU 105
 
 // Dialog templates.

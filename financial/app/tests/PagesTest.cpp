@@ -113,6 +113,25 @@ TEST(TipEntry, KeypadRules) {
     }
 }
 
+TEST(TipEntry, SetTextFollowsTheKeyRules) {
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {{L"80", L"80"},
+                          {L"30.666", L"30.66"},
+                          {L"1e-05", L"1"},
+                          {L"123456789012.5", L"12345678901"},
+                          {L"", L""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "text " << c.text);
+        CTipEntry entry;
+        entry.Press(TipKey::Digit7);
+        entry.SetText(c.text);
+        EXPECT_STREQ(c.expected, entry.Text());
+    }
+}
+
 TEST(TipEntry, LabelsOfTheThirteenKeys) {
     EXPECT_STREQ(L"0", CTipEntry::Label(TipKey::Digit0));
     EXPECT_STREQ(L"9", CTipEntry::Label(TipKey::Digit9));

@@ -1,0 +1,265 @@
+#include "financial/app/CalculatorSelector.h"
+
+#include "ce/ZoqScreen.h"
+#include "financial/app/PageContext.h"
+
+namespace {
+
+constexpr UINT kMsgToggle = WM_USER + 1;
+constexpr COLORREF kToggleTop = RGB(200, 200, 200);
+constexpr COLORREF kToggleBottom = RGB(90, 90, 90);
+constexpr COLORREF kSelectorBackground = RGB(255, 255, 255);
+const wchar_t kSelectorClass[] = L"FiscoraSquareSelector";
+
+int Scaled(int length) {
+    return CZoqScreen::Scaled(length);
+}
+
+int PositionOf(Calculator calculator) {
+    for (int position = 0; position < kCalculatorCount; ++position) {
+        if (kSelectorOrder[position] == calculator) {
+            return position;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- buttons
+
+void CCalculatorSelector::CreateButton(int position, const RECT& rect, HWND target) {
+    const Calculator calculator = kSelectorOrder[position];
+    const CalculatorLook& look = LookOf(calculator);
+    m_buttons[position].Create(rect, look.name, target, kMsgSelectCalculator, look.top, look.bottom,
+                               static_cast<WPARAM>(calculator));
+}
+
+void CCalculatorSelector::Layout(HWND target, const RECT& area, Shape shape) {
+    const int gap = Scaled(2);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    for (int position = 0; position < kCalculatorCount; ++position) {
+        RECT rect;
+        if (shape == Shape::Strip) {
+            const int each = (width - (kCalculatorCount + 1) * gap) / kCalculatorCount;
+            rect.left = area.left + gap + position * (each + gap);
+            rect = {rect.left, area.top + gap, rect.left + each, area.bottom - gap};
+        } else {
+            const int each = (height - (kCalculatorCount + 1) * gap) / kCalculatorCount;
+            rect.top = area.top + gap + position * (each + gap);
+            rect = {area.left + gap, rect.top, area.right - gap, rect.top + each};
+        }
+        CreateButton(position, rect, target);
+    }
+}
+
+void CCalculatorSelector::LayoutGrid(HWND target, const RECT& area) {
+    const int gap = Scaled(2);
+    const int each = (area.right - area.left - 3 * gap) / 2;
+    const int tall = (area.bottom - area.top - 3 * gap) / 2;
+    for (int position = 0; position < kCalculatorCount; ++position) {
+        const int left = area.left + gap + (position % 2) * (each + gap);
+        const int top = area.top + gap + (position / 2) * (tall + gap);
+        CreateButton(position, {left, top, left + each, top + tall}, target);
+    }
+}
+
+void CCalculatorSelector::SetCurrent(Calculator calculator) {
+    for (int position = 0; position < kCalculatorCount; ++position) {
+        m_buttons[position].SetLatched(kSelectorOrder[position] == calculator);
+    }
+}
+
+void CCalculatorSelector::Draw(HDC dc, HFONT font) const {
+    for (const CPageButton& button : m_buttons) {
+        button.Draw(dc, font);
+    }
+}
+
+int CCalculatorSelector::OnLButtonDown(POINT point) {
+    for (CPageButton& button : m_buttons) {
+        if (button.OnLButtonDown(point)) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int CCalculatorSelector::OnLButtonUp(POINT point) {
+    int taken = 0;
+    for (CPageButton& button : m_buttons) {
+        taken |= button.OnLButtonUp(point);
+    }
+    return taken;
+}
+
+int CCalculatorSelector::OnMouseMove(POINT point) {
+    int taken = 0;
+    for (CPageButton& button : m_buttons) {
+        taken |= button.OnMouseMove(point);
+    }
+    return taken;
+}
+
+RECT CCalculatorSelector::ButtonRect(Calculator calculator) const {
+    return m_buttons[PositionOf(calculator)].Rect();
+}
+
+// ---------------------------------------------------------------- square screen
+
+CSquareSelector::~CSquareSelector() {
+    Destroy();
+    if (m_font) {
+        DeleteObject(m_font);
+    }
+}
+
+int CSquareSelector::Create(HINSTANCE instance, HWND frame) {
+    Destroy();
+    m_frame = frame;
+    WNDCLASSW windowClass = {};
+    if (!GetClassInfoW(instance, kSelectorClass, &windowClass)) {
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kSelectorClass;
+        if (!RegisterClassW(&windowClass)) {
+            return 0;
+        }
+    }
+    m_expanded = 1;
+    if (!m_font) {
+        m_font = CreateFontW(Scaled(13), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                             DEFAULT_PITCH, L"Tahoma");
+    }
+    CreateWindowExW(0, kSelectorClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 1, 1, frame, nullptr,
+                    instance, this);
+    return m_hwnd != nullptr;
+}
+
+void CSquareSelector::Destroy() {
+    if (m_hwnd) {
+        DestroyWindow(m_hwnd);
+    }
+}
+
+void CSquareSelector::Place(int width, int height) {
+    m_frameWidth = width;
+    m_frameHeight = height;
+    Layout();
+}
+
+void CSquareSelector::SetExpanded(int expanded) {
+    if (m_expanded == expanded) {
+        return;
+    }
+    m_expanded = expanded;
+    Layout();
+}
+
+void CSquareSelector::SetCurrent(Calculator calculator) {
+    m_selector.SetCurrent(calculator);
+}
+
+void CSquareSelector::Layout() {
+    if (!m_hwnd || m_frameWidth <= 0) {
+        return;
+    }
+    const int toggleWidth = Scaled(36);
+    const int toggleHeight = Scaled(16);
+    if (m_expanded) {
+        m_width = m_frameWidth;
+        m_height = toggleHeight + 2 * Scaled(28) + Scaled(6);
+    } else {
+        m_width = toggleWidth;
+        m_height = toggleHeight;
+    }
+    const int left = (m_frameWidth - m_width) / 2;
+    const RECT toggle = {(m_width - toggleWidth) / 2, 0, (m_width + toggleWidth) / 2, toggleHeight};
+    m_toggle.Create(toggle, L"-", m_hwnd, kMsgToggle, kToggleTop, kToggleBottom);
+    if (m_expanded) {
+        m_selector.LayoutGrid(m_hwnd, {0, toggleHeight, m_width, m_height});
+    }
+    HDC dc = GetDC(m_hwnd);
+    m_surface.CreateSized(dc, m_width, m_height, CZoqGDI::kDeviceIndependent);
+    ReleaseDC(m_hwnd, dc);
+    SetWindowPos(m_hwnd, HWND_TOP, left, m_frameHeight - m_height, m_width, m_height,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+LRESULT CALLBACK CSquareSelector::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        static_cast<CSquareSelector*>(create->lpCreateParams)->m_hwnd = hwnd;
+    }
+    auto* self = reinterpret_cast<CSquareSelector*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || self->m_hwnd != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT CSquareSelector::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+        SetCapture(m_hwnd);
+        if (!m_toggle.OnLButtonDown(point) && m_expanded) {
+            m_selector.OnLButtonDown(point);
+        }
+        return 0;
+    case WM_MOUSEMOVE:
+        m_toggle.OnMouseMove(point);
+        m_selector.OnMouseMove(point);
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == m_hwnd) {
+            ReleaseCapture();
+        }
+        if (!m_toggle.OnLButtonUp(point) && m_expanded) {
+            m_selector.OnLButtonUp(point);
+        }
+        return 0;
+    case kMsgToggle:
+        SetExpanded(!m_expanded);
+        return 0;
+    case kMsgSelectCalculator:
+        // The frame chooses; this window only holds the buttons.
+        PostMessageW(m_frame, kMsgSelectCalculator, wParam, 0);
+        return 0;
+    default:
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    }
+}
+
+void CSquareSelector::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hwnd, &paint);
+    HDC surface = m_surface.DC();
+    if (surface) {
+        RECT all = {0, 0, m_width, m_height};
+        CZoqGDI::FillSolid(surface, all, kSelectorBackground);
+        CZoqGDI::DrawRect(surface, all, CZoqGDI::kNoColour, RGB(90, 90, 90));
+        m_toggle.Draw(surface, m_font);
+        if (m_expanded) {
+            m_selector.Draw(surface, m_font);
+        }
+        BitBlt(dc, 0, 0, m_width, m_height, surface, 0, 0, SRCCOPY);
+    }
+    EndPaint(m_hwnd, &paint);
+}

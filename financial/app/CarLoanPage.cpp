@@ -1,0 +1,122 @@
+#include "financial/app/CarLoanPage.h"
+
+#include "financial/app/FiscoraModels.h"
+#include "financial/app/resource.h"
+
+namespace {
+enum { kPricing = 0, kFinancing = 1, kTotals = 2 };
+}
+
+CCarLoanPage::CCarLoanPage(SPageContext& context)
+    : WizardPage(Calculator::CarLoan, context, IDD_WIZARDPAGE) {}
+
+CCarLoanModel& CCarLoanPage::Model() {
+    return m_context.models->carLoan;
+}
+
+template <class Getter> void CCarLoanPage::ShowMoney(int field, Getter getter) {
+    // The getters leave the buffer alone for a value they cannot show; start empty
+    // so that a field never shows the text of another.
+    m_text[0] = L'\0';
+    getter(m_text, kTextCapacity);
+    SetFieldMoney(field, m_text);
+}
+
+void CCarLoanPage::TakePricing() {
+    CCarLoanModel& model = Model();
+    model.SetCarPrice(FieldValue(0));
+    model.SetSalesTaxRate(FieldValue(1));
+    model.SetRegistrationFees(FieldValue(3));
+    model.SetOtherFees(FieldValue(4));
+    model.Calculate();
+}
+
+void CCarLoanPage::TakeFinancing() {
+    CCarLoanModel& model = Model();
+    model.SetDownPayment(FieldValue(0));
+    model.SetRebate(FieldValue(1));
+    model.SetTradeIn(FieldValue(2));
+    model.SetMonths(FieldInt(3));
+    model.SetInterestRate(FieldValue(4));
+    model.Calculate();
+}
+
+void CCarLoanPage::ShowStep() {
+    CCarLoanModel& model = Model();
+    switch (m_step) {
+    case kPricing:
+        ShowMoney(0, [&](wchar_t* t, int c) { model.CarPrice(t, c); });
+        SetFieldNumber(1, model.SalesTaxRate());
+        ShowMoney(2, [&](wchar_t* t, int c) { model.SalesTax(t, c); });
+        ShowMoney(3, [&](wchar_t* t, int c) { model.RegistrationFees(t, c); });
+        ShowMoney(4, [&](wchar_t* t, int c) { model.OtherFees(t, c); });
+        break;
+    case kFinancing:
+        ShowMoney(0, [&](wchar_t* t, int c) { model.DownPayment(t, c); });
+        ShowMoney(1, [&](wchar_t* t, int c) { model.Rebate(t, c); });
+        ShowMoney(2, [&](wchar_t* t, int c) { model.TradeIn(t, c); });
+        SetFieldInt(3, model.Months());
+        SetFieldNumber(4, model.InterestRate());
+        break;
+    case kTotals:
+        ShowMoney(0, [&](wchar_t* t, int c) { model.AmountBorrowed(t, c); });
+        ShowMoney(1, [&](wchar_t* t, int c) { model.TotalInterest(t, c); });
+        ShowMoney(2, [&](wchar_t* t, int c) { model.TotalCost(t, c); });
+        ShowMoney(3, [&](wchar_t* t, int c) { model.MonthlyPayment(t, c); });
+        ShowMoney(4, [&](wchar_t* t, int c) { model.CarPrice(t, c); });
+        break;
+    default:
+        break;
+    }
+}
+
+int CCarLoanPage::Next() {
+    if (m_step == kPricing) {
+        TakePricing();
+    } else if (m_step == kFinancing) {
+        TakeFinancing();
+    }
+    if (!WizardPage::Next()) {
+        return 0;
+    }
+    ShowStep();
+    return 1;
+}
+
+int CCarLoanPage::Back() {
+    if (!WizardPage::Back()) {
+        return 0;
+    }
+    // The fields still hold the step that was left: show this step's values again.
+    ShowStep();
+    return 1;
+}
+
+void CCarLoanPage::Init() {
+    WizardPage::Init();
+    ShowStep();
+}
+
+void CCarLoanPage::FieldLostFocus(int) {
+    if (m_step != kPricing) {
+        return;
+    }
+    TakePricing();
+    ShowMoney(2, [&](wchar_t* t, int c) { Model().SalesTax(t, c); });
+}
+
+void CCarLoanPage::SaveProfile(int profile) {
+    // Values typed on an input step but not yet confirmed are taken over by a round
+    // trip through "Next" and "Back"; a result step has nothing to take over.
+    if (!IsResultStep(m_step) && Next()) {
+        Back();
+    }
+    Model().SaveProfile(m_context.models->Store(), profile);
+}
+
+void CCarLoanPage::LoadProfile(int profile) {
+    Model().LoadProfile(m_context.models->Store(), profile);
+    m_step = kPricing;
+    GoToStep(kPricing);
+    ShowStep();
+}

@@ -1,0 +1,344 @@
+#include "financial/app/FiscoraFrame.h"
+
+#include "ce/ZoqMenuBar.h"
+#include "ce/ZoqScreen.h"
+#include "financial/app/AboutDialog.h"
+#include "financial/app/CarLoanPage.h"
+#include "financial/app/FinDraw.h"
+#include "financial/app/FiscoraModels.h"
+#include "financial/app/LeasePage.h"
+#include "financial/app/MortgagePage.h"
+#include "financial/app/OptionsDialog.h"
+#include "financial/app/TipPage.h"
+#include "financial/app/resource.h"
+#include "financial/models/FinancialOptions.h"
+
+namespace {
+
+const ZoqMenuBarButton kMenuButtons[] = {
+    {ID_MENU_FILE, 0, IDS_MENU_FILE, nullptr},
+    {ID_MENU_PROFILES, 1, IDS_MENU_PROFILES, nullptr},
+};
+
+constexpr COLORREF kBackground = RGB(255, 255, 255);
+
+int Scaled(int length) {
+    return CZoqScreen::Scaled(length);
+}
+
+} // namespace
+
+CFiscoraFrame::CFiscoraFrame(CFiscoraModels& models) : m_models(models) {
+    m_context.models = &models;
+    m_context.autoSip = &m_autoSip;
+    m_tip = std::make_unique<CTipPage>(m_context);
+    m_lease = std::make_unique<CLeasePage>(m_context);
+    m_mortgage = std::make_unique<CMortgagePage>(m_context);
+    m_carLoan = std::make_unique<CCarLoanPage>(m_context);
+}
+
+CFiscoraFrame::~CFiscoraFrame() {
+    if (m_hwnd) {
+        DestroyWindow(m_hwnd);
+    }
+    if (m_font) {
+        DeleteObject(m_font);
+    }
+}
+
+int CFiscoraFrame::Create(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
+    m_instance = instance;
+    WNDCLASSW windowClass = {};
+    if (!GetClassInfoW(instance, className, &windowClass)) {
+        windowClass.style = CS_HREDRAW | CS_VREDRAW;
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = instance;
+        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_FISCORA));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = className;
+        if (!RegisterClassW(&windowClass)) {
+            return 0;
+        }
+    }
+    CreateWindowExW(0, className, title, WS_OVERLAPPED | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    return m_hwnd != nullptr;
+}
+
+WizardPage* CFiscoraFrame::Page(Calculator calculator) const {
+    switch (calculator) {
+    case Calculator::Tip:
+        return m_tip.get();
+    case Calculator::Lease:
+        return m_lease.get();
+    case Calculator::Mortgage:
+        return m_mortgage.get();
+    case Calculator::CarLoan:
+        return m_carLoan.get();
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- messages
+
+LRESULT CALLBACK CFiscoraFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* frame = static_cast<CFiscoraFrame*>(create->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
+        frame->m_hwnd = hwnd;
+    }
+    auto* self = reinterpret_cast<CFiscoraFrame*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || self->m_hwnd != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT CFiscoraFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate();
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_ACTIVATE:
+        CZoqShell::HandleActivate(m_hwnd, wParam, lParam, &m_activateInfo);
+        break;
+    case WM_SETTINGCHANGE:
+        CZoqShell::HandleSettingChange(m_hwnd, wParam, lParam, &m_activateInfo);
+        break;
+    case WM_SIZE:
+        OnSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_KEYUP:
+        OnKeyUp(wParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(point);
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(point);
+        return 0;
+    case WM_LBUTTONUP:
+        OnLButtonUp(point);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return 0;
+    case kMsgSelectCalculator:
+        SelectCalculator(static_cast<int>(wParam));
+        return 0;
+    case kMsgCollapseSelector:
+        if (m_square) {
+            m_squareSelector.SetExpanded(0);
+        }
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+LRESULT CFiscoraFrame::OnCreate() {
+    m_context.frame = m_hwnd;
+    m_autoSip = LoadAutoSip(m_models.Store());
+    ReadCurrency();
+    CZoqShell::InitFullScreen(m_hwnd, 0);
+    CZoqMenuBar::Create(m_hwnd, m_instance,
+                        {IDR_MAINMENU, kMenuButtons,
+                         static_cast<int>(sizeof kMenuButtons / sizeof kMenuButtons[0])});
+    m_font = MakeTahoma(Scaled(13), FW_BOLD);
+    for (Calculator calculator :
+         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
+        Page(calculator)->CreatePageWindow(m_instance, m_hwnd);
+    }
+    m_squareSelector.Create(m_instance, m_hwnd);
+    ShowWindow(CurrentPage()->Handle(), SW_SHOW);
+    m_selector.SetCurrent(m_current);
+    m_squareSelector.SetCurrent(m_current);
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    OnSize(client.right, client.bottom);
+    return 0;
+}
+
+void CFiscoraFrame::OnDestroy() {
+    SaveAutoSip(m_models.Store(), m_autoSip);
+    CZoqMenuBar::Destroy(m_hwnd);
+    PostQuitMessage(0);
+}
+
+void CFiscoraFrame::ReadCurrency() {
+    wchar_t symbol[32];
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SCURRENCY, symbol, 32) > 0) {
+        wcscpy(m_context.currency, symbol);
+    }
+}
+
+// ---------------------------------------------------------------- layout and painting
+
+// Square screens get the separate bottom selector; short ones a column of buttons at
+// the left; tall ones a strip across the top.
+void CFiscoraFrame::OnSize(int width, int height) {
+    if (width <= 0 || height <= 0 || !m_tip->Handle()) {
+        return;
+    }
+    m_width = width;
+    m_height = height;
+    m_square = CZoqScreen::Width() == CZoqScreen::Height();
+    const int isShort = CZoqScreen::Height() < Scaled(320);
+    RECT page = {0, 0, width, height};
+    if (m_square) {
+        m_selectorArea = {0, 0, 0, 0};
+    } else if (isShort) {
+        m_selectorArea = {0, 0, Scaled(64), height};
+        page.left = m_selectorArea.right;
+        m_selector.Layout(m_hwnd, m_selectorArea, CCalculatorSelector::Shape::Column);
+    } else {
+        m_selectorArea = {0, 0, width, Scaled(28)};
+        page.top = m_selectorArea.bottom;
+        m_selector.Layout(m_hwnd, m_selectorArea, CCalculatorSelector::Shape::Strip);
+    }
+    m_short = isShort;
+    m_selector.SetCurrent(m_current);
+    for (Calculator calculator :
+         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
+        MoveWindow(Page(calculator)->Handle(), page.left, page.top, page.right - page.left,
+                   page.bottom - page.top, TRUE);
+    }
+    if (m_square) {
+        m_squareSelector.Place(width, height);
+    } else {
+        ShowWindow(m_squareSelector.Handle(), SW_HIDE);
+    }
+    HDC dc = GetDC(m_hwnd);
+    m_surface.CreateSized(dc, width, height, CZoqGDI::kDeviceIndependent);
+    ReleaseDC(m_hwnd, dc);
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+void CFiscoraFrame::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hwnd, &paint);
+    HDC surface = m_surface.DC();
+    if (surface) {
+        RECT all = {0, 0, m_width, m_height};
+        CZoqGDI::FillSolid(surface, all, kBackground);
+        if (!m_square) {
+            m_selector.Draw(surface, m_font);
+        }
+        BitBlt(dc, 0, 0, m_width, m_height, surface, 0, 0, SRCCOPY);
+    }
+    EndPaint(m_hwnd, &paint);
+}
+
+// ---------------------------------------------------------------- input
+
+void CFiscoraFrame::SelectCalculator(int index) {
+    if (index < 0 || index >= kCalculatorCount || static_cast<Calculator>(index) == m_current) {
+        return;
+    }
+    m_current = static_cast<Calculator>(index);
+    for (Calculator calculator :
+         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
+        ShowWindow(Page(calculator)->Handle(), SW_HIDE);
+    }
+    ShowWindow(CurrentPage()->Handle(), SW_SHOW);
+    m_selector.SetCurrent(m_current);
+    m_squareSelector.SetCurrent(m_current);
+    SetForegroundWindow(m_hwnd);
+}
+
+void CFiscoraFrame::OnLButtonDown(POINT point) {
+    SetCapture(m_hwnd);
+    if (!m_square) {
+        m_selector.OnLButtonDown(point);
+    }
+}
+
+void CFiscoraFrame::OnMouseMove(POINT point) {
+    if (!m_square) {
+        m_selector.OnMouseMove(point);
+    }
+}
+
+void CFiscoraFrame::OnLButtonUp(POINT point) {
+    if (GetCapture() == m_hwnd) {
+        ReleaseCapture();
+    }
+    if (!m_square && m_selector.OnLButtonUp(point)) {
+        return;
+    }
+    // A release that no selector button takes belongs to the page (a drag that began
+    // on the selector and ended over the page).
+    HWND page = CurrentPage()->Handle();
+    MapWindowPoints(m_hwnd, page, &point, 1);
+    SendMessageW(page, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+}
+
+void CFiscoraFrame::OnKeyUp(WPARAM key) {
+    if (key == VK_RIGHT) {
+        CurrentPage()->Next();
+    } else if (key == VK_LEFT) {
+        CurrentPage()->Back();
+    }
+}
+
+// ---------------------------------------------------------------- commands
+
+void CFiscoraFrame::OnCommand(int id) {
+    switch (id) {
+    case ID_OPTIONS:
+        ShowOptions();
+        break;
+    case ID_ABOUT:
+        ShowAbout();
+        break;
+    case ID_EXIT:
+    case IDOK:
+        SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
+        break;
+    case ID_LOAD_PROFILE1:
+    case ID_LOAD_PROFILE2:
+        CurrentPage()->LoadProfile(id == ID_LOAD_PROFILE1 ? 1 : 2);
+        break;
+    case ID_SAVE_PROFILE1:
+    case ID_SAVE_PROFILE2:
+        CurrentPage()->SaveProfile(id == ID_SAVE_PROFILE1 ? 1 : 2);
+        break;
+    default:
+        break;
+    }
+}
+
+void CFiscoraFrame::ShowOptions() {
+    COptionsDialog dialog(m_models, m_autoSip);
+    if (dialog.Run(m_instance, m_hwnd) > 0) {
+        RefreshPages();
+    }
+}
+
+void CFiscoraFrame::ShowAbout() {
+    CAboutDialog dialog;
+    dialog.DoModal(m_instance, IDD_ABOUT, m_hwnd);
+}
+
+// The options dialog changes the models directly; the pages show them again.
+void CFiscoraFrame::RefreshPages() {
+    for (Calculator calculator :
+         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
+        Page(calculator)->Refresh();
+    }
+}

@@ -1,0 +1,151 @@
+#include "financial/app/LeasePage.h"
+
+#include "financial/app/FiscoraModels.h"
+#include "financial/app/resource.h"
+
+namespace {
+enum { kPricing = 0, kLeasing = 1, kPayments = 2, kTotals = 3 };
+enum { kInterestField = 3, kMoneyFactorField = 4 };
+} // namespace
+
+CLeasePage::CLeasePage(SPageContext& context)
+    : WizardPage(Calculator::Lease, context, IDD_WIZARDPAGE) {}
+
+CLeaseModel& CLeasePage::Model() {
+    return m_context.models->lease;
+}
+
+template <class Getter> void CLeasePage::ShowMoney(int field, Getter getter) {
+    m_text[0] = L'\0';
+    getter(m_text, kTextCapacity);
+    SetFieldMoney(field, m_text);
+}
+
+// Rates and the money factor keep every digit the model has.
+template <class Getter> void CLeasePage::ShowPlain(int field, Getter getter) {
+    m_text[0] = L'\0';
+    getter(m_text, kTextCapacity);
+    SetFieldText(field, m_text);
+}
+
+void CLeasePage::TakePricing() {
+    CLeaseModel& model = Model();
+    model.SetPrice(FieldValue(0));
+    model.SetTaxPercent(FieldValue(1));
+    model.SetFees(FieldValue(3));
+    model.SetResidual(FieldValue(4));
+    model.Calculate();
+}
+
+void CLeasePage::TakeLeasing() {
+    CLeaseModel& model = Model();
+    model.SetDownPayment(FieldValue(0));
+    model.SetTrade(FieldValue(1));
+    model.SetMonths(FieldInt(2));
+    model.SetInterest(FieldValue(kInterestField));
+    model.Calculate();
+}
+
+void CLeasePage::ShowMoneyFactor() {
+    ShowPlain(kMoneyFactorField, [&](wchar_t* t, int c) { Model().MoneyFactor(t, c); });
+}
+
+void CLeasePage::ShowInterest() {
+    ShowPlain(kInterestField, [&](wchar_t* t, int c) { Model().Interest(t, c); });
+}
+
+void CLeasePage::ShowStep() {
+    CLeaseModel& model = Model();
+    switch (m_step) {
+    case kPricing:
+        ShowMoney(0, [&](wchar_t* t, int c) { model.Price(t, c); });
+        ShowPlain(1, [&](wchar_t* t, int c) { model.TaxPercent(t, c); });
+        ShowMoney(2, [&](wchar_t* t, int c) { model.TotalTax(t, c); });
+        ShowMoney(3, [&](wchar_t* t, int c) { model.Fees(t, c); });
+        ShowMoney(4, [&](wchar_t* t, int c) { model.Residual(t, c); });
+        break;
+    case kLeasing:
+        ShowMoney(0, [&](wchar_t* t, int c) { model.DownPayment(t, c); });
+        ShowMoney(1, [&](wchar_t* t, int c) { model.Trade(t, c); });
+        SetFieldInt(2, model.Months());
+        ShowInterest();
+        ShowMoneyFactor();
+        break;
+    case kPayments:
+        ShowMoney(0, [&](wchar_t* t, int c) { model.TotalPayments(t, c); });
+        ShowMoney(1, [&](wchar_t* t, int c) { model.MonthlyPayment(t, c); });
+        ShowMoney(2, [&](wchar_t* t, int c) { model.MonthlyDepreciation(t, c); });
+        ShowMoney(3, [&](wchar_t* t, int c) { model.MonthlyInterest(t, c); });
+        ShowMoney(4, [&](wchar_t* t, int c) { model.MonthlyTax(t, c); });
+        break;
+    case kTotals:
+        ShowMoney(0, [&](wchar_t* t, int c) { model.TotalPayments(t, c); });
+        ShowMoney(1, [&](wchar_t* t, int c) { model.TotalDepreciation(t, c); });
+        ShowMoney(2, [&](wchar_t* t, int c) { model.TotalInterest(t, c); });
+        ShowMoney(3, [&](wchar_t* t, int c) { model.TotalTax(t, c); });
+        ShowMoney(4, [&](wchar_t* t, int c) { model.Residual(t, c); });
+        break;
+    default:
+        break;
+    }
+}
+
+int CLeasePage::Next() {
+    if (m_step == kPricing) {
+        TakePricing();
+    } else if (m_step == kLeasing) {
+        TakeLeasing();
+    }
+    if (!WizardPage::Next()) {
+        return 0;
+    }
+    ShowStep();
+    return 1;
+}
+
+int CLeasePage::Back() {
+    if (!WizardPage::Back()) {
+        return 0;
+    }
+    ShowStep();
+    return 1;
+}
+
+void CLeasePage::Init() {
+    WizardPage::Init();
+    ShowStep();
+}
+
+void CLeasePage::FieldLostFocus(int field) {
+    if (m_step == kPricing) {
+        TakePricing();
+        ShowMoney(2, [&](wchar_t* t, int c) { Model().TotalTax(t, c); });
+        return;
+    }
+    if (m_step != kLeasing) {
+        return;
+    }
+    if (field == kInterestField) {
+        Model().SetInterest(FieldValue(kInterestField));
+        Model().Calculate();
+        ShowMoneyFactor();
+    } else if (field == kMoneyFactorField) {
+        if (Model().SetMoneyFactor(FieldValue(kMoneyFactorField))) {
+            Model().SetInterestFromMoneyFactor();
+        }
+        ShowInterest();
+    }
+}
+
+void CLeasePage::SaveProfile(int profile) {
+    if (!IsResultStep(m_step) && Next()) {
+        Back();
+    }
+    Model().SaveProfile(m_context.models->Store(), profile);
+}
+
+void CLeasePage::LoadProfile(int profile) {
+    Model().LoadProfile(m_context.models->Store(), profile);
+    GoToStep(kPricing);
+    ShowStep();
+}

@@ -1,0 +1,334 @@
+#include "financial/app/MortgagePage.h"
+
+#include "financial/app/AmortizationDialog.h"
+#include "financial/app/FinDraw.h"
+#include "financial/app/FiscoraModels.h"
+#include "financial/app/MoneyText.h"
+#include "financial/app/resource.h"
+#include "ui/ZoqString.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace {
+enum { kMortgage = 0, kAdditionalCosts = 1, kResults = 2 };
+// Messages of the result step's buttons, posted to the page.
+constexpr UINT kMsgReset = WM_USER + 1;
+constexpr UINT kMsgAmortize = WM_USER + 2;
+constexpr UINT kMsgPoints = WM_USER + 3;
+constexpr UINT kMsgNoPoints = WM_USER + 4;
+constexpr COLORREF kTextColour = RGB(0, 0, 0);
+} // namespace
+
+CMortgagePage::CMortgagePage(SPageContext& context)
+    : WizardPage(Calculator::Mortgage, context, IDD_WIZARDPAGE) {}
+
+CMortgagePage::~CMortgagePage() {
+    Destroy();
+    for (HFONT font : {m_resultFont, m_resultBold}) {
+        if (font) {
+            DeleteObject(font);
+        }
+    }
+}
+
+CMortgageModel& CMortgagePage::Model() {
+    return m_context.models->mortgage;
+}
+
+void CMortgagePage::OnInitPage() {
+    Model().Clear();
+}
+
+// ---------------------------------------------------------------- steps
+
+int CMortgagePage::TakeMortgage() {
+    CMortgageModel& model = Model();
+    // The principal goes first: the cost of the points is a share of it.
+    model.SetPrincipal(FieldValue(0));
+    model.SetTerm(FieldInt(1));
+    model.SetInterestRate(FieldValue(2));
+    model.SetPoints(FieldInt(3));
+    model.SetInterestRateWithPoints(FieldValue(4));
+    model.Recalculate();
+    if (!model.InterestRatesAreValid()) {
+        MessageBoxW(m_context.frame, kInterestRatesErrorText, kInterestRatesErrorCaption,
+                    MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+    return 1;
+}
+
+void CMortgagePage::TakeAdditionalCosts() {
+    CMortgageModel& model = Model();
+    model.SetDownPayment(FieldValue(0));
+    model.SetInsurance(FieldValue(1));
+    model.SetRecurringCosts(FieldValue(2));
+    model.SetPropertyTax(FieldValue(3));
+    model.Recalculate();
+}
+
+void CMortgagePage::ShowStep() {
+    CMortgageModel& model = Model();
+    switch (m_step) {
+    case kMortgage:
+        SetFieldMoneyValue(0, model.Principal());
+        SetFieldInt(1, model.Term());
+        SetFieldNumber(2, model.AnnualRate() * 100);
+        SetFieldInt(3, model.Points());
+        SetFieldNumber(4, model.AnnualRateWithPoints() * 100);
+        break;
+    case kAdditionalCosts:
+        SetFieldMoneyValue(0, model.DownPayment());
+        SetFieldMoneyValue(1, model.Insurance());
+        SetFieldMoneyValue(2, model.RecurringCosts());
+        SetFieldMoneyValue(3, model.PropertyTax());
+        SetFieldMoneyValue(4, model.Principal());
+        break;
+    case kResults:
+        BuildResults();
+        break;
+    default:
+        break;
+    }
+    LayoutResultButtons();
+}
+
+int CMortgagePage::Next() {
+    if (m_step == kMortgage && !TakeMortgage()) {
+        return 0;
+    }
+    if (m_step == kAdditionalCosts) {
+        TakeAdditionalCosts();
+    }
+    if (!WizardPage::Next()) {
+        return 0;
+    }
+    ShowStep();
+    return 1;
+}
+
+int CMortgagePage::Back() {
+    if (!WizardPage::Back()) {
+        return 0;
+    }
+    ShowStep();
+    return 1;
+}
+
+void CMortgagePage::Init() {
+    WizardPage::Init();
+    ShowStep();
+}
+
+void CMortgagePage::SaveProfile(int profile) {
+    if (!IsResultStep(m_step) && Next()) {
+        Back();
+    }
+    Model().SaveProfile(m_context.models->Store(), profile);
+}
+
+void CMortgagePage::LoadProfile(int profile) {
+    Model().LoadProfile(m_context.models->Store(), profile);
+    GoToStep(kMortgage);
+    ShowStep();
+}
+
+// ---------------------------------------------------------------- result buttons
+
+void CMortgagePage::ResetCalculator() {
+    Model().Clear();
+    GoToStep(kMortgage);
+    ShowStep();
+}
+
+void CMortgagePage::AmortizeWithPoints(int usePoints) {
+    Model().SetUsePoints(usePoints);
+    Model().Recalculate();
+    Amortize();
+}
+
+void CMortgagePage::Amortize() {
+    CAmortizationDialog dialog(Model());
+    dialog.DoModal(Instance(), IDD_AMORTIZATION, m_context.frame);
+}
+
+int CMortgagePage::UserMessage(UINT message, WPARAM, LPARAM) {
+    switch (message) {
+    case kMsgReset:
+        ResetCalculator();
+        return 1;
+    case kMsgAmortize:
+        Amortize();
+        return 1;
+    case kMsgPoints:
+        AmortizeWithPoints(1);
+        return 1;
+    case kMsgNoPoints:
+        AmortizeWithPoints(0);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int CMortgagePage::ResultButtonCount() const {
+    return m_step != kResults ? 0 : (m_pointsView ? 3 : 2);
+}
+
+void CMortgagePage::LayoutResultButtons() {
+    const int count = ResultButtonCount();
+    if (count == 0 || m_width <= 0) {
+        return;
+    }
+    // The row right of "Back": "Reset" and one or two buttons, where "Next" stands on
+    // the input steps.
+    const RECT back = BackRect();
+    const int gap = Scaled(4);
+    const int left = back.right + gap;
+    const int width = (m_width - gap - left - (count - 1) * gap) / count;
+    static const wchar_t* const kPlain[] = {L"Reset", L"Amortize"};
+    static const wchar_t* const kPoints[] = {L"Reset", L"Points", L"NoPoints"};
+    static const UINT kPlainMessages[] = {kMsgReset, kMsgAmortize};
+    static const UINT kPointsMessages[] = {kMsgReset, kMsgPoints, kMsgNoPoints};
+    for (int i = 0; i < count; ++i) {
+        RECT rect = {left + i * (width + gap), back.top, left + i * (width + gap) + width,
+                     back.bottom};
+        m_results[i].Create(rect, m_pointsView ? kPoints[i] : kPlain[i], Handle(),
+                            m_pointsView ? kPointsMessages[i] : kPlainMessages[i], m_top, m_bottom);
+    }
+}
+
+void CMortgagePage::StylusDownOnStep(int step, POINT point) {
+    for (int i = 0; step == kResults && i < ResultButtonCount(); ++i) {
+        if (m_results[i].OnLButtonDown(point)) {
+            return;
+        }
+    }
+}
+
+void CMortgagePage::StylusUpOnStep(int step, POINT point) {
+    for (int i = 0; step == kResults && i < ResultButtonCount(); ++i) {
+        if (m_results[i].OnLButtonUp(point)) {
+            return;
+        }
+    }
+}
+
+void CMortgagePage::MouseMoveOnStep(int step, POINT point) {
+    for (int i = 0; step == kResults && i < ResultButtonCount(); ++i) {
+        m_results[i].OnMouseMove(point);
+    }
+}
+
+// ---------------------------------------------------------------- results
+
+void CMortgagePage::MoneyText(wchar_t* out, double value) const {
+    wchar_t cents[kValueChars];
+    FormatCents(value, cents, kValueChars);
+    swprintf(out, kValueChars, L"%ls%ls", m_context.currency, cents);
+}
+
+CMortgagePage::SRow& CMortgagePage::AddRow(const wchar_t* label, int bold) {
+    SRow& row = m_rows[m_rowCount < kMaxRows ? m_rowCount++ : kMaxRows - 1];
+    row.label = label;
+    row.value[0] = L'\0';
+    row.bold = bold;
+    row.heading = 0;
+    return row;
+}
+
+const wchar_t* CMortgagePage::ResultLabel(int row) const {
+    return row >= 0 && row < m_rowCount ? m_rows[row].label : L"";
+}
+
+const wchar_t* CMortgagePage::ResultValue(int row) const {
+    return row >= 0 && row < m_rowCount ? m_rows[row].value : L"";
+}
+
+// The figures are worked out once when the step is entered (the comparison even
+// recalculates the model twice); painting only draws them.
+void CMortgagePage::BuildResults() {
+    m_rowCount = 0;
+    m_pointsView = Model().UsePoints();
+    if (m_pointsView) {
+        BuildPointsResults();
+    } else {
+        BuildPlainResults();
+    }
+}
+
+void CMortgagePage::BuildPlainResults() {
+    CMortgageModel& model = Model();
+    CZoqString* strings = CZoqString::GetInstance();
+    wchar_t number[CZoqString::kNumberCapacity];
+    const int schedule = model.Schedule();
+    swprintf(AddRow(L"Payment Schedule:").value, kValueChars, L"%ls",
+             IsMortgageSchedule(schedule) ? kMortgageSchedules[schedule].resultLabel : L"");
+    strings->FormatNumber(number, model.Term(), 4, CZoqString::kNumberCapacity);
+    swprintf(AddRow(L"Term:").value, kValueChars, L"%ls Years", number);
+    MoneyText(AddRow(L"Principle:").value, model.Principal());
+    strings->FormatNumber(number, model.SelectedAnnualRate() * 100, 4, CZoqString::kNumberCapacity);
+    swprintf(AddRow(L"Interest:").value, kValueChars, L"%ls%%", number);
+    MoneyText(AddRow(L"Interest Paid:").value, model.Total(MortgageTotal::InterestPaid));
+    MoneyText(AddRow(L"Sum of Payments:").value, model.Total(MortgageTotal::SumOfPayments));
+    const double extras = model.RecurringCosts() + model.Insurance() + model.PropertyTax();
+    MoneyText(AddRow(L"Payment Amount:").value, model.PaymentAmount() + extras);
+    MoneyText(AddRow(L"Recurring Costs:").value, extras);
+    swprintf(AddRow(L"Total Payments:", 1).value, kValueChars, L"%i", model.PaymentCount());
+    MoneyText(AddRow(L"Total:", 1).value, model.Total(MortgageTotal::Grand));
+}
+
+void CMortgagePage::BuildPointsResults() {
+    SMortgagePointsComparison comparison;
+    Model().ComparePoints(&comparison);
+    wchar_t number[CZoqString::kNumberCapacity];
+    AddRow(L"Monthly Payments", 1).heading = 1;
+    MoneyText(AddRow(L"With Points:").value, comparison.withPoints);
+    MoneyText(AddRow(L"Without Points:").value, comparison.withoutPoints);
+    MoneyText(AddRow(L"Monthly Savings:").value, comparison.monthlySavings);
+    CZoqString::GetInstance()->FormatNumber(number, comparison.timeToRecover, 4,
+                                            CZoqString::kNumberCapacity);
+    swprintf(AddRow(L"Time To Recover:").value, kValueChars, L"%ls", number);
+    MoneyText(AddRow(L"Cost of Points:").value, comparison.costOfPoints);
+    swprintf(AddRow(L"Total Payments:").value, kValueChars, L"%i", comparison.paymentCount);
+}
+
+void CMortgagePage::LayoutStep(int, int) {
+    if (!m_resultFont) {
+        m_resultFont = MakeTahoma(Scaled(13), FW_NORMAL);
+        m_resultBold = MakeTahoma(Scaled(13), FW_BOLD);
+    }
+    LayoutResultButtons();
+}
+
+void CMortgagePage::PaintStep(HDC dc, int step) {
+    if (step != kResults) {
+        WizardPage::PaintStep(dc, step);
+        return;
+    }
+    PaintTitle(dc, StepOf(Calculator::Mortgage, kResults)->title);
+    const int labelX = Scaled(20);
+    const int valueX = Scaled(220);
+    const int top = m_titleHeight + Scaled(6);
+    const RECT back = BackRect();
+    // Rows share what lies between the title and the buttons, at most 16 pixels each.
+    const int available = back.top - Scaled(2) - top;
+    const int rowHeight = m_rowCount ? std::min(Scaled(16), available / m_rowCount) : 0;
+    for (int i = 0; i < m_rowCount; ++i) {
+        const SRow& row = m_rows[i];
+        const int y = top + i * rowHeight;
+        HFONT font = row.bold ? m_resultBold : m_resultFont;
+        if (row.heading) {
+            DrawTextAligned(dc, font, (labelX + valueX) / 2, y, row.label, kTextColour,
+                            TextAlign::Centre);
+            continue;
+        }
+        DrawTextAligned(dc, font, labelX, y, row.label, kTextColour, TextAlign::Left);
+        DrawTextAligned(dc, font, valueX, y, row.value, kTextColour, TextAlign::Right);
+    }
+    m_back.Draw(dc, m_font);
+    for (int i = 0; i < ResultButtonCount(); ++i) {
+        m_results[i].Draw(dc, m_font);
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "financial/app/WizardPage.h"
+
+#include <string>
+
+class CMortgageModel;
+
+// The mortgage wizard: "MORTGAGE", "ADDITIONAL COSTS", then the drawn results with
+// "Reset" and "Amortize", or the points comparison with "Reset", "Points" and
+// "NoPoints".
+class CMortgagePage : public WizardPage {
+public:
+    explicit CMortgagePage(SPageContext& context);
+    ~CMortgagePage() override;
+
+    int Next() override;
+    int Back() override;
+    void Init() override;
+    void SaveProfile(int profile) override;
+    void LoadProfile(int profile) override;
+
+    // The result step's buttons, as the pen reaches them.
+    void ResetCalculator();
+    void AmortizeWithPoints(int usePoints);
+    void Amortize();
+
+    // What the result step shows, for tests: row i's label and value.
+    int ResultRowCount() const { return m_rowCount; }
+    const wchar_t* ResultLabel(int row) const;
+    const wchar_t* ResultValue(int row) const;
+
+protected:
+    void OnInitPage() override;
+    void PaintStep(HDC dc, int step) override;
+    void StylusDownOnStep(int step, POINT point) override;
+    void StylusUpOnStep(int step, POINT point) override;
+    void MouseMoveOnStep(int step, POINT point) override;
+    void LayoutStep(int width, int height) override;
+    int UserMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    static constexpr int kMaxRows = 11;
+    static constexpr int kValueChars = 48;
+    struct SRow {
+        const wchar_t* label;
+        wchar_t value[kValueChars];
+        int bold;
+        int heading;
+    };
+
+    CMortgageModel& Model();
+    int TakeMortgage();
+    void TakeAdditionalCosts();
+    void ShowStep();
+    void BuildResults();
+    void BuildPlainResults();
+    void BuildPointsResults();
+    SRow& AddRow(const wchar_t* label, int bold = 0);
+    void MoneyText(wchar_t* out, double value) const;
+    void LayoutResultButtons();
+    int ResultButtonCount() const;
+
+    SRow m_rows[kMaxRows] = {};
+    int m_rowCount = 0;
+    int m_pointsView = 0;
+    CPageButton m_results[3]; // "Reset", then "Amortize" or "Points" and "NoPoints"
+    HFONT m_resultFont = nullptr;
+    HFONT m_resultBold = nullptr;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "financial/app/FinDialog.h"
+
+#include <memory>
+
+class CFiscoraModels;
+
+// One tab page of the options dialog: a child dialog whose buttons act on the models.
+class COptionsTab : public CFinDialog {
+public:
+    COptionsTab(int templateId, CFiscoraModels& models, int& autoSip)
+        : m_templateId(templateId), m_models(models), m_autoSip(autoSip) {}
+    int TemplateId() const { return m_templateId; }
+    // Takes what the tab keeps until the dialog closes ("Pay Tax on Capital Cost").
+    void Apply();
+
+protected:
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void OnInitDialog();
+    void OnCommand(int id, int code);
+    void ClearProfile(int profile);
+    void ResetAll();
+
+    int m_templateId;
+    CFiscoraModels& m_models;
+    int& m_autoSip;
+};
+
+// "Options": a full-screen dialog with a menu bar holding "Done" and five tabs
+// ("General", "Mortage", "Tip", "Lease", "Car Loan"). Every change goes to the models
+// at once; the lease option when the dialog closes.
+class COptionsDialog : public CFinDialog {
+public:
+    static constexpr int kTabCount = 5;
+
+    COptionsDialog(CFiscoraModels& models, int& autoSip);
+    ~COptionsDialog() override;
+
+    // Runs the dialog, or brings the open one to the front.
+    INT_PTR Run(HINSTANCE instance, HWND owner);
+    // The dialog currently open, or null.
+    static HWND OpenDialog();
+    int CurrentTab() const { return m_current; }
+    HWND Tab(int index) const { return m_tabs[index]->Handle(); }
+    void SelectTab(int index);
+
+protected:
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroyed() override;
+
+private:
+    void OnInitDialog();
+    void LayoutTabs();
+    HWND TabControl() const;
+
+    std::unique_ptr<COptionsTab> m_tabs[kTabCount];
+    int m_current = 0;
+};
