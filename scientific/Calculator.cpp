@@ -254,6 +254,9 @@ int CCalculator::GetDisplay(SDisplayText* out) const {
     if (!out || !GetDisplayValue(value, kResultCapacity)) {
         return 0;
     }
+    if (!value[0]) {
+        TextCopy(value, kResultCapacity, L"0");
+    }
     if (GetBase() == 10) {
         return m_formatter.Format(value, out);
     }

@@ -245,7 +245,9 @@ int CExpressionMode::ParenthesisKey(int index) {
     LineForKey(0, &line);
     const int lastClass = LastCharClass(line.Get());
     if (index == 0) {
-        if (!OperandMayFollow(lastClass) || !AppendWithRoomToClose(&line, L"(")) {
+        // "(" right after an operand is taken (2( fails at "="), as constants are not.
+        if (!(OperandMayFollow(lastClass) || lastClass == kClassOperand) ||
+            !AppendWithRoomToClose(&line, L"(")) {
             return 0;
         }
     } else {

@@ -51,30 +51,36 @@ int CNumoraSettings::ReadOption(const wchar_t* keyPath, const wchar_t* name, int
 }
 
 // Options are applied in the stored order; UseComma comes before Seperator, so
-// Seperator wins. Base, BaseBits and RpnStackSize are refused when the whole stored
-// number is out of range (not only its low byte).
+// Seperator wins. A value the holder refuses counts as missing: its default applies.
+// Base, BaseBits and RpnStackSize are refused when the whole stored number is out of
+// range, not only its low byte.
 int CNumoraSettings::Load(const wchar_t* keyPath, CCalculator& calculator,
                           CNumoraOptions& options) {
     int all = 1;
-    int present = 0;
-    auto accept = [&](int accepted) { all = all && present && accepted; };
+    auto apply = [&](const wchar_t* name, int defaultValue, auto&& setter) {
+        int present = 0;
+        const int value = ReadOption(keyPath, name, defaultValue, &present);
+        if (!present || !setter(value)) {
+            setter(defaultValue);
+            all = 0;
+        }
+    };
     CDisplayFormatter& formatter = calculator.GetFormatter();
-
-    accept(formatter.SetSeparator(ReadOption(keyPath, L"UseComma", kDefaultSeparator, &present)));
-    accept(options.SetClearType(ReadOption(keyPath, L"ClearType", 1, &present)));
-    accept(options.SetPlusMinus(ReadOption(keyPath, L"PlusMinus", 0, &present)));
-    accept(calculator.SetCalcMode(ReadOption(keyPath, L"CalcMode", kDefaultCalcMode, &present)));
-    accept(formatter.SetNotation(ReadOption(keyPath, L"Notation", kDefaultNotation, &present)));
-    accept(formatter.SetSeparator(ReadOption(keyPath, L"Seperator", kDefaultSeparator, &present)));
-    accept(calculator.SetBase(ReadOption(keyPath, L"Base", kDefaultBase, &present)));
-    accept(calculator.SetBaseBits(ReadOption(keyPath, L"BaseBits", kDefaultBits, &present)));
-    accept(calculator.SetRpnDepth(
-        ReadOption(keyPath, L"RpnStackSize", CRpnMode::kDefaultDepth, &present)));
+    apply(L"UseComma", kDefaultSeparator, [&](int v) { return formatter.SetSeparator(v); });
+    apply(L"ClearType", 1, [&](int v) { return options.SetClearType(v); });
+    apply(L"PlusMinus", 0, [&](int v) { return options.SetPlusMinus(v); });
+    apply(L"CalcMode", kDefaultCalcMode, [&](int v) { return calculator.SetCalcMode(v); });
+    apply(L"Notation", kDefaultNotation, [&](int v) { return formatter.SetNotation(v); });
+    apply(L"Seperator", kDefaultSeparator, [&](int v) { return formatter.SetSeparator(v); });
+    apply(L"Base", kDefaultBase, [&](int v) { return calculator.SetBase(v); });
+    apply(L"BaseBits", kDefaultBits, [&](int v) { return calculator.SetBaseBits(v); });
+    apply(L"RpnStackSize", CRpnMode::kDefaultDepth,
+          [&](int v) { return calculator.SetRpnDepth(v); });
 
     for (int k = 0; k < kRegisterCount; ++k) {
         wchar_t text[kRegisterCapacity];
-        present = m_store.ReadString(keyPath, kMemoryNames[k], text, kRegisterCapacity);
-        if (!present || !calculator.SetMemory(k, text)) {
+        if (!m_store.ReadString(keyPath, kMemoryNames[k], text, kRegisterCapacity) ||
+            !calculator.SetMemory(k, text)) {
             calculator.SetMemory(k, L"");
             all = 0;
         }
