@@ -1,7 +1,9 @@
 #include "cli/NumoraCli.h"
 
+#include "cli/NumoraKeys.h"
 #include "cli/NumoraOptions.h"
 #include "engine/Numora.h"
+#include "scientific/KeyScript.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -57,7 +59,7 @@ int EvaluateStandardInput(Numora& engine) {
     return allGood ? 0 : 1;
 }
 
-void Configure(Numora& engine, const CNumoraOptions& options) {
+void Configure(Numora& engine, const SNumoraCommandLine& options) {
     engine.SetBase(options.base);
     engine.GetBaseConverter().SetBits(options.bits);
     engine.SetAngleMode(options.angleMode);
@@ -67,7 +69,7 @@ void Configure(Numora& engine, const CNumoraOptions& options) {
 } // namespace
 
 int RunNumora(const std::vector<std::wstring>& arguments) {
-    CNumoraOptions options;
+    SNumoraCommandLine options;
     std::string error;
     if (!ParseNumoraOptions(arguments, options, error)) {
         std::fprintf(stderr, "numora: %s\n", error.c_str());
@@ -75,10 +77,11 @@ int RunNumora(const std::vector<std::wstring>& arguments) {
     }
     if (options.help) {
         std::fputs(NumoraUsage(), stdout);
+        std::fputs(KeyScriptHelp(), stdout);
         return 0;
     }
-    // Other front ends of the command (key scripts of the calculator modes) are
-    // dispatched here, before plain expression evaluation.
+    if (options.keysGiven)
+        return RunKeyScriptCommand(options);
     Numora& engine = *Numora::GetInstance();
     Configure(engine, options);
     int status = 0;

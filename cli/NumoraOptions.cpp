@@ -31,22 +31,22 @@ bool ParseInteger(const std::wstring& text, int low, int high, int& value) {
 struct COption {
     const wchar_t* name;
     bool takesValue;
-    bool (*apply)(const std::wstring& value, CNumoraOptions& options);
+    bool (*apply)(const std::wstring& value, SNumoraCommandLine& options);
     const char* valueError;
 };
 
 const COption kOptions[] = {
     {L"--base", true,
-     [](const std::wstring& v, CNumoraOptions& o) { return ParseInteger(v, 2, 36, o.base); },
+     [](const std::wstring& v, SNumoraCommandLine& o) { return ParseInteger(v, 2, 36, o.base); },
      "--base needs a number from 2 to 36"},
     {L"--bits", true,
-     [](const std::wstring& v, CNumoraOptions& o) { return ParseInteger(v, 4, 48, o.bits); },
+     [](const std::wstring& v, SNumoraCommandLine& o) { return ParseInteger(v, 4, 48, o.bits); },
      "--bits needs a number from 4 to 48"},
     {L"--digits", true,
-     [](const std::wstring& v, CNumoraOptions& o) { return ParseInteger(v, 0, 15, o.digits); },
+     [](const std::wstring& v, SNumoraCommandLine& o) { return ParseInteger(v, 0, 15, o.digits); },
      "--digits needs a number from 0 to 15"},
     {L"--angle", true,
-     [](const std::wstring& v, CNumoraOptions& o) {
+     [](const std::wstring& v, SNumoraCommandLine& o) {
          static const wchar_t* const kUnits[] = {L"deg", L"rad", L"grad"};
          for (int mode = 0; mode < 3; ++mode) {
              if (v == kUnits[mode]) {
@@ -57,8 +57,35 @@ const COption kOptions[] = {
          return false;
      },
      "--angle needs deg, rad or grad"},
+    {L"--mode", true,
+     [](const std::wstring& v, SNumoraCommandLine& o) {
+         static const wchar_t* const kModes[] = {L"expression", L"algebraic", L"dal", L"chain",
+                                                 L"rpn"};
+         for (int mode = 0; mode < 5; ++mode) {
+             if (v == kModes[mode]) {
+                 o.calcMode = mode;
+                 o.modeGiven = true;
+                 return true;
+             }
+         }
+         return false;
+     },
+     "--mode needs expression, algebraic, dal, chain or rpn"},
+    {L"--keys", true,
+     [](const std::wstring& v, SNumoraCommandLine& o) {
+         o.keys = v;
+         o.keysGiven = true;
+         return true;
+     },
+     "--keys needs a key script"},
+    {L"--trace", false,
+     [](const std::wstring&, SNumoraCommandLine& o) {
+         o.trace = true;
+         return true;
+     },
+     ""},
     {L"--help", false,
-     [](const std::wstring&, CNumoraOptions& o) {
+     [](const std::wstring&, SNumoraCommandLine& o) {
          o.help = true;
          return true;
      },
@@ -67,7 +94,7 @@ const COption kOptions[] = {
 
 } // namespace
 
-int ParseNumoraOptions(const std::vector<std::wstring>& arguments, CNumoraOptions& options,
+int ParseNumoraOptions(const std::vector<std::wstring>& arguments, SNumoraCommandLine& options,
                        std::string& error) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -110,6 +137,14 @@ int ParseNumoraOptions(const std::vector<std::wstring>& arguments, CNumoraOption
             return 0;
         }
     }
+    if ((options.modeGiven || options.trace) && !options.keysGiven) {
+        error = "--mode and --trace need --keys";
+        return 0;
+    }
+    if (options.keysGiven && !options.expressions.empty()) {
+        error = "--keys takes no expressions";
+        return 0;
+    }
     return 1;
 }
 
@@ -123,10 +158,16 @@ const char* NumoraUsage() {
            "  --bits N      bit width of results in other bases, 4..48 (default 32)\n"
            "  --angle UNIT  deg, rad or grad (default deg)\n"
            "  --digits N    significant digits of decimal results, 0..15 (default 15)\n"
+           "  --mode MODE   with --keys: expression (default), algebraic, dal, chain or rpn\n"
+           "  --keys KEYS   press the calculator's keys (names below) and print the\n"
+           "                display after the last one; --base 2..16 applies\n"
+           "  --trace       with --keys: print key, display and expression line after each key\n"
            "  --help        this text\n"
            "\n"
            "examples:\n"
            "  numora '2+3*4' 'sin(30)^2' '5C2'\n"
            "  numora --base 16 --bits 8 -- -1\n"
-           "  numora --angle grad 'acos(0)'\n";
+           "  numora --angle grad 'acos(0)'\n"
+           "  numora --mode chain --keys '2 + 3 * 4 ='\n"
+           "\n";
 }
