@@ -1,0 +1,59 @@
+// Screenshots of Parabix: the window with each kind of result in portrait and
+// landscape, and the graph of a quadratic.
+//   ParabixShots.exe FOLDER
+#include "ce/ZoqScreen.h"
+#include "quadratic/app/DlgParabix.h"
+#include "regression/app/shots/ShotDriver.h"
+
+namespace {
+
+void Type(HWND hwnd, const wchar_t* keys) {
+    for (; *keys; ++keys) {
+        SendMessageW(hwnd, WM_CHAR, *keys, 0);
+    }
+}
+
+void OpenGraph(void* context) {
+    CDlgParabix* window = static_cast<CDlgParabix*>(context);
+    const CalcRect& graph = window->GetFace().GetLayout().buttons[18];
+    const LPARAM centre =
+        MAKELPARAM((graph.left + graph.right) / 2, (graph.top + graph.bottom) / 2);
+    SendMessageW(window->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(window->GetHandle(), WM_LBUTTONUP, 0, centre);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    CZoqScreen::DeclareDpiAware();
+    const std::wstring folder = OutputFolder();
+    int failures = 0;
+    const struct {
+        const wchar_t* name;
+        int width, height;
+        const wchar_t* keys;
+    } shots[] = {
+        {L"portrait", 240, 320, L"1\r-3\r2\r"},
+        {L"landscape", 320, 240, L"1\r-3\r2\r"},
+        {L"complex", 240, 320, L"1\r2\r5\r"},
+        {L"line", 240, 320, L"0\r2\r-4\r"},
+    };
+    for (const auto& shot : shots) {
+        CZoqScreen::SetSize(CZoqScreen::Scaled(shot.width), CZoqScreen::Scaled(shot.height));
+        CDlgParabix window;
+        if (!window.Create(L"Zoq Parabix", nullptr, instance, L"ClassParabix", CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
+            return 2;
+        }
+        HWND hwnd = window.GetHandle();
+        ShowWindow(hwnd, SW_SHOW);
+        PumpFor(200);
+        Type(hwnd, shot.keys);
+        failures += !ShootWindow(hwnd, folder + L"parabix-" + shot.name + L".png");
+        if (shot.name == std::wstring(L"portrait")) {
+            failures += !ShootModal(OpenGraph, &window, folder + L"parabix-graph.png");
+        }
+        window.Destroy();
+    }
+    return failures ? 3 : 0;
+}

@@ -1,0 +1,335 @@
+#include "regression/app/DlgTrendora.h"
+
+#include "ce/ZoqMenuBar.h"
+#include "ce/ZoqScreen.h"
+#include "ce/ZoqShell.h"
+#include "graph/GraphResources.h"
+#include "graph/WndGraph.h"
+#include "regression/TrendoraCsv.h"
+#include "regression/app/resource.h"
+
+#include <cwchar>
+
+namespace {
+
+enum Button {
+    ButtonX = 0,
+    ButtonY = 1,
+    ButtonDelete = 2,
+    ButtonClear = 6,
+    ButtonBackspace = 10,
+    ButtonEnter = 14,
+    ButtonPoint = 16,
+    ButtonSign = 17,
+    ButtonGraph = 18
+};
+
+// The digit of each keypad button, or 0.
+constexpr wchar_t kDigits[CalcLayout::kButtonCount] = {0, 0,   0,   '7', '8', '9', 0, '4', '5', '6',
+                                                       0, '1', '2', '3', 0,   '0', 0, 0,   0};
+
+const CCalcFace::KeyColours kKeyColours = {RGB(228, 146, 27), RGB(164, 47, 4), 0xFF04FF,
+                                           RGB(40, 22, 10)};
+
+const ZoqMenuBarButton kMenuBarButtons[] = {
+    {IDM_FILE, -1, IDS_FILE, nullptr},
+    {IDM_MODE, -1, IDS_MODE, nullptr},
+};
+
+const wchar_t kProgramName[] = L"Zoq Trendora";
+
+} // namespace
+
+CDlgTrendora::CDlgTrendora() = default;
+
+CDlgTrendora::~CDlgTrendora() {
+    m_face.Release();
+}
+
+LRESULT CDlgTrendora::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
+    CZoqShell::InitFullScreen(hwnd, 0);
+    CZoqMenuBar::Create(hwnd, m_instance, ZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 2});
+    m_face.LoadLabels(m_instance, IDS_BUTTON_FIRST);
+    m_calc.ClearAll();
+    m_initialised = true;
+    // The full-screen sizing above came before initialisation; lay out what it left.
+    RECT client;
+    GetClientRect(hwnd, &client);
+    OnSize(hwnd, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    return 1;
+}
+
+LRESULT CDlgTrendora::OnSize(HWND hwnd, WPARAM, LPARAM lParam) {
+    const int width = LOWORD(lParam);
+    const int height = HIWORD(lParam);
+    if (!m_initialised || (m_face.IsLaidOut() && width == m_lastWidth && height == m_lastHeight)) {
+        return 0;
+    }
+    m_lastWidth = width;
+    m_lastHeight = height;
+    m_face.Layout(hwnd, width, height, 7, kKeyColours);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT CDlgTrendora::OnDestroy(HWND, WPARAM, LPARAM) {
+    m_face.Release();
+    return 1;
+}
+
+void CDlgTrendora::Redraw() {
+    if (m_hWnd) {
+        InvalidateRect(m_hWnd, nullptr, FALSE);
+    }
+}
+
+LRESULT CDlgTrendora::OnLButtonDown(HWND, POINT point) {
+    if (m_face.ButtonDown(point) >= 0) {
+        return 0;
+    }
+    const CalcRect& panel = m_face.GetLayout().panel;
+    if (point.x > CZoqScreen::Width() * 9 / 10) {
+        m_calc.Navigate(NavigationBand(point.y, panel.top, panel.Height()));
+        Redraw();
+    }
+    return 0;
+}
+
+LRESULT CDlgTrendora::OnLButtonUp(HWND, POINT point) {
+    const int index = m_face.ButtonUp(point);
+    if (index >= 0) {
+        ButtonAction(index);
+    }
+    return 0;
+}
+
+LRESULT CDlgTrendora::OnMouseMove(HWND, POINT point) {
+    m_face.MouseMove(point);
+    return 0;
+}
+
+void CDlgTrendora::ButtonAction(int index) {
+    if (index >= 0 && index < CalcLayout::kButtonCount && kDigits[index]) {
+        m_calc.Digit(kDigits[index]);
+    }
+    switch (index) {
+    case ButtonX:
+    case ButtonY:
+        m_calc.SetActiveX(index == ButtonX);
+        break;
+    case ButtonDelete:
+        m_calc.DeleteEntry();
+        break;
+    case ButtonClear:
+        m_calc.ClearAll();
+        break;
+    case ButtonBackspace:
+        m_calc.Backspace();
+        break;
+    case ButtonEnter:
+        m_calc.Enter();
+        break;
+    case ButtonPoint:
+        m_calc.DecimalPoint();
+        break;
+    case ButtonSign:
+        m_calc.ChangeSign();
+        break;
+    case ButtonGraph:
+        ShowGraph();
+        break;
+    default:
+        break;
+    }
+    Redraw();
+}
+
+LRESULT CDlgTrendora::OnChar(HWND, WPARAM wParam, LPARAM) {
+    const wchar_t key = static_cast<wchar_t>(wParam);
+    if (key >= L'0' && key <= L'9') {
+        m_calc.Digit(key);
+    } else if (key == 8) {
+        m_calc.Backspace();
+    } else if (key == 13 || key == L'=') {
+        m_calc.Enter();
+    } else if (key == L'.') {
+        m_calc.DecimalPoint();
+    } else if (key == L'c') {
+        m_calc.ClearAll();
+    } else if (key == L'g') {
+        ShowGraph();
+    } else if (key == L'p') {
+        m_calc.ChangeSign();
+    } else {
+        return 0;
+    }
+    Redraw();
+    return 0;
+}
+
+LRESULT CDlgTrendora::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
+    if (wParam == VK_UP || wParam == VK_DOWN) {
+        m_calc.ToggleActiveField();
+        Redraw();
+    }
+    return 0;
+}
+
+LRESULT CDlgTrendora::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
+    const UINT command = LOWORD(wParam);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    switch (command) {
+    case IDM_FILE:
+        ShowPopup(0, 0, TPM_BOTTOMALIGN | TPM_LEFTALIGN);
+        break;
+    case IDM_MODE:
+        ShowPopup(1, client.right / 2, TPM_BOTTOMALIGN | TPM_LEFTALIGN);
+        break;
+    case IDM_ABOUT:
+        ShowAbout();
+        break;
+    case IDM_QUIT:
+        PostQuitMessage(0);
+        break;
+    case IDM_LOAD_CSV:
+        LoadCsv();
+        break;
+    case IDM_SAVE_CSV:
+        SaveCsv();
+        break;
+    default:
+        if (command >= IDM_MODEL_LINEAR && command <= IDM_MODEL_POWER) {
+            m_calc.SetModel(static_cast<int>(command - IDM_MODEL_FIRST));
+            Redraw();
+        }
+        break;
+    }
+    return 0;
+}
+
+void CDlgTrendora::ShowPopup(int popup, int x, UINT flags) {
+    HMENU menu = CZoqMenuBar::Menu(m_hWnd);
+    HMENU items = menu ? GetSubMenu(menu, popup) : nullptr;
+    if (!items) {
+        return;
+    }
+    if (popup == 1) {
+        const int model = m_calc.GetStats().GetModel();
+        for (UINT id = IDM_MODEL_LINEAR; id <= IDM_MODEL_POWER; ++id) {
+            const bool current = static_cast<int>(id - IDM_MODEL_FIRST) == model;
+            CheckMenuItem(items, id, MF_BYCOMMAND | (current ? MF_CHECKED : MF_UNCHECKED));
+        }
+    }
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    CZoqMenuBar::TrackPopup(m_hWnd, items, x, client.bottom, flags);
+}
+
+void CDlgTrendora::ShowAbout() {
+    wchar_t title[64] = L"About ";
+    std::wcscat(title, kProgramName);
+    wchar_t text[160];
+    std::swprintf(text, 160, L"%ls\r\n2.0.0\r\n\r\nZoq Calculators\r\nwww.zoq.example",
+                  kProgramName);
+    MessageBoxW(m_hWnd, text, title, MB_OK);
+}
+
+void CDlgTrendora::LoadCsv() {
+    wchar_t path[kPathCapacity] = {};
+    if (m_chooseFile(m_hWnd, false, path, kPathCapacity) && !LoadCsvFile(path, m_calc.GetStats())) {
+        return;
+    }
+    m_calc.ShowFirstEntry();
+    Redraw();
+}
+
+void CDlgTrendora::SaveCsv() {
+    wchar_t path[kPathCapacity] = {};
+    if (m_chooseFile(m_hWnd, true, path, kPathCapacity)) {
+        SaveCsvFile(path, m_calc.GetStats());
+    }
+    Redraw();
+}
+
+void CDlgTrendora::ShowGraph() {
+    CWndGraph graph;
+    m_calc.RefitAndRefresh();
+    const CZoqStats& stats = m_calc.GetStats();
+    for (int i = 0; i < stats.GetCountX(); ++i) {
+        graph.AddPoint(stats.GetX(i), stats.GetY(i));
+    }
+    wchar_t equation[CTrendoraCalc::kTextCapacity * 2 + 16];
+    m_calc.BuildGraphEquation(equation, sizeof equation / sizeof equation[0]);
+    graph.SetEquation(equation, 0);
+    graph.DoModal(m_hWnd, m_instance, IDD_GRAPH);
+    graph.Destroy();
+    Redraw();
+}
+
+LRESULT CDlgTrendora::OnDraw(HWND, HDC dc, RECT*) {
+    if (!m_face.BeginFrame()) {
+        return 0;
+    }
+    DrawEntries();
+    DrawNavigation();
+    m_face.EndFrame(dc);
+    return 0;
+}
+
+void CDlgTrendora::DrawEntries() {
+    const int sw = CZoqScreen::Width();
+    const bool wide = CZoqScreen::Height() < CZoqScreen::Width();
+    const CalcRect& panel = m_face.GetLayout().panel;
+    const int top = panel.top;
+    const int height = panel.Height();
+    const int font = m_face.GetLayout().displayFontHeight;
+    const int step = height * 15 / 100 * (wide ? 2 : 1);
+    const int label = sw / 16;
+    const int equals = sw / 16 + sw / 24;
+    const int value = sw / 16 + sw / 11;
+
+    int y = top + height * (wide ? 20 : 10) / 100 - font / 2;
+    m_face.Text(sw / 32, m_calc.IsActiveX() ? y : y + step, L"\x2022");
+    m_face.Text(label, y, L"X");
+    m_face.Text(equals, y, L"=");
+    m_face.Text(value, y, m_calc.GetXText());
+    m_face.Text(label, y + step, L"Y");
+    m_face.Text(equals, y + step, L"=");
+    m_face.Text(value, y + step, m_calc.GetYText());
+    wchar_t count[48];
+    std::swprintf(count, 48, L"# of Entries: %d", m_calc.GetEntryCount());
+    m_face.Text(label, y + 2 * step, count);
+
+    const int resultLabel = wide ? sw / 2 : sw / 16;
+    y = top + height * (wide ? 20 : 60) / 100 - font / 2;
+    const wchar_t* names[] = {L"a", L"b", L"r"};
+    for (int i = 0; i < 3; ++i) {
+        const int row = y + i * step;
+        m_face.Text(resultLabel, row, names[i]);
+        m_face.Text(resultLabel + sw / 24, row, L"=");
+        m_face.Text(resultLabel + sw / 11, row, m_calc.GetResult(CTrendoraCalc::Intercept + i));
+    }
+}
+
+void CDlgTrendora::DrawNavigation() {
+    const int sh = CZoqScreen::Height();
+    const CalcRect& panel = m_face.GetLayout().panel;
+    const int top = panel.top;
+    const int height = panel.Height();
+    const int size = sh / 21;
+    const int u = sh / 18;
+    const int right = panel.right;
+    const int inner = right - u * 6 / 10;
+    const int outer = right - u * 14 / 10;
+    m_face.Arrow(inner, top + height * 15 / 100, size, true);
+    m_face.Arrow(outer, top + height * 15 / 100, size, true);
+    m_face.Arrow(right - u, top + height * 30 / 100, size, true);
+    m_face.Arrow(right - u, top + height * 70 / 100, size, false);
+    m_face.Arrow(inner, top + height * 85 / 100, size, false);
+    m_face.Arrow(outer, top + height * 85 / 100, size, false);
+    wchar_t current[16];
+    std::swprintf(current, 16, L"%d", m_calc.GetCurrentEntry());
+    m_face.Text(right - u, top + height * 50 / 100 - m_face.GetLayout().displayFontHeight / 2,
+                current, true);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <windows.h>
+
+// Helpers of the screenshot drivers of Trendora and Parabix: they build the main
+// window in their own process, enter data as a user would, and save the window and
+// the graph it opens as PNG files (through CZoqShot).
+
+// Lets queued messages through, painting included.
+void PumpFor(DWORD milliseconds);
+
+// Runs `action`, which opens a modal window (the graph); once that window has
+// painted, saves it to `path` and closes it with command 1. A watchdog ends the
+// modal loop if nothing opens. Returns 1 when the file was written.
+int ShootModal(void (*action)(void*), void* context, const std::wstring& path);
+
+// Saves `hwnd` to `path` after letting it paint. Returns 1 when written.
+int ShootWindow(HWND hwnd, const std::wstring& path);
+
+// The output folder: the first command-line argument, or the current folder.
+std::wstring OutputFolder();

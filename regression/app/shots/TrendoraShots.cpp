@@ -1,0 +1,101 @@
+// Screenshots of Trendora: the window with results in portrait and landscape, and
+// the graph of each of the five models with its data points on the fitted curve.
+//   TrendoraShots.exe FOLDER
+#include "ce/ZoqScreen.h"
+#include "regression/app/DlgTrendora.h"
+#include "regression/app/resource.h"
+#include "regression/app/shots/ShotDriver.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+struct ModelShot {
+    const wchar_t* name;
+    UINT command;
+    double (*curve)(double);
+    double x[5];
+};
+
+const ModelShot kModels[] = {
+    {L"linear", IDM_MODEL_LINEAR, [](double x) { return 0.5 + 0.8 * x; }, {-4, -2, 0, 1.5, 3}},
+    {L"log",
+     IDM_MODEL_LOG,
+     [](double x) { return 1 + 1.5 * std::log(x); },
+     {0.3, 0.8, 1.5, 2.5, 4}},
+    {L"log10",
+     IDM_MODEL_LOG10,
+     [](double x) { return 1 + 2 * std::log10(x); },
+     {0.2, 0.5, 1, 2, 4}},
+    {L"exponential",
+     IDM_MODEL_EXPONENTIAL,
+     [](double x) { return std::exp(0.2 + 0.5 * x); },
+     {-3, -1.5, 0, 1.5, 3}},
+    {L"power",
+     IDM_MODEL_POWER,
+     [](double x) { return std::exp(0.1) * std::pow(x, 0.8); },
+     {0.5, 1, 2, 3, 4}},
+};
+
+// Types a number as the keypad would take it: "p" changes the sign.
+void TypeNumber(HWND hwnd, double value) {
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%.4f", std::fabs(value));
+    for (const wchar_t* c = text; *c; ++c) {
+        SendMessageW(hwnd, WM_CHAR, *c, 0);
+    }
+    if (value < 0) {
+        SendMessageW(hwnd, WM_CHAR, L'p', 0);
+    }
+    SendMessageW(hwnd, WM_CHAR, L'=', 0);
+}
+
+void EnterModel(HWND hwnd, const ModelShot& model) {
+    SendMessageW(hwnd, WM_CHAR, L'c', 0);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(model.command, 0), 0);
+    for (double x : model.x) {
+        TypeNumber(hwnd, x);
+        TypeNumber(hwnd, model.curve(x));
+    }
+}
+
+void OpenGraph(void* hwnd) {
+    SendMessageW(static_cast<HWND>(hwnd), WM_CHAR, L'g', 0);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    CZoqScreen::DeclareDpiAware();
+    const std::wstring folder = OutputFolder();
+    int failures = 0;
+    const struct {
+        const wchar_t* name;
+        int width, height;
+    } screens[] = {{L"portrait", 240, 320}, {L"landscape", 320, 240}};
+    for (const auto& screen : screens) {
+        CZoqScreen::SetSize(CZoqScreen::Scaled(screen.width), CZoqScreen::Scaled(screen.height));
+        CDlgTrendora window;
+        if (!window.Create(L"Zoq Trendora", nullptr, instance, L"ClassTrendora", CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
+            return 2;
+        }
+        HWND hwnd = window.GetHandle();
+        ShowWindow(hwnd, SW_SHOW);
+        PumpFor(200);
+        EnterModel(hwnd, kModels[0]);
+        // A next x value being typed.
+        SendMessageW(hwnd, WM_CHAR, L'6', 0);
+        failures += !ShootWindow(hwnd, folder + L"trendora-" + screen.name + L".png");
+        if (screen.width < screen.height) {
+            for (const ModelShot& model : kModels) {
+                EnterModel(hwnd, model);
+                failures += !ShootModal(OpenGraph, hwnd,
+                                        folder + L"trendora-graph-" + model.name + L".png");
+            }
+        }
+        window.Destroy();
+    }
+    return failures ? 3 : 0;
+}

@@ -1,0 +1,285 @@
+#include "regression/app/DlgTrendora.h"
+#include "regression/app/resource.h"
+#include "regression/app/tests/WindowDriver.h"
+
+#include "ce/ZoqScreen.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum {
+    kX = 0,
+    kY = 1,
+    kDel = 2,
+    kClear = 6,
+    kBack = 10,
+    kEnter = 14,
+    kZero = 15,
+    kPoint = 16,
+    kSign = 17,
+    kGraph = 18
+};
+// Button index of each digit.
+constexpr int kDigit[10] = {15, 11, 12, 13, 7, 8, 9, 3, 4, 5};
+
+// The file name the test gives the file dialogs.
+std::wstring g_answer;
+int g_asked = 0;
+int AnswerFileDialog(HWND, bool, wchar_t* path, int capacity) {
+    ++g_asked;
+    if (g_answer.empty() || static_cast<int>(g_answer.size()) >= capacity) {
+        return 0;
+    }
+    wcscpy(path, g_answer.c_str());
+    return 1;
+}
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class TrendoraWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CZoqScreen::SetSize(0, 0);
+        ASSERT_TRUE(m_window.Create(L"Zoq Trendora test", nullptr, GetModuleHandleW(nullptr),
+                                    L"ClassTrendoraTest", CW_USEDEFAULT, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0));
+        m_hwnd = m_window.GetHandle();
+        ShowWindow(m_hwnd, SW_SHOW);
+        Pump();
+        m_window.SetFileChooser(AnswerFileDialog);
+        g_answer.clear();
+        g_asked = 0;
+        m_dir = fs::temp_directory_path() / L"trendora-window";
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override {
+        m_window.Destroy();
+        fs::remove_all(m_dir);
+    }
+
+    void Press(int button) { Tap(m_hwnd, m_window.GetFace().GetLayout().buttons[button]); }
+    void PressKeys(const char* keys) {
+        for (; *keys; ++keys) {
+            const char k = *keys;
+            Press(k >= '0' && k <= '9' ? kDigit[k - '0']
+                  : k == '='           ? kEnter
+                  : k == '.'           ? kPoint
+                  : k == 'p'           ? kSign
+                  : k == '<'           ? kBack
+                  : k == 'x'           ? kX
+                  : k == 'y'           ? kY
+                  : k == 'd'           ? kDel
+                                       : kClear);
+        }
+    }
+    void TapStrip(int band) {
+        const CalcRect& panel = m_window.GetFace().GetLayout().panel;
+        TapAt(m_hwnd, panel.right - 2, panel.top + panel.Height() * (2 * band + 1) / 10);
+    }
+    const CTrendoraCalc& Calc() const { return m_window.GetCalc(); }
+
+    CDlgTrendora m_window;
+    HWND m_hwnd = nullptr;
+    fs::path m_dir;
+};
+
+TEST_F(TrendoraWindow, LaysOutTheDefaultScreen) {
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    EXPECT_EQ(client.right, CZoqScreen::Width());
+    const CalcLayout expected = ComputeCalcLayout(client.right, client.bottom, 7, false);
+    EXPECT_EQ(m_window.GetFace().GetLayout().buttons[18].bottom, expected.buttons[18].bottom);
+    EXPECT_TRUE(m_window.GetFace().IsLaidOut());
+}
+
+TEST_F(TrendoraWindow, EnteringPairsByPen) {
+    PressKeys("1=2=");
+    EXPECT_EQ(Calc().GetEntryCount(), 1);
+    EXPECT_EQ(Calc().GetCurrentEntry(), 2);
+    EXPECT_STREQ(Calc().GetXText(), L"");
+    EXPECT_STREQ(Calc().GetYText(), L"");
+    PressKeys("2=4=3=6=");
+    EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Intercept), L"0");
+    EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Slope), L"2");
+    EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Correlation), L"1");
+}
+
+TEST_F(TrendoraWindow, EditingByPen) {
+    const struct {
+        const char* keys;
+        const wchar_t* text;
+    } cases[] = {
+        {".", L"0."},  {".p", L"-0."}, {".p.", L"-0."}, {"12345678901234567", L"1234567890123456"},
+        {"12<", L"1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        PressKeys("c");
+        PressKeys(c.keys);
+        EXPECT_STREQ(Calc().GetXText(), c.text);
+    }
+}
+
+TEST_F(TrendoraWindow, PenMovedOffAButtonDoesNothing) {
+    const CalcRect& seven = m_window.GetFace().GetLayout().buttons[kDigit[7]];
+    SendMessageW(m_hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(seven.left + 2, seven.top + 2));
+    SendMessageW(m_hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(seven.left + 2, seven.top - 20));
+    SendMessageW(m_hwnd, WM_LBUTTONUP, 0, MAKELPARAM(seven.left + 2, seven.top - 20));
+    EXPECT_STREQ(Calc().GetXText(), L"");
+}
+
+TEST_F(TrendoraWindow, NavigationStripBands) {
+    PressKeys("1=2=2=4=3=7=");
+    ASSERT_EQ(Calc().GetCurrentEntry(), 4);
+    const struct {
+        int band;
+        int current;
+    } taps[] = {{0, 1}, {3, 2}, {3, 3}, {2, 3}, {1, 2}, {4, 4}, {3, 4}, {1, 3}};
+    for (const auto& t : taps) {
+        SCOPED_TRACE(t.band);
+        TapStrip(t.band);
+        EXPECT_EQ(Calc().GetCurrentEntry(), t.current);
+    }
+    EXPECT_STREQ(Calc().GetXText(), L"3");
+    // Left of the strip a tap on the panel does nothing.
+    const CalcRect& panel = m_window.GetFace().GetLayout().panel;
+    TapAt(m_hwnd, panel.left + 10, panel.top + 5);
+    EXPECT_EQ(Calc().GetCurrentEntry(), 3);
+}
+
+TEST_F(TrendoraWindow, KeyboardCharacters) {
+    Type(m_hwnd, L"12\b3=4\r");
+    EXPECT_EQ(Calc().GetEntryCount(), 1);
+    EXPECT_EQ(Calc().GetStats().GetX(0), 13.0);
+    Type(m_hwnd, L"5.p");
+    EXPECT_STREQ(Calc().GetXText(), L"-5.");
+    SendMessageW(m_hwnd, WM_KEYUP, VK_DOWN, 0);
+    EXPECT_FALSE(Calc().IsActiveX());
+    Type(m_hwnd, L"c");
+    EXPECT_EQ(Calc().GetEntryCount(), 0);
+}
+
+TEST_F(TrendoraWindow, ModelMenuCommandsRefit) {
+    PressKeys("1=3=2=12=4=48=");
+    Command(m_hwnd, IDM_MODEL_POWER);
+    EXPECT_EQ(Calc().GetStats().GetModel(), CZoqStats::Power);
+    EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Intercept), L"1.09861");
+    EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Slope), L"2");
+}
+
+TEST_F(TrendoraWindow, CsvRoundTripThroughTheFileCommands) {
+    PressKeys("1=2=3=4=");
+    const fs::path file = m_dir / L"pairs.csv";
+    g_answer = file.wstring();
+    Command(m_hwnd, IDM_SAVE_CSV);
+    EXPECT_EQ(g_asked, 1);
+    EXPECT_EQ(Read(file), "1.000000,2.000000\r\n3.000000,4.000000\r\n");
+
+    PressKeys("c5=6=");
+    Command(m_hwnd, IDM_LOAD_CSV);
+    EXPECT_EQ(Calc().GetEntryCount(), 2);
+    EXPECT_EQ(Calc().GetCurrentEntry(), 1);
+    EXPECT_STREQ(Calc().GetXText(), L"1");
+    EXPECT_STREQ(Calc().GetYText(), L"2");
+    EXPECT_EQ(Calc().GetStats().GetY(1), 4.0);
+}
+
+TEST_F(TrendoraWindow, LoadingFiles) {
+    std::string big;
+    for (int i = 0; i < 60; ++i) {
+        std::string line = std::to_string(i) + "," + std::to_string(3 * i);
+        big += line + std::string(99 - line.size(), ' ') + "\n";
+    }
+    const struct {
+        const char* name;
+        std::string text;
+        int xCount, yCount;
+        const wchar_t* a;
+    } cases[] = {
+        {"trailing x", "1,2\n2,4\n3,6\n7\n", 4, 3, L"0"},
+        {"6000 bytes", big, 50, 50, L"0"},
+        {"empty", "", 0, 0, L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PressKeys("c1=5=2=3=3=8=");
+        const fs::path file = m_dir / (std::string(c.name) + ".csv");
+        std::ofstream(file, std::ios::binary) << c.text;
+        g_answer = file.wstring();
+        Command(m_hwnd, IDM_LOAD_CSV);
+        EXPECT_EQ(Calc().GetStats().GetCountX(), c.xCount);
+        EXPECT_EQ(Calc().GetStats().GetCountY(), c.yCount);
+        EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Intercept), c.a);
+        EXPECT_EQ(Calc().GetCurrentEntry(), 1);
+    }
+
+    // A name that cannot be read changes nothing; a cancelled dialog shows entry 1.
+    PressKeys("c1=2=3=4=");
+    g_answer = (m_dir / L"missing.csv").wstring();
+    Command(m_hwnd, IDM_LOAD_CSV);
+    EXPECT_EQ(Calc().GetEntryCount(), 2);
+    EXPECT_EQ(Calc().GetCurrentEntry(), 3);
+    g_answer.clear();
+    Command(m_hwnd, IDM_LOAD_CSV);
+    EXPECT_EQ(Calc().GetEntryCount(), 2);
+    EXPECT_EQ(Calc().GetCurrentEntry(), 1);
+}
+
+TEST_F(TrendoraWindow, FailedSaveLeavesTheOldFile) {
+    const fs::path file = m_dir / L"held.csv";
+    std::ofstream(file, std::ios::binary) << "9.000000,9.000000\r\n";
+    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    PressKeys("1=2=");
+    g_answer = file.wstring();
+    Command(m_hwnd, IDM_SAVE_CSV);
+    CloseHandle(held);
+    EXPECT_EQ(Read(file), "9.000000,9.000000\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+void PressAbout(void* window) {
+    Command(static_cast<HWND>(window), IDM_ABOUT);
+}
+
+TEST_F(TrendoraWindow, AboutBox) {
+    const ModalCapture about = CaptureModal(PressAbout, m_hwnd);
+    ASSERT_TRUE(about.seen);
+    EXPECT_EQ(about.title, L"About Zoq Trendora");
+    EXPECT_NE(about.text.find(L"Zoq Trendora\r\n2.0.0\r\n\r\n"), std::wstring::npos)
+        << std::string(about.text.begin(), about.text.end());
+}
+
+struct GraphTap {
+    HWND hwnd;
+    CalcRect button;
+};
+
+void TapGraph(void* context) {
+    const GraphTap* tap = static_cast<GraphTap*>(context);
+    Tap(tap->hwnd, tap->button);
+}
+
+TEST_F(TrendoraWindow, GraphButtonOpensTheGraphModally) {
+    PressKeys("1=2=2=4=3=6=");
+    GraphTap tap{m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]};
+    const ModalCapture graph = CaptureModal(TapGraph, &tap);
+    ASSERT_TRUE(graph.seen);
+    EXPECT_EQ(graph.title, L"Zoq Trendora");
+    EXPECT_TRUE(IsWindow(m_hwnd));
+    EXPECT_EQ(Calc().GetEntryCount(), 3);
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "regression/app/tests/WindowDriver.h"
+
+namespace {
+
+HHOOK g_hook = nullptr;
+HWND g_modal = nullptr;
+ModalCapture* g_capture = nullptr;
+// Thread timers get their ids from the system.
+UINT_PTR g_closeTimer = 0;
+UINT_PTR g_watchdogTimer = 0;
+
+BOOL CALLBACK CollectText(HWND child, LPARAM) {
+    wchar_t text[512];
+    GetWindowTextW(child, text, 512);
+    if (*text) {
+        g_capture->text += text;
+    }
+    return TRUE;
+}
+
+void CloseModal(HWND modal) {
+    wchar_t title[256];
+    GetWindowTextW(modal, title, 256);
+    g_capture->seen = true;
+    g_capture->title = title;
+    EnumChildWindows(modal, CollectText, 0);
+    // Message boxes end with IDOK; full-screen dialogs with command 1 as well.
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    if (id == g_closeTimer && g_modal) {
+        KillTimer(nullptr, id);
+        g_closeTimer = 0;
+        CloseModal(g_modal);
+    } else if (id == g_watchdogTimer) {
+        // Nothing opened or it would not close: end every modal loop of the thread.
+        PostQuitMessage(0);
+    }
+}
+
+LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && !g_modal) {
+        g_modal = reinterpret_cast<HWND>(wParam);
+        // Act once the window is running its modal loop.
+        g_closeTimer = SetTimer(nullptr, 0, 200, OnTimer);
+    }
+    return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+} // namespace
+
+ModalCapture CaptureModal(void (*action)(void*), void* context) {
+    ModalCapture capture;
+    g_capture = &capture;
+    g_modal = nullptr;
+    g_hook = SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
+    g_watchdogTimer = SetTimer(nullptr, 0, 10000, OnTimer);
+    action(context);
+    KillTimer(nullptr, g_watchdogTimer);
+    g_watchdogTimer = 0;
+    if (g_closeTimer) {
+        KillTimer(nullptr, g_closeTimer);
+        g_closeTimer = 0;
+    }
+    UnhookWindowsHookEx(g_hook);
+    g_hook = nullptr;
+    g_modal = nullptr;
+    g_capture = nullptr;
+    // A quit message posted by the watchdog must not end a later loop.
+    MSG message;
+    PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    return capture;
+}
