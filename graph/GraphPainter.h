@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+class CGraphCurves;
+class CGraphPoints;
+class CGraphStylus;
+class CGraphView;
+
+// The pieces of a graph frame, each drawn into a device context (the back buffer) with
+// the graph's colours and pens. The painter owns its pens for the life of the window.
+class CGraphPainter {
+public:
+    static constexpr COLORREF kBackground = RGB(0, 0, 0);
+    static constexpr COLORREF kAxes = RGB(255, 255, 255);
+    static constexpr COLORREF kGrid = RGB(38, 48, 52);
+    static constexpr COLORREF kZoomBox = RGB(155, 175, 193);
+    static constexpr COLORREF kText = RGB(255, 255, 255);
+
+    // Colour of an equation slot (0-7) in the curves and the read-out.
+    static COLORREF SlotColour(int slot);
+
+    CGraphPainter();
+    ~CGraphPainter();
+    CGraphPainter(const CGraphPainter&) = delete;
+    CGraphPainter& operator=(const CGraphPainter&) = delete;
+
+    void Background(HDC dc, const CGraphView& view) const;
+    void Grid(HDC dc, const CGraphView& view) const;
+    void Axes(HDC dc, const CGraphView& view) const;
+    void Curves(HDC dc, const CGraphView& view, const CGraphCurves& curves, bool asLines) const;
+    void Points(HDC dc, const CGraphView& view, const CGraphPoints& points) const;
+    void Labels(HDC dc, const CGraphView& view, int icon) const;
+    void ZoomBox(HDC dc, const CGraphStylus& stylus) const;
+    void Readout(HDC dc, const CGraphView& view, const CGraphCurves& curves, int slot, int column,
+                 int icon);
+    void ModeName(HDC dc, const CGraphView& view, const wchar_t* name, int icon) const;
+
+private:
+    static constexpr int kSlots = 8;
+    static constexpr int kCurvePens = 4;
+
+    HPEN m_curvePens[kCurvePens];
+    HPEN m_gridPen;
+    HPEN m_zoomBoxPen;
+    HPEN m_axesPen;
+    HPEN m_readoutPens[kSlots]; // dashed, made when a slot is first read out
+};
