@@ -134,7 +134,10 @@ void Numora::WriteResult(double value, int outputBase, wchar_t* output) {
 
 double Numora::Evaluate(const wchar_t* input, wchar_t* output, int inputBase, int outputBase) {
     CNumoraProgram& program = m_tables->program;
-    std::memset(program.slots, 0, sizeof program.slots);
+    // Only slots 0 and 1 are ever read before the scanner writes them (the returned
+    // value and the pct rule), so clearing them clears all the evaluation can see.
+    program.slots[0] = 0;
+    program.slots[1] = 0;
     program.tokenCount = 0;
     program.numberCount = 0;
     if (!output)

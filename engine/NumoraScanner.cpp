@@ -26,6 +26,17 @@ constexpr char kEText[] = "2.718281828459045235";
 // the operator at index i is TokenPower + i.
 constexpr char kFactorOperators[] = "^ErCPXYR<&|xn%";
 
+// The token of each character that is a factor-level operator, 0 for the others.
+struct CFactorTokens {
+    int16_t token[256];
+    constexpr CFactorTokens() : token() {
+        for (int i = 0; kFactorOperators[i] != '\0'; ++i)
+            token[static_cast<unsigned char>(kFactorOperators[i])] =
+                static_cast<int16_t>(TokenPower + i);
+    }
+};
+constexpr CFactorTokens kFactorTokens;
+
 // Nesting can only deepen by consuming a character, so the text limit bounds it; the
 // explicit limit keeps that true whatever the text.
 constexpr int kMaxDepth = CNumoraProgram::kTextCapacity;
@@ -37,7 +48,8 @@ double ConstantValue(const char* text) {
 }
 
 bool StartsWith(const char* at, const CName& name) {
-    return std::strncmp(at, name.text, static_cast<std::size_t>(name.length)) == 0;
+    return at[0] == name.text[0] &&
+           std::strncmp(at, name.text, static_cast<std::size_t>(name.length)) == 0;
 }
 
 } // namespace
@@ -101,12 +113,10 @@ bool CNumoraScanner::Factor(int depth) {
     if (!Primary(depth))
         return false;
     for (;;) {
-        if (*m_at == '\0')
+        int16_t token = kFactorTokens.token[static_cast<unsigned char>(*m_at)];
+        if (token == 0)
             return true;
-        const char* op = std::strchr(kFactorOperators, *m_at);
-        if (!op)
-            return true;
-        if (!Append(static_cast<int16_t>(TokenPower + (op - kFactorOperators))))
+        if (!Append(token))
             return false;
         ++m_at;
         if (!Primary(depth))

@@ -122,11 +122,22 @@ bool ScaleExact(uint64_t m, int e, int k, uint64_t* quotient, int* half) {
     return true;
 }
 
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 void WriteDigits(uint64_t q, int count, char* out) {
-    for (int i = count - 1; i >= 0; --i) {
-        out[i] = static_cast<char>('0' + q % 10);
-        q /= 10;
+    int i = count;
+    // Two digits per division: this is the hot loop of every result text.
+    while (i >= 2) {
+        unsigned pair = static_cast<unsigned>(q % 100);
+        q /= 100;
+        out[--i] = kDigitPairs[2 * pair + 1];
+        out[--i] = kDigitPairs[2 * pair];
     }
+    if (i == 1)
+        out[0] = static_cast<char>('0' + q % 10);
     out[count] = '\0';
 }
 
@@ -142,8 +153,17 @@ bool DecimalFast(double v, int count, CDecimal* out) {
         return false; // subnormal
     uint64_t m = (bits & ((1ull << 52) - 1)) | (1ull << 52);
     int e = biased - 1075;
-    // v lies in [2^(e+52), 2^(e+53)); start from the smaller exponent estimate.
+    // v lies in [2^(e+52), 2^(e+53)); start from the smaller exponent estimate and
+    // correct it against the exact powers of ten where they exist. The loop below
+    // corrects whatever is left.
     int exponent = FloorLog10Pow2(e + 52);
+    if (exponent >= -1 && exponent < 22) {
+        if (v >= kPow10[exponent + 1])
+            ++exponent;
+    } else if (exponent < -1 && exponent >= -23) {
+        if (v * kPow10[-(exponent + 1)] >= 1.0)
+            ++exponent;
+    }
     for (int attempt = 0; attempt < 3; ++attempt) {
         uint64_t q;
         int half;
