@@ -1,0 +1,4 @@
+#pragma once
+
+// Resources of the window library's tests.
+#define kTestDialog 200
