@@ -58,8 +58,8 @@ uint32_t SecondsOfLocalTime() {
 } // namespace
 
 Numora::Numora()
-    : m_string(*CZoqString::GetInstance()), m_util(*CZoqNumoraUtil::GetInstance()),
-      m_tables(new CTables()), m_random(SecondsOfLocalTime()) {}
+    : m_string(*CZoqString::GetInstance()), m_tables(new CTables()),
+      m_random(SecondsOfLocalTime()) {}
 
 Numora::~Numora() {
     delete m_tables;
@@ -88,8 +88,11 @@ int Numora::Rewrite(const wchar_t* input, wchar_t* work) {
     }
     if (!special)
         return 1;
+    // Looked up each time: the text utility may have been released and created anew
+    // since the engine was made.
+    CZoqNumoraUtil& util = *CZoqNumoraUtil::GetInstance();
     for (const CRewrite& rewrite : kRewrites) {
-        if (!m_util.ReplaceAll(work, rewrite.find, rewrite.replacement, work, kWorkCapacity))
+        if (!util.ReplaceAll(work, rewrite.find, rewrite.replacement, work, kWorkCapacity))
             return 0;
     }
     return 1;

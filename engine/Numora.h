@@ -5,7 +5,6 @@
 #include <cstdint>
 
 class CZoqString;
-class CZoqNumoraUtil;
 
 // Unit of trigonometric arguments and of the results of the inverse functions.
 enum AngleMode : int32_t { AngleDegrees = 0, AngleRadians = 1, AngleGrads = 2 };
@@ -72,7 +71,6 @@ private:
 
     CZoqBaseConverter m_converter;
     CZoqString& m_string;
-    CZoqNumoraUtil& m_util;
     // The fixed tables of an evaluation and the scanner, kept out of this header.
     struct CTables;
     CTables* m_tables;

@@ -1,5 +1,7 @@
 #include "EngineTestSupport.h"
 
+#include "engine/ZoqNumoraUtil.h"
+
 #include <cmath>
 
 namespace {
@@ -367,6 +369,11 @@ TEST_F(Evaluate, ConvertAngleGoesToTheNextUnit) {
     wcscpy(out, L"untouched");
     EXPECT_EQ(engine->ConvertAngle(L"123456789012345678901234567890123", out), 0);
     EXPECT_STREQ(out, L"untouched");
+}
+
+TEST_F(Evaluate, SurvivesARecreatedTextUtility) {
+    CZoqNumoraUtil::ReleaseInstance();
+    EXPECT_EQ(Eval(L"2\u00D73"), L"6");
 }
 
 TEST_F(Evaluate, ReleaseStartsAFreshEngine) {
