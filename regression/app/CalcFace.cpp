@@ -145,6 +145,10 @@ void CCalcFace::Arrow(int cx, int cy, int size, bool up) {
     Polygon(dc, points, 7);
 }
 
+COLORREF CCalcFace::PixelAt(int x, int y) const {
+    return m_laidOut ? GetPixel(m_backBuffer->DC(), x, y) : CLR_INVALID;
+}
+
 int CCalcFace::ButtonDown(POINT point) {
     for (int i = 0; m_laidOut && i < CalcLayout::kButtonCount; ++i) {
         if (m_buttons[i]->OnLButtonDown(point)) {

@@ -51,6 +51,8 @@ public:
     void MouseMove(POINT point);
 
     void Release();
+    // A pixel of the last frame composed in the back buffer (tests read the drawing).
+    COLORREF PixelAt(int x, int y) const;
 
 private:
     HWND m_hwnd = nullptr;

@@ -65,7 +65,10 @@ protected:
     }
     void TearDown() override {
         m_window.Destroy();
-        fs::remove_all(m_dir);
+        // The file dialogs make the chosen folder current, which keeps it from removal.
+        SetCurrentDirectoryW(fs::temp_directory_path().c_str());
+        std::error_code ignored;
+        fs::remove_all(m_dir, ignored);
     }
 
     void Press(int button) { Tap(m_hwnd, m_window.GetFace().GetLayout().buttons[button]); }
@@ -101,6 +104,28 @@ TEST_F(TrendoraWindow, LaysOutTheDefaultScreen) {
     const CalcLayout expected = ComputeCalcLayout(client.right, client.bottom, 7, false);
     EXPECT_EQ(m_window.GetFace().GetLayout().buttons[18].bottom, expected.buttons[18].bottom);
     EXPECT_TRUE(m_window.GetFace().IsLaidOut());
+}
+
+// The frame as composed in the back buffer: background, panel, the navigation
+// arrows in the text colour, and the keypad.
+TEST_F(TrendoraWindow, DrawsBackgroundPanelArrowsAndKeys) {
+    UpdateWindow(m_hwnd);
+    const CCalcFace& face = m_window.GetFace();
+    const CalcLayout& layout = face.GetLayout();
+    const CalcRect& panel = layout.panel;
+    EXPECT_EQ(face.PixelAt(1, 1), RGB(128, 138, 162));
+    EXPECT_EQ(face.PixelAt(panel.left + panel.Width() / 2, panel.bottom + 2), RGB(128, 138, 162));
+    // The single up arrow's shaft: centred at right - u, at 30% of the panel.
+    const int u = CZoqScreen::Height() / 18;
+    EXPECT_EQ(face.PixelAt(panel.right - u, panel.top + panel.Height() * 30 / 100 + 1),
+              RGB(43, 45, 46));
+    // Inside the panel, away from texts: its own colours, not the background.
+    EXPECT_NE(face.PixelAt(panel.left + panel.Width() / 2, panel.top + 3), RGB(128, 138, 162));
+    // A keypad button's face near its left edge, halfway down.
+    const CalcRect& seven = layout.buttons[kDigit[7]];
+    const COLORREF key = face.PixelAt(seven.left + 4, (seven.top + seven.bottom) / 2);
+    EXPECT_NE(key, RGB(128, 138, 162));
+    EXPECT_GT(GetRValue(key), GetBValue(key)) << "an orange key";
 }
 
 TEST_F(TrendoraWindow, EnteringPairsByPen) {
@@ -193,6 +218,35 @@ TEST_F(TrendoraWindow, CsvRoundTripThroughTheFileCommands) {
     EXPECT_STREQ(Calc().GetXText(), L"1");
     EXPECT_STREQ(Calc().GetYText(), L"2");
     EXPECT_EQ(Calc().GetStats().GetY(1), 4.0);
+}
+
+struct FileCommand {
+    HWND hwnd;
+    UINT command;
+};
+
+void SendFileCommand(void* context) {
+    const FileCommand* file = static_cast<FileCommand*>(context);
+    Command(file->hwnd, file->command);
+}
+
+// The same round trip through the real common dialogs, answered through their
+// file name field.
+TEST_F(TrendoraWindow, CsvRoundTripThroughTheRealFileDialogs) {
+    m_window.SetFileChooser(ChooseCsvFile);
+    PressKeys("1=2=3=4=");
+    const std::wstring file = (m_dir / L"dialog.csv").wstring();
+    FileCommand save{m_hwnd, IDM_SAVE_CSV};
+    const ModalCapture saveDialog = CaptureModal(SendFileCommand, &save, file.c_str());
+    ASSERT_TRUE(saveDialog.seen);
+    EXPECT_EQ(Read(file), "1.000000,2.000000\r\n3.000000,4.000000\r\n");
+
+    PressKeys("c");
+    FileCommand load{m_hwnd, IDM_LOAD_CSV};
+    const ModalCapture loadDialog = CaptureModal(SendFileCommand, &load, file.c_str());
+    ASSERT_TRUE(loadDialog.seen);
+    EXPECT_EQ(Calc().GetEntryCount(), 2);
+    EXPECT_EQ(Calc().GetStats().GetX(1), 3.0);
 }
 
 TEST_F(TrendoraWindow, LoadingFiles) {

@@ -5,6 +5,11 @@ namespace {
 HHOOK g_hook = nullptr;
 HWND g_modal = nullptr;
 ModalCapture* g_capture = nullptr;
+const wchar_t* g_fileName = nullptr;
+// The file name field of the common file dialogs: a combo box (cmb13) in the
+// explorer style, an edit control (edt1) in the old one.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
 // Thread timers get their ids from the system.
 UINT_PTR g_closeTimer = 0;
 UINT_PTR g_watchdogTimer = 0;
@@ -24,6 +29,14 @@ void CloseModal(HWND modal) {
     g_capture->seen = true;
     g_capture->title = title;
     EnumChildWindows(modal, CollectText, 0);
+    if (g_fileName) {
+        HWND field = GetDlgItem(modal, kFileNameCombo);
+        HWND edit = field ? FindWindowExW(field, nullptr, L"Edit", nullptr) : nullptr;
+        if (!edit) {
+            edit = field ? field : GetDlgItem(modal, kFileNameEdit);
+        }
+        SetWindowTextW(edit, g_fileName);
+    }
     // Message boxes end with IDOK; full-screen dialogs with command 1 as well.
     PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
@@ -50,9 +63,10 @@ LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-ModalCapture CaptureModal(void (*action)(void*), void* context) {
+ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName) {
     ModalCapture capture;
     g_capture = &capture;
+    g_fileName = fileName;
     g_modal = nullptr;
     g_hook = SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
     g_watchdogTimer = SetTimer(nullptr, 0, 10000, OnTimer);
@@ -67,6 +81,7 @@ ModalCapture CaptureModal(void (*action)(void*), void* context) {
     g_hook = nullptr;
     g_modal = nullptr;
     g_capture = nullptr;
+    g_fileName = nullptr;
     // A quit message posted by the watchdog must not end a later loop.
     MSG message;
     PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

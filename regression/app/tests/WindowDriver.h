@@ -40,13 +40,14 @@ inline void Pump() {
 
 // Watches for the next top-level window that opens on this thread while `action`
 // runs (a message box or a modal dialog), records its title and the text of its
-// static controls, and closes it: a message box with IDOK, a dialog with command 1
-// (the "ok" button). A watchdog ends the modal loop even if the window is never seen,
-// so no test can hang.
+// controls, and closes it: a message box with IDOK, a dialog with command 1 (the
+// "ok" button). With `fileName`, the window is a common file dialog whose file name
+// field gets that text before OK is pressed. A watchdog ends the modal loop even if
+// the window is never seen, so no test can hang.
 struct ModalCapture {
     bool seen = false;
     std::wstring title;
     std::wstring text;
 };
 
-ModalCapture CaptureModal(void (*action)(void*), void* context);
+ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName = nullptr);
