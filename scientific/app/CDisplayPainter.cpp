@@ -58,12 +58,12 @@ void CDisplayPainter::Paint(HDC dc, const CDisplayModel& model) const {
         if (item.imageId) {
             DrawArrow(dc, item);
         } else {
-            DrawText(dc, item);
+            DrawLabel(dc, item);
         }
     }
 }
 
-void CDisplayPainter::DrawText(HDC dc, const SDisplayItem& item) const {
+void CDisplayPainter::DrawLabel(HDC dc, const SDisplayItem& item) const {
     const int index = static_cast<int>(item.font);
     if (index < 0 || index >= kFontCount || !m_fonts[index]) {
         return;

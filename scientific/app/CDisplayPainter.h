@@ -25,7 +25,7 @@ public:
 private:
     static constexpr int kFontCount = 4;
     void ReleaseFonts();
-    void DrawText(HDC dc, const SDisplayItem& item) const;
+    void DrawLabel(HDC dc, const SDisplayItem& item) const;
     void DrawArrow(HDC dc, const SDisplayItem& item) const;
 
     HFONT m_fonts[kFontCount] = {};

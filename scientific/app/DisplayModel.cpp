@@ -92,7 +92,7 @@ void CDisplayModel::Build(const SScreenLayout& layout, const SDisplayState& stat
     }
 }
 
-const SDisplayItem* CDisplayModel::FindText(const wchar_t* text) const {
+const SDisplayItem* CDisplayModel::FindShown(const wchar_t* text) const {
     for (int i = 0; i < m_count; ++i) {
         if (!m_items[i].imageId && TextEquals(m_items[i].text, text)) {
             return &m_items[i];

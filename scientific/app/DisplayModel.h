@@ -55,7 +55,7 @@ public:
     int Count() const { return m_count; }
     const SDisplayItem& Item(int index) const { return m_items[index]; }
     // The first item showing exactly this text, or null.
-    const SDisplayItem* FindText(const wchar_t* text) const;
+    const SDisplayItem* FindShown(const wchar_t* text) const;
 
 private:
     SDisplayItem& Add(const SScreenLayout& layout, int x96, int y96, EDisplayFont font,

@@ -13,17 +13,25 @@
 namespace {
 
 // Screenshot runs (tools/shots) set up a state before the shot is taken:
+//   --dpi N        the screen's resolution (192: a high-resolution screen)
 //   --mode N       entry mode 0..4
 //   --press K,K…   taps keys by index (0..43) through their key windows
+//   --hold K       leaves key K pressed
 struct SShotScript {
+    int dpi = 0;
     int mode = -1;
     const wchar_t* keys = nullptr;
+    int hold = -1;
 };
 
 SShotScript ReadShotScript(int argc, wchar_t** argv) {
     SShotScript script;
     for (int i = 1; i + 1 < argc; ++i) {
-        if (!wcscmp(argv[i], L"--mode")) {
+        if (!wcscmp(argv[i], L"--dpi")) {
+            script.dpi = _wtoi(argv[i + 1]);
+        } else if (!wcscmp(argv[i], L"--hold")) {
+            script.hold = _wtoi(argv[i + 1]);
+        } else if (!wcscmp(argv[i], L"--mode")) {
             script.mode = _wtoi(argv[i + 1]);
         } else if (!wcscmp(argv[i], L"--press")) {
             script.keys = argv[i + 1];
@@ -49,6 +57,11 @@ void PlayShotScript(CDlgNumorapad& dialog, const SShotScript& script) {
         }
         p = *end == L',' ? end + 1 : end;
     }
+    if (script.hold >= 0 && script.hold < kKeyCount) {
+        HWND window = dialog.KeyWindow(script.hold).Handle();
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        ReleaseCapture();
+    }
     InvalidateRect(dialog.Handle(), nullptr, FALSE);
 }
 
@@ -63,12 +76,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     CZoqRegistryStore registry;
     CZoqMemoryStore scratch;
     CZoqSettingsStore* store = shot ? static_cast<CZoqSettingsStore*>(&scratch) : &registry;
+    const SShotScript script = shot && argv ? ReadShotScript(argc, argv) : SShotScript{};
+    if (script.dpi > 0) {
+        CZoqScreen::SetDpi(script.dpi);
+    }
     int code = 1;
     {
         CDlgNumorapad dialog;
         if (dialog.Create(instance, store)) {
-            if (shot && argv) {
-                PlayShotScript(dialog, ReadShotScript(argc, argv));
+            if (shot) {
+                PlayShotScript(dialog, script);
             }
             CZoqShot::StartIfRequested(dialog.Handle());
             code = dialog.Run();

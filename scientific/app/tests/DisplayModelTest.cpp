@@ -75,14 +75,14 @@ TEST(DisplayModel, OtherBaseShowsItsNameInsteadOfTheAngle) {
     SDisplayState state = Plain();
     state.base = 16;
     model.Build(ChooseLayout(240, 320, 96), state);
-    const SDisplayItem* hex = model.FindText(L"HEX");
+    const SDisplayItem* hex = model.FindShown(L"HEX");
     ASSERT_NE(hex, nullptr);
     EXPECT_EQ(hex->x, 225);
     EXPECT_EQ(hex->y, 24);
     EXPECT_TRUE(hex->alignRight);
     EXPECT_EQ(hex->font, EDisplayFont::IndicatorBold);
-    EXPECT_EQ(model.FindText(L"Deg"), nullptr);
-    EXPECT_EQ(model.FindText(L"Rad"), nullptr);
+    EXPECT_EQ(model.FindShown(L"Deg"), nullptr);
+    EXPECT_EQ(model.FindShown(L"Rad"), nullptr);
 }
 
 TEST(DisplayModel, LayersLightTheirIndicators) {
@@ -96,8 +96,8 @@ TEST(DisplayModel, LayersLightTheirIndicators) {
         SDisplayState state = Plain();
         state.layer = row.layer;
         model.Build(ChooseLayout(240, 320, 96), state);
-        EXPECT_EQ(model.FindText(L"2ndF")->active, row.second);
-        EXPECT_EQ(model.FindText(L"Hyp")->active, row.hyp);
+        EXPECT_EQ(model.FindShown(L"2ndF")->active, row.second);
+        EXPECT_EQ(model.FindShown(L"Hyp")->active, row.hyp);
     }
 }
 
@@ -109,13 +109,13 @@ TEST(DisplayModel, SquareAndLandscapeMoveEveryElement) {
     square.Build(ChooseLayout(240, 240, 96), state);
     EXPECT_EQ(square.Item(0).x, 168);
     EXPECT_EQ(square.Item(0).y, 34);
-    EXPECT_EQ(square.FindText(L"Deg")->x, 105);
-    EXPECT_EQ(square.FindText(L"M1")->x, 150);
+    EXPECT_EQ(square.FindShown(L"Deg")->x, 105);
+    EXPECT_EQ(square.FindShown(L"M1")->x, 150);
     CDisplayModel landscape;
     landscape.Build(ChooseLayout(320, 240, 96), state);
     EXPECT_EQ(landscape.Item(0).x, 225);
     EXPECT_EQ(landscape.Item(0).y, 32);
-    EXPECT_EQ(landscape.FindText(L"2ndF")->y, 3);
+    EXPECT_EQ(landscape.FindShown(L"2ndF")->y, 3);
     for (int i = 0; i < landscape.Count(); ++i) {
         if (landscape.Item(i).imageId == IDB_HISTORY_BACK) {
             EXPECT_EQ(landscape.Item(i).y, 4);
@@ -151,9 +151,9 @@ TEST(DisplayModel, MemoryIndicatorsFollowTheRegisters) {
     SDisplayState state = Plain();
     state.memory2InUse = 1;
     model.Build(ChooseLayout(240, 320, 96), state);
-    EXPECT_EQ(model.FindText(L"M1"), nullptr);
-    ASSERT_NE(model.FindText(L"M2"), nullptr);
-    EXPECT_EQ(model.FindText(L"M2")->x, 225);
+    EXPECT_EQ(model.FindShown(L"M1"), nullptr);
+    ASSERT_NE(model.FindShown(L"M2"), nullptr);
+    EXPECT_EQ(model.FindShown(L"M2")->x, 225);
 }
 
 TEST(DisplayModel, OverlongNumberIsCutToItsBuffer) {

@@ -1,0 +1,202 @@
+#include "NumorapadFixture.h"
+
+#include "ce/ZoqShell.h"
+#include "scientific/app/ConstantCommands.h"
+
+using namespace keys;
+
+namespace {
+
+TEST_F(NumorapadTest, TappedExpressionShowsItsResult) {
+    TapAll({kTwo, kPlus, kThree, kTimes, kFour, kEquals});
+    EXPECT_EQ(Number(), L"14.");
+    EXPECT_EQ(Line(), L"2+3\u00d74");
+}
+
+TEST_F(NumorapadTest, SecondAndHypChangeTheFunctionKeys) {
+    struct {
+        std::initializer_list<int> shifts;
+        int key;
+        const wchar_t* line;
+    } rows[] = {
+        {{}, kSin, L"sin("},
+        {{kSecond}, kSin, L"asin("},
+        {{kHyp}, kSin, L"sinh("},
+        {{kSecond, kHyp}, kSin, L"asnh("},
+        {{}, kCos, L"cos("},
+        {{kSecond}, kCos, L"acos("},
+        {{kHyp, kSecond}, kCos, L"acsh("},
+        {{}, kTan, L"tan("},
+        {{kSecond}, kTan, L"atan("},
+        {{kHyp}, kTan, L"tanh("},
+        {{}, kRoot, L"sqrt("},
+        {{}, kFactorial, L"!("},
+        {{kSecond}, kFactorial, L"sum("},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "key " << row.key << " line " << row.line);
+        Tap(kAc);
+        for (int shift : row.shifts) {
+            Tap(shift);
+        }
+        Tap(row.key);
+        EXPECT_EQ(Line(), row.line);
+        // A function press returns the keypad to its normal layer.
+        EXPECT_EQ(Core().GetLayer(), kLayerNormal);
+    }
+    // "2ndF" on the root key is the root operator, which needs a number before it.
+    Tap(kAc);
+    TapAll({kEight, kSecond, kRoot, kThree, kEquals});
+    EXPECT_EQ(Number(), L"2.");
+}
+
+TEST_F(NumorapadTest, StoreAndRecallThroughTheMemoryKeys) {
+    // The memory keys take the value shown: in Expression mode the last result.
+    TapAll({kFour, kTwo, kStore, kRegisterB});
+    EXPECT_EQ(std::wstring(Core().GetMemory(3)), L"0");
+    TapAll({kEquals, kStore, kRegisterB});
+    EXPECT_EQ(std::wstring(Core().GetMemory(3)), L"42");
+    TapAll({kAc, kSeven, kEquals, kStore, kM1});
+    EXPECT_NE(m_dialog->Display().FindShown(L"M1"), nullptr);
+    EXPECT_EQ(m_dialog->Display().FindShown(L"M2"), nullptr);
+    TapAll({kAc, kRecall, kRegisterB, kPlus, kRecall, kM1, kEquals});
+    EXPECT_EQ(Number(), L"49.");
+    // M1+ adds the shown value into register 1, 2ndF M1+ subtracts it.
+    TapAll({kM1});
+    EXPECT_EQ(std::wstring(Core().GetMemory(0)), L"56");
+    TapAll({kSecond, kM1});
+    EXPECT_EQ(std::wstring(Core().GetMemory(0)), L"7");
+}
+
+TEST_F(NumorapadTest, HexDigitsWhereTheFunctionIsRefused) {
+    TapAll({kSecond, kPower}); // base 16
+    ASSERT_EQ(Core().GetBase(), 16);
+    // A base key leaves "2ndF" on, where the letter keys are functions.
+    EXPECT_EQ(Core().GetLayer(), kLayerSecond);
+    Tap(kSecond);
+    TapAll({31, 30, kEquals}); // % and log keys type A and B in base 16
+    EXPECT_EQ(Number(), L"AB");
+    EXPECT_NE(m_dialog->Display().FindShown(L"HEX"), nullptr);
+    EXPECT_EQ(m_dialog->Display().FindShown(L"Deg"), nullptr);
+}
+
+TEST_F(NumorapadTest, VacuumPermittivityIsInsertedLikeTheOtherConstants) {
+    Command(ID_CONST_EPS0);
+    EXPECT_EQ(Line(), L"(8.8541878128e-012)");
+    TapAll({kAc, kTwo, kTimes});
+    Command(ID_CONST_C);
+    TapAll({kEquals});
+    EXPECT_EQ(Line(), L"2\u00d7(299792458)");
+    EXPECT_EQ(Number(), L"599584916.");
+    // Outside base 10 no constant goes in.
+    TapAll({kAc, kSecond, kPower});
+    Command(ID_CONST_EPS0);
+    EXPECT_EQ(Line(), L"");
+}
+
+TEST_F(NumorapadTest, QuitKeyClosesTheDialogAndSavesTheSettings) {
+    Core().SetCalcMode(kModeDal);
+    Tap(kQuit);
+    Pump();
+    EXPECT_EQ(m_dialog->Handle(), nullptr);
+    uint32_t mode = 0;
+    ASSERT_TRUE(m_store.ReadDword(L"SOFTWARE\\Zoq\\Numora", L"CalcMode", &mode));
+    EXPECT_EQ(mode, uint32_t(kModeDal));
+}
+
+TEST_F(NumorapadTest, DesktopKeyboardTypesLikeTheKeys) {
+    Type(L"2+3*4\r");
+    EXPECT_EQ(Number(), L"14.");
+    EXPECT_EQ(Line(), L"2+3\u00d74");
+    Type(L"\x1b"
+         L"12/4=");
+    EXPECT_EQ(Number(), L"3.");
+    Type(L"\x1b"
+         L"7\b9");
+    EXPECT_EQ(Line(), L"9");
+    // The arrows step through the history one entry per press.
+    Type(L"=");
+    SendMessageW(m_dialog->Handle(), WM_KEYDOWN, VK_UP, 0);
+    SendMessageW(m_dialog->Handle(), WM_KEYUP, VK_UP, 0);
+    EXPECT_EQ(Line(), L"12\u00f74");
+    SendMessageW(m_dialog->Handle(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(Line(), L"2+3\u00d74");
+}
+
+TEST_F(NumorapadTest, KeySlidOffIsReleasedWithoutASecondPress) {
+    HWND key = Key(kSeven);
+    SendMessageW(key, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    EXPECT_TRUE(m_dialog->KeyWindow(kSeven).IsPressed());
+    EXPECT_EQ(GetCapture(), key);
+    SendMessageW(key, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(m_dialog->KeyWindow(kSeven).IsPressed());
+    // One pixel inside the edge counts as off the key.
+    SendMessageW(key, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, 5));
+    EXPECT_FALSE(m_dialog->KeyWindow(kSeven).IsPressed());
+    EXPECT_NE(GetCapture(), key);
+    SendMessageW(key, WM_LBUTTONUP, 0, MAKELPARAM(0, 5));
+    EXPECT_EQ(Line(), L"7");
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = chars;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+void SetClipboardText(const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+
+TEST_F(NumorapadTest, CopyAnswerAndLongEquations) {
+    TapAll({kTwo, kPlus, kThree, kTimes, kFour, kEquals});
+    Command(ID_FILE_COPY_ANSWER);
+    EXPECT_EQ(ClipboardText(), L"14");
+    Tap(kAc);
+    for (int i = 0; i < 30; ++i) {
+        TapAll({kOne, kPlus});
+    }
+    wchar_t line[kLineCapacity];
+    Core().GetSecondaryText(line, kLineCapacity);
+    ASSERT_EQ(std::wstring(line).size(), size_t(60));
+    Command(ID_FILE_COPY_EQUATION);
+    EXPECT_EQ(ClipboardText(), std::wstring(line).substr(0, 49));
+}
+
+TEST_F(NumorapadTest, CopyEquationInRpnLeavesTheClipboard) {
+    SetClipboardText(L"keep");
+    Core().SetCalcMode(kModeRpn);
+    TapAll({kTwo, kEquals, kThree});
+    Command(ID_FILE_COPY_EQUATION);
+    EXPECT_EQ(ClipboardText(), L"keep");
+    Command(ID_FILE_COPY_ANSWER);
+    EXPECT_EQ(ClipboardText(), L"3");
+}
+
+TEST_F(NumorapadTest, PasteKeepsTheFirst32Characters) {
+    SetClipboardText(L"1234567890123456789012345678901234567890");
+    Command(ID_FILE_PASTE);
+    wchar_t line[kLineCapacity];
+    Core().GetSecondaryText(line, kLineCapacity);
+    EXPECT_EQ(std::wstring(line), L"12345678901234567890123456789012");
+    SetClipboardText(L"");
+    Tap(kAc);
+    SendMessageW(m_dialog->Handle(), WM_CHAR, 0x16, 0); // Ctrl+V
+    EXPECT_EQ(Line(), L"0");
+}
+
+} // namespace
