@@ -1,0 +1,465 @@
+#include "ce/ZoqImage.h"
+#include "ce/ZoqMenuBar.h"
+#include "ce/ZoqScreen.h"
+#include "ce/ZoqShell.h"
+#include "ce/ZoqShot.h"
+#include "ce/ZoqSip.h"
+#include "ce/ZoqTransparent.h"
+#include "ce/tests/CeTestResources.h"
+#include "ui/ZoqGDI.h"
+#include "ui/ZoqWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+HINSTANCE Instance() {
+    return GetModuleHandleW(nullptr);
+}
+
+const ZoqMenuBarButton kButtons[] = {
+    {0, 0, 0, L"File"},
+    {kCommandReset, -1, kStringReset, nullptr},
+    {kCommandZoom, -1, 0, L"Zoom +"},
+};
+
+// A program window that sets itself up as the shell asks and records what reaches it.
+class CDeviceWindow : public CZoqWnd {
+public:
+    int flags = CZoqShell::kOkButton;
+    int withMenuBar = 1;
+    std::vector<WORD> commands;
+    std::vector<HMENU> popups;
+    SIZE screenAtSize = {0, 0};
+    SIZE clientAtSize = {0, 0};
+
+    int Open(HWND owner = nullptr, DWORD style = 0) {
+        return Create(owner ? L"Owned" : L"Device", owner, Instance(),
+                      owner ? L"ZoqCeTestOwned" : L"ZoqCeTestDevice", CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, 0, style);
+    }
+    SIZE Client() const {
+        RECT client;
+        GetClientRect(GetHandle(), &client);
+        return {client.right, client.bottom};
+    }
+
+    LRESULT OnInitDialog(HWND hwnd, WPARAM, LPARAM) override {
+        CZoqShell::InitFullScreen(hwnd, flags);
+        if (withMenuBar) {
+            ZoqMenuBarInfo info = {kTestMenu, kButtons, 3};
+            CZoqMenuBar::Create(hwnd, Instance(), info);
+        }
+        return 0;
+    }
+    LRESULT OnSize(HWND, WPARAM, LPARAM lParam) override {
+        screenAtSize = {CZoqScreen::Width(), CZoqScreen::Height()};
+        clientAtSize = {LOWORD(lParam), HIWORD(lParam)};
+        return 0;
+    }
+    LRESULT OnCommand(HWND, WPARAM wParam, LPARAM) override {
+        commands.push_back(LOWORD(wParam));
+        return 0;
+    }
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_INITMENUPOPUP)
+            popups.push_back(reinterpret_cast<HMENU>(wParam));
+        return CZoqWnd::OnMessage(hwnd, message, wParam, lParam);
+    }
+};
+
+class CeTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CZoqScreen::SetDpi(96);
+        CZoqScreen::SetSize(0, 0);
+        CZoqSip::Show(nullptr, 0);
+    }
+    void TearDown() override {
+        CZoqScreen::SetDpi(0);
+        CZoqScreen::SetSize(0, 0);
+    }
+};
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+POINT Centre(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+LPARAM PointParam(POINT point) {
+    return MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y));
+}
+
+// The pen goes down at `down` and is lifted at `up` (screen coordinates), as the
+// system reports it for the non-client area and then, with the capture, for the client.
+void Tap(HWND hwnd, POINT down, POINT up) {
+    LRESULT hit = SendMessageW(hwnd, WM_NCHITTEST, 0, PointParam(down));
+    ASSERT_EQ(HTBORDER, hit);
+    SendMessageW(hwnd, WM_NCLBUTTONDOWN, hit, PointParam(down));
+    ScreenToClient(hwnd, &up);
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, PointParam(up));
+    Pump();
+}
+
+void Tap(HWND hwnd, const RECT& part) {
+    Tap(hwnd, Centre(part), Centre(part));
+}
+
+TEST_F(CeTest, ScaledRoundsTheLengthForTheDpi) {
+    struct Case {
+        int length, dpi, expected;
+    } cases[] = {{26, 96, 26}, {26, 120, 33}, {320, 192, 640},
+                 {7, 144, 11}, {1, 192, 2},   {0, 192, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.length << " at " << c.dpi);
+        CZoqScreen::SetDpi(c.dpi);
+        EXPECT_EQ(c.expected, CZoqScreen::Scaled(c.length));
+    }
+}
+
+TEST_F(CeTest, DefaultScreenIsAPortraitHandheldScaledToTheDpi) {
+    EXPECT_EQ(240, CZoqScreen::Width());
+    EXPECT_EQ(320, CZoqScreen::Height());
+    CZoqScreen::SetDpi(192);
+    EXPECT_EQ(480, CZoqScreen::Width());
+    EXPECT_EQ(640, CZoqScreen::Height());
+    CZoqScreen::SetSize(320, 240);
+    EXPECT_EQ(320, CZoqScreen::Width());
+    EXPECT_EQ(240, CZoqScreen::Height());
+}
+
+TEST_F(CeTest, DeviceWindowClientIsTheScreenLessTopBarAndMenuBar) {
+    struct Case {
+        int dpi, menuBar, width, height;
+    } cases[] = {{96, 1, 240, 268}, {96, 0, 240, 294}, {192, 1, 480, 536}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " dpi, menu bar " << c.menuBar);
+        CZoqScreen::SetDpi(c.dpi);
+        CZoqScreen::SetSize(0, 0);
+        CDeviceWindow window;
+        window.withMenuBar = c.menuBar;
+        ASSERT_EQ(1, window.Open());
+        EXPECT_EQ(c.width, window.Client().cx);
+        EXPECT_EQ(c.height, window.Client().cy);
+    }
+}
+
+TEST_F(CeTest, ResizingTheDeviceWindowResizesTheScreenBeforeTheLayoutRuns) {
+    CDeviceWindow window;
+    ASSERT_EQ(1, window.Open());
+    ASSERT_EQ(1, CZoqShell::ResizeScreen(window.GetHandle(), 320, 240));
+    EXPECT_EQ(320, CZoqScreen::Width());
+    EXPECT_EQ(240, CZoqScreen::Height());
+    EXPECT_EQ(320, window.screenAtSize.cx);
+    EXPECT_EQ(240, window.screenAtSize.cy);
+    EXPECT_EQ(320, window.clientAtSize.cx);
+    EXPECT_EQ(188, window.clientAtSize.cy);
+
+    // A user dragging the frame does the same.
+    RECT frame;
+    GetWindowRect(window.GetHandle(), &frame);
+    SetWindowPos(window.GetHandle(), nullptr, 0, 0, frame.right - frame.left - 80,
+                 frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(240, CZoqScreen::Width());
+    EXPECT_EQ(240, CZoqScreen::Height());
+    EXPECT_EQ(240, window.screenAtSize.cx);
+}
+
+TEST_F(CeTest, OwnedFullScreenWindowCoversTheOwnersScreen) {
+    CDeviceWindow device;
+    ASSERT_EQ(1, device.Open());
+    CDeviceWindow graph;
+    ASSERT_EQ(1, graph.Open(device.GetHandle(), WS_POPUP | WS_CAPTION | WS_SYSMENU));
+    // The screen is the device's client area with both bars.
+    RECT screen;
+    GetClientRect(device.GetHandle(), &screen);
+    MapWindowPoints(device.GetHandle(), nullptr, reinterpret_cast<POINT*>(&screen), 2);
+    screen.top -= 26;
+    screen.bottom += 26;
+    RECT covered;
+    GetWindowRect(graph.GetHandle(), &covered);
+    EXPECT_EQ(screen.left, covered.left);
+    EXPECT_EQ(screen.top, covered.top);
+    EXPECT_EQ(screen.right, covered.right);
+    EXPECT_EQ(screen.bottom, covered.bottom);
+    EXPECT_EQ(240, graph.Client().cx);
+    EXPECT_EQ(268, graph.Client().cy);
+    EXPECT_EQ(0, GetWindowLongW(graph.GetHandle(), GWL_STYLE) & WS_CAPTION);
+}
+
+TEST_F(CeTest, OkButtonSendsCommandOneWhenReleasedOverIt) {
+    CDeviceWindow window;
+    ASSERT_EQ(1, window.Open());
+    RECT ok;
+    ASSERT_EQ(1, CZoqShell::OkButtonRect(window.GetHandle(), &ok));
+    Tap(window.GetHandle(), ok);
+    ASSERT_EQ(1u, window.commands.size());
+    EXPECT_EQ(IDOK, window.commands[0]);
+
+    // Down on it, lifted elsewhere: nothing.
+    window.commands.clear();
+    Tap(window.GetHandle(), Centre(ok), POINT{ok.left - 40, ok.top + 60});
+    EXPECT_TRUE(window.commands.empty());
+}
+
+TEST_F(CeTest, WithoutTheOkFlagThereIsNoOkButton) {
+    CDeviceWindow window;
+    window.flags = 0;
+    ASSERT_EQ(1, window.Open());
+    RECT ok;
+    EXPECT_EQ(0, CZoqShell::OkButtonRect(window.GetHandle(), &ok));
+}
+
+TEST_F(CeTest, CommandButtonsSendTheirCommand) {
+    CDeviceWindow window;
+    ASSERT_EQ(1, window.Open());
+    RECT reset, zoom;
+    ASSERT_EQ(1, CZoqMenuBar::ButtonRect(window.GetHandle(), 1, &reset));
+    ASSERT_EQ(1, CZoqMenuBar::ButtonRect(window.GetHandle(), 2, &zoom));
+    EXPECT_LE(reset.right, zoom.left);
+    Tap(window.GetHandle(), zoom);
+    Tap(window.GetHandle(), reset);
+    ASSERT_EQ(2u, window.commands.size());
+    EXPECT_EQ(kCommandZoom, window.commands[0]);
+    EXPECT_EQ(kCommandReset, window.commands[1]);
+    EXPECT_EQ(0, CZoqMenuBar::ButtonRect(window.GetHandle(), 3, &zoom));
+}
+
+// Drives the pop-up menu once it is open: remembers where it stands, then picks its
+// first item with the keyboard.
+RECT g_popupRect;
+void CALLBACK PickFirstItem(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    if (popup)
+        GetWindowRect(popup, &g_popupRect);
+    HWND owner = GetActiveWindow();
+    PostMessageW(owner ? owner : popup, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(owner ? owner : popup, WM_KEYDOWN, VK_RETURN, 0);
+}
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
+TEST_F(CeTest, PopupButtonOpensThePopupOfItsPositionAboveTheMenuBar) {
+    CDeviceWindow window;
+    ASSERT_EQ(1, window.Open());
+    ShowWindow(window.GetHandle(), SW_SHOW);
+    SetForegroundWindow(window.GetHandle());
+    RECT file;
+    ASSERT_EQ(1, CZoqMenuBar::ButtonRect(window.GetHandle(), 0, &file));
+    SetRectEmpty(&g_popupRect);
+    UINT_PTR pick = SetTimer(nullptr, 0, 150, PickFirstItem);
+    UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, CloseMenu);
+    Tap(window.GetHandle(), file);
+    KillTimer(nullptr, pick);
+    KillTimer(nullptr, watchdog);
+    ASSERT_EQ(1u, window.popups.size());
+    EXPECT_EQ(GetSubMenu(CZoqMenuBar::Menu(window.GetHandle()), 0), window.popups[0]);
+    ASSERT_EQ(1u, window.commands.size());
+    EXPECT_EQ(kCommandFirst, window.commands[0]);
+    ASSERT_FALSE(IsRectEmpty(&g_popupRect));
+    EXPECT_EQ(file.left, g_popupRect.left);
+    EXPECT_EQ(file.top - 1, g_popupRect.bottom); // stands on the menu bar's top edge
+}
+
+TEST_F(CeTest, MenuBarCanBeRemovedAndRefusesBadDescriptions) {
+    CDeviceWindow window;
+    ASSERT_EQ(1, window.Open());
+    EXPECT_EQ(1, CZoqMenuBar::Destroy(window.GetHandle()));
+    EXPECT_EQ(294, window.Client().cy);
+    EXPECT_EQ(0, CZoqMenuBar::Destroy(window.GetHandle()));
+    EXPECT_EQ(nullptr, CZoqMenuBar::Menu(window.GetHandle()));
+
+    ZoqMenuBarButton many[CZoqMenuBar::kMaxButtons + 1] = {};
+    for (ZoqMenuBarButton& button : many)
+        button = {1, -1, 0, L"x"};
+    ZoqMenuBarButton missingText[] = {{1, -1, kMissingResource, nullptr}};
+    struct Case {
+        const char* name;
+        ZoqMenuBarInfo info;
+    } cases[] = {
+        {"too many buttons", {0, many, CZoqMenuBar::kMaxButtons + 1}},
+        {"missing menu", {kMissingResource, kButtons, 1}},
+        {"missing label string", {0, missingText, 1}},
+        {"buttons missing", {0, nullptr, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(0, CZoqMenuBar::Create(window.GetHandle(), Instance(), c.info));
+        EXPECT_EQ(294, window.Client().cy);
+    }
+    ZoqMenuBarInfo full = {0, many, CZoqMenuBar::kMaxButtons};
+    EXPECT_EQ(1, CZoqMenuBar::Create(window.GetHandle(), Instance(), full));
+    EXPECT_EQ(268, window.Client().cy);
+}
+
+TEST_F(CeTest, SoftInputPanelStateFollowsRaiseLowerAndItsButton) {
+    CDeviceWindow window;
+    ASSERT_EQ(1, window.Open());
+    EXPECT_EQ(0, CZoqSip::IsRaised());
+    CZoqSip::Show(window.GetHandle(), 1);
+    EXPECT_EQ(1, CZoqSip::IsRaised());
+    CZoqSip::Show(window.GetHandle(), 0);
+    EXPECT_EQ(0, CZoqSip::IsRaised());
+    RECT sip;
+    ASSERT_EQ(1, CZoqMenuBar::SipButtonRect(window.GetHandle(), &sip));
+    Tap(window.GetHandle(), sip);
+    EXPECT_EQ(1, CZoqSip::IsRaised());
+    Tap(window.GetHandle(), sip);
+    EXPECT_EQ(0, CZoqSip::IsRaised());
+    EXPECT_TRUE(window.commands.empty());
+}
+
+// The pixels of a bitmap as top-down 32-bit rows.
+std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> raw(static_cast<size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, height, raw.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> pixels;
+    for (DWORD value : raw)
+        pixels.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
+    return pixels;
+}
+
+const COLORREF kPattern[12] = {
+    RGB(255, 0, 0), RGB(0, 255, 0),   RGB(0, 0, 255),   RGB(255, 255, 255),
+    RGB(0, 0, 0),   RGB(128, 64, 32), RGB(255, 0, 255), RGB(10, 20, 30),
+    RGB(1, 2, 3),   RGB(250, 250, 5), RGB(90, 180, 45), RGB(200, 100, 50),
+};
+
+TEST(ZoqImage, PngResourceDecodesToItsSizeAndPixels) {
+    CZoqImage image;
+    ASSERT_EQ(1, image.LoadFromResource(Instance(), kPatternPng, L"PNG"));
+    ASSERT_EQ(4, image.Width());
+    ASSERT_EQ(3, image.Height());
+    std::vector<COLORREF> pixels = PixelsOf(image.Bitmap(), 4, 3);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(kPattern[i], pixels[i]) << "pixel " << i;
+    // The resource type is looked up without regard to case, as resource compilers store it.
+    CZoqImage sameType;
+    EXPECT_EQ(1, sameType.LoadFromResource(Instance(), kPatternPng, L"Png"));
+}
+
+TEST(ZoqImage, JpegResourceDecodesToItsSizeAndColour) {
+    CZoqImage image;
+    ASSERT_EQ(1, image.LoadFromResource(Instance(), kSolidJpeg, L"JPEG"));
+    EXPECT_EQ(16, image.Width());
+    EXPECT_EQ(8, image.Height());
+    COLORREF pixel = PixelsOf(image.Bitmap(), 16, 8)[3 * 16 + 5];
+    EXPECT_NEAR(200, GetRValue(pixel), 6);
+    EXPECT_NEAR(40, GetGValue(pixel), 6);
+    EXPECT_NEAR(40, GetBValue(pixel), 6);
+}
+
+TEST(ZoqImage, MissingOrDamagedDataLeavesTheImageEmpty) {
+    CZoqImage image;
+    ASSERT_EQ(1, image.LoadFromResource(Instance(), kPatternPng, L"PNG"));
+    EXPECT_EQ(0, image.LoadFromResource(Instance(), kMissingResource, L"PNG"));
+    EXPECT_EQ(nullptr, image.Bitmap());
+    EXPECT_EQ(0, image.Width());
+    const char garbage[] = "\x89PNG\r\n\x1a\n this is no image";
+    EXPECT_EQ(0, image.LoadFromMemory(garbage, sizeof(garbage)));
+    EXPECT_EQ(0, image.LoadFromMemory(nullptr, 10));
+    EXPECT_EQ(0, image.LoadFromFile(L"Z:\\no\\such\\file.png"));
+    EXPECT_EQ(0, image.Draw(nullptr, 0, 0, -1, -1));
+}
+
+TEST(ZoqImage, DrawCopiesOrStretchesTheWholeImage) {
+    CZoqImage image;
+    ASSERT_EQ(1, image.LoadFromResource(Instance(), kPatternPng, L"PNG"));
+    HDC screen = GetDC(nullptr);
+    CZoqGDI canvas;
+    ASSERT_EQ(1, canvas.CreateSized(screen, 20, 20, CZoqGDI::kDeviceIndependent));
+    ReleaseDC(nullptr, screen);
+    ASSERT_EQ(1, image.Draw(canvas.DC(), 1, 2, -1, -1));
+    EXPECT_EQ(kPattern[0], canvas.PixelAt(1, 2));
+    EXPECT_EQ(kPattern[11], canvas.PixelAt(4, 4));
+    ASSERT_EQ(1, image.Draw(canvas.DC(), 10, 10, 8, 6));
+    EXPECT_EQ(kPattern[0], canvas.PixelAt(10, 10));
+    EXPECT_EQ(kPattern[0], canvas.PixelAt(11, 11));
+    EXPECT_EQ(kPattern[11], canvas.PixelAt(17, 15));
+}
+
+TEST(ZoqTransparent, TransparentColourLeavesTheDestination) {
+    HDC screen = GetDC(nullptr);
+    CZoqGDI source, target;
+    ASSERT_EQ(1, source.CreateSized(screen, 4, 4, CZoqGDI::kDeviceIndependent));
+    ASSERT_EQ(1, target.CreateSized(screen, 8, 8, CZoqGDI::kDeviceIndependent));
+    ReleaseDC(nullptr, screen);
+    RECT all = {0, 0, 8, 8};
+    CZoqGDI::FillSolid(target.DC(), all, RGB(9, 9, 9));
+    CZoqGDI::FillSolid(source.DC(), all, RGB(200, 0, 0));
+    SetPixel(source.DC(), 1, 1, CZoqGDI::kTransparent);
+    ASSERT_EQ(1, TransparentImage(target.DC(), 2, 2, 4, 4, source.DC(), 0, 0, 4, 4,
+                                  CZoqGDI::kTransparent));
+    EXPECT_EQ(RGB(200, 0, 0), target.PixelAt(2, 2));
+    EXPECT_EQ(RGB(9, 9, 9), target.PixelAt(3, 3));
+    EXPECT_EQ(RGB(9, 9, 9), target.PixelAt(6, 6));
+    EXPECT_EQ(0, TransparentImage(nullptr, 0, 0, 4, 4, source.DC(), 0, 0, 4, 4, 0));
+    EXPECT_EQ(0, TransparentImage(target.DC(), 0, 0, 0, 4, source.DC(), 0, 0, 4, 4, 0));
+}
+
+TEST_F(CeTest, ShotOfADeviceWindowIsItsScreenAndDecodesBack) {
+    CDeviceWindow window;
+    ASSERT_EQ(1, window.Open());
+    ShowWindow(window.GetHandle(), SW_SHOW);
+    wchar_t directory[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, directory);
+    wchar_t path[MAX_PATH] = L"";
+    swprintf(path, MAX_PATH, L"%lszoq-ce-shot-%lu.png", directory, GetCurrentProcessId());
+    ASSERT_EQ(1, CZoqShot::SaveWindow(window.GetHandle(), path));
+    CZoqImage shot;
+    ASSERT_EQ(1, shot.LoadFromFile(path));
+    EXPECT_EQ(240, shot.Width());
+    EXPECT_EQ(320, shot.Height());
+    DeleteFileW(path);
+}
+
+TEST(ZoqShot, SavedAreaHoldsExactlyTheSourcePixels) {
+    CZoqImage pattern;
+    ASSERT_EQ(1, pattern.LoadFromResource(Instance(), kPatternPng, L"PNG"));
+    HDC screen = GetDC(nullptr);
+    CZoqGDI canvas;
+    ASSERT_EQ(1, canvas.CreateSized(screen, 10, 10, CZoqGDI::kDeviceIndependent));
+    ReleaseDC(nullptr, screen);
+    pattern.Draw(canvas.DC(), 3, 3, -1, -1);
+    wchar_t directory[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, directory);
+    wchar_t path[MAX_PATH] = L"";
+    swprintf(path, MAX_PATH, L"%lszoq-ce-area-%lu.png", directory, GetCurrentProcessId());
+    RECT area = {3, 3, 7, 6};
+    ASSERT_EQ(1, CZoqShot::SaveArea(canvas.DC(), area, path));
+    CZoqImage saved;
+    ASSERT_EQ(1, saved.LoadFromFile(path));
+    ASSERT_EQ(4, saved.Width());
+    ASSERT_EQ(3, saved.Height());
+    std::vector<COLORREF> pixels = PixelsOf(saved.Bitmap(), 4, 3);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(kPattern[i], pixels[i]) << "pixel " << i;
+    DeleteFileW(path);
+    RECT empty = {3, 3, 3, 6};
+    EXPECT_EQ(0, CZoqShot::SaveArea(canvas.DC(), empty, path));
+}
+
+} // namespace
