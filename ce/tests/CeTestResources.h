@@ -10,3 +10,4 @@
 #define kCommandReset 41005
 #define kCommandZoom 41006
 #define kStringReset 41010
+#define kFullScreenDialog 303

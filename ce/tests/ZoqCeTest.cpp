@@ -323,6 +323,59 @@ TEST_F(CeTest, SoftInputPanelStateFollowsRaiseLowerAndItsButton) {
     EXPECT_TRUE(window.commands.empty());
 }
 
+// A modal dialog set up full screen with the "ok" button, as the graph window is: it
+// reads its client area, then presses "ok" itself.
+class CFullScreenDialog : public CZoqWnd {
+public:
+    SIZE client = {0, 0};
+    std::vector<WORD> commands;
+
+    LRESULT OnInitDialog(HWND hwnd, WPARAM, LPARAM) override {
+        CZoqShell::InitFullScreen(hwnd, CZoqShell::kOkButton);
+        ZoqMenuBarInfo info = {kTestMenu, kButtons, 3};
+        CZoqMenuBar::Create(hwnd, Instance(), info);
+        SetTimer(hwnd, kWatchdog, 5000, nullptr);
+        PostMessageW(hwnd, WM_USER + 1, 0, 0);
+        return 1;
+    }
+    LRESULT OnUserMessage(HWND hwnd, UINT message, WPARAM, LPARAM) override {
+        if (message != WM_USER + 1)
+            return 0;
+        RECT rect;
+        GetClientRect(hwnd, &rect);
+        client = {rect.right, rect.bottom};
+        RECT ok;
+        if (CZoqShell::OkButtonRect(hwnd, &ok))
+            Tap(hwnd, ok);
+        return 1;
+    }
+    LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM) override {
+        commands.push_back(LOWORD(wParam));
+        if (LOWORD(wParam) == IDOK)
+            EndDialog(hwnd, 5);
+        return 1;
+    }
+    LRESULT OnTimer(HWND hwnd, WPARAM wParam, LPARAM) override {
+        if (wParam == kWatchdog)
+            EndDialog(hwnd, -2);
+        return 1;
+    }
+
+private:
+    static constexpr UINT_PTR kWatchdog = 7;
+};
+
+TEST_F(CeTest, FullScreenDialogOverTheDeviceEndsWithItsOkButton) {
+    CDeviceWindow device;
+    ASSERT_EQ(1, device.Open());
+    CFullScreenDialog dialog;
+    EXPECT_EQ(5, dialog.DoModal(device.GetHandle(), Instance(), kFullScreenDialog));
+    EXPECT_EQ(240, dialog.client.cx);
+    EXPECT_EQ(268, dialog.client.cy);
+    ASSERT_EQ(1u, dialog.commands.size());
+    EXPECT_EQ(IDOK, dialog.commands[0]);
+}
+
 // The pixels of a bitmap as top-down 32-bit rows.
 std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int width, int height) {
     BITMAPINFO info = {};
