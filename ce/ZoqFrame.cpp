@@ -68,7 +68,7 @@ void PaintKeyboard(HDC dc, const RECT& area, COLORREF colour) {
 
 BOOL CALLBACK RepaintFrame(HWND hwnd, LPARAM) {
     if (CZoqFrame* frame = CZoqFrame::Of(hwnd))
-        frame->Refresh();
+        frame->Repaint();
     return TRUE;
 }
 

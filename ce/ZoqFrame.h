@@ -46,6 +46,8 @@ public:
     int ScreenRect(RECT* screenRect) const;
     // Recomputes the non-client area after a change of bars and repaints it.
     void Refresh();
+    // Repaints the bars (their contents changed, not their size).
+    void Repaint() { Paint(); }
 
 private:
     explicit CZoqFrame(HWND hwnd);
