@@ -365,15 +365,21 @@ private:
     static constexpr UINT_PTR kWatchdog = 7;
 };
 
-TEST_F(CeTest, FullScreenDialogOverTheDeviceEndsWithItsOkButton) {
-    CDeviceWindow device;
-    ASSERT_EQ(1, device.Open());
-    CFullScreenDialog dialog;
-    EXPECT_EQ(5, dialog.DoModal(device.GetHandle(), Instance(), kFullScreenDialog));
-    EXPECT_EQ(240, dialog.client.cx);
-    EXPECT_EQ(268, dialog.client.cy);
-    ASSERT_EQ(1u, dialog.commands.size());
-    EXPECT_EQ(IDOK, dialog.commands[0]);
+TEST_F(CeTest, FullScreenDialogGetsTheScreenLessBarsAndEndsWithItsOkButton) {
+    // Over a device window (the graph) and on its own as the device (a dialog-based
+    // main window).
+    for (bool owned : {true, false}) {
+        SCOPED_TRACE(owned ? "owned" : "device");
+        CDeviceWindow device;
+        ASSERT_EQ(1, device.Open());
+        CFullScreenDialog dialog;
+        EXPECT_EQ(
+            5, dialog.DoModal(owned ? device.GetHandle() : nullptr, Instance(), kFullScreenDialog));
+        EXPECT_EQ(240, dialog.client.cx);
+        EXPECT_EQ(268, dialog.client.cy);
+        ASSERT_EQ(1u, dialog.commands.size());
+        EXPECT_EQ(IDOK, dialog.commands[0]);
+    }
 }
 
 // The pixels of a bitmap as top-down 32-bit rows.
