@@ -58,9 +58,16 @@ void PlayShotScript(CDlgNumorapad& dialog, const SShotScript& script) {
         p = *end == L',' ? end + 1 : end;
     }
     if (script.hold >= 0 && script.hold < kKeyCount) {
+        // The pointer goes onto the key first: the key window has the capture and would
+        // take any move of the real pointer elsewhere as sliding off the key.
         HWND window = dialog.KeyWindow(script.hold).Handle();
-        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        ReleaseCapture();
+        RECT rect;
+        GetClientRect(window, &rect);
+        POINT centre = {rect.right / 2, rect.bottom / 2};
+        ClientToScreen(window, &centre);
+        SetCursorPos(centre.x, centre.y);
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON,
+                     MAKELPARAM(rect.right / 2, rect.bottom / 2));
     }
     InvalidateRect(dialog.Handle(), nullptr, FALSE);
 }
