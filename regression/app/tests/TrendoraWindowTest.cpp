@@ -3,6 +3,7 @@
 #include "regression/app/tests/WindowDriver.h"
 
 #include "ce/ZoqScreen.h"
+#include "ce/ZoqShell.h"
 
 #include <filesystem>
 #include <fstream>
@@ -104,6 +105,22 @@ TEST_F(TrendoraWindow, LaysOutTheDefaultScreen) {
     const CalcLayout expected = ComputeCalcLayout(client.right, client.bottom, 7, false);
     EXPECT_EQ(m_window.GetFace().GetLayout().buttons[18].bottom, expected.buttons[18].bottom);
     EXPECT_TRUE(m_window.GetFace().IsLaidOut());
+}
+
+// A rotation of the device: the layout follows the new client size at once.
+TEST_F(TrendoraWindow, RotatingTheScreenLaysOutAgain) {
+    ASSERT_TRUE(CZoqShell::ResizeScreen(m_hwnd, CZoqScreen::Scaled(320), CZoqScreen::Scaled(240)));
+    Pump();
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    ASSERT_GT(client.right, client.bottom);
+    const CalcLayout expected = ComputeCalcLayout(client.right, client.bottom, 7, true);
+    const CalcLayout& actual = m_window.GetFace().GetLayout();
+    EXPECT_EQ(actual.buttons[18].right, expected.buttons[18].right);
+    EXPECT_EQ(actual.buttons[18].bottom, expected.buttons[18].bottom);
+    EXPECT_EQ(actual.displayFontHeight, expected.displayFontHeight);
+    PressKeys("1=2=");
+    EXPECT_EQ(Calc().GetEntryCount(), 1) << "the moved buttons take the pen";
 }
 
 // The frame as composed in the back buffer: background, panel, the navigation
