@@ -37,8 +37,19 @@ TEST(ZoqProgram, FirstCopyRunsItsMessageLoopAndExitsWithTheQuitCode) {
     EXPECT_EQ(7, RunProbe());
 }
 
+// Remembers being activated: the foreground window is shared by every Wine process,
+// and another one may take it again at any moment.
+class CActivationRecorder : public CZoqWnd {
+public:
+    int activations = 0;
+    LRESULT OnActivate(HWND, WPARAM wParam, LPARAM) override {
+        activations += LOWORD(wParam) != WA_INACTIVE;
+        return 0;
+    }
+};
+
 TEST(ZoqProgram, SecondCopyBringsTheRunningWindowForwardAndExitsWithZero) {
-    CZoqWnd running;
+    CActivationRecorder running;
     CZoqWnd other;
     HINSTANCE instance = GetModuleHandleW(nullptr);
     ASSERT_EQ(1, running.Create(L"Zoq Probe", nullptr, instance, L"ClassZoqProbe", 0, 0, 120, 120,
@@ -46,17 +57,17 @@ TEST(ZoqProgram, SecondCopyBringsTheRunningWindowForwardAndExitsWithZero) {
     ASSERT_EQ(1, other.Create(L"Something Else", nullptr, instance, L"ZoqTestElse", 0, 0, 120, 120,
                               0, WS_OVERLAPPED | WS_VISIBLE));
     SetForegroundWindow(other.GetHandle());
-    ASSERT_EQ(other.GetHandle(), GetForegroundWindow());
+    running.activations = 0;
 
     EXPECT_EQ(0, RunProbe());
     // Activation across processes completes when this thread reads its messages.
-    for (int wait = 0; wait < 100 && GetForegroundWindow() != running.GetHandle(); ++wait) {
+    for (int wait = 0; wait < 150 && running.activations == 0; ++wait) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&message);
         Sleep(20);
     }
-    EXPECT_EQ(running.GetHandle(), GetForegroundWindow());
+    EXPECT_GE(running.activations, 1);
 }
 
 } // namespace
