@@ -1,4 +1,5 @@
 #include "graph/AxisLabel.h"
+#include "graph/GraphView.h"
 
 #include <gtest/gtest.h>
 
@@ -43,4 +44,23 @@ TEST(AxisLabel, WritesNoMoreThanTheCapacity) {
     EXPECT_EQ(label[4], L'#');
     EXPECT_EQ(FormatAxisLabel(1.0, label, 0), 0);
     EXPECT_EQ(FormatAxisLabel(1.0, nullptr, 8), 0);
+}
+
+TEST(AxisLabel, DefaultViewReadsFiveAndMinusFive) {
+    CGraphView view;
+    view.SetSize(240, 268);
+    const struct {
+        const char* edge;
+        double value;
+        const wchar_t* label;
+    } edges[] = {{"top", view.TopValue(), L"5"},
+                 {"bottom", view.BottomValue(), L"-5"},
+                 {"left", view.LeftValue(), L"-5"},
+                 {"right", view.RightValue(), L"5"}};
+    for (const auto& edge : edges) {
+        SCOPED_TRACE(edge.edge);
+        wchar_t label[32];
+        ASSERT_EQ(FormatAxisLabel(edge.value, label, 32), 1);
+        EXPECT_EQ(std::wstring(label), edge.label);
+    }
 }
