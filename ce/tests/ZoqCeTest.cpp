@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <cstdlib>
 #include <vector>
 
@@ -237,16 +238,26 @@ TEST_F(CeTest, CommandButtonsSendTheirCommand) {
 }
 
 // Drives the pop-up menu once it is open: remembers where it stands, then picks its
-// first item with the keyboard.
+// first item with the keyboard. Only this thread's menu counts: other Wine processes
+// may have menus open too.
 RECT g_popupRect;
+HWND g_menuOwner;
+BOOL CALLBACK FindThreadMenu(HWND hwnd, LPARAM found) {
+    wchar_t className[16] = L"";
+    GetClassNameW(hwnd, className, 16);
+    if (wcscmp(className, L"#32768") != 0 || !IsWindowVisible(hwnd))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
 void CALLBACK PickFirstItem(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND popup = FindWindowW(L"#32768", nullptr);
+    HWND popup = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindThreadMenu, reinterpret_cast<LPARAM>(&popup));
     if (popup)
         GetWindowRect(popup, &g_popupRect);
-    HWND owner = GetActiveWindow();
-    PostMessageW(owner ? owner : popup, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageW(owner ? owner : popup, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_RETURN, 0);
 }
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
@@ -261,6 +272,7 @@ TEST_F(CeTest, PopupButtonOpensThePopupOfItsPositionAboveTheMenuBar) {
     RECT file;
     ASSERT_EQ(1, CZoqMenuBar::ButtonRect(window.GetHandle(), 0, &file));
     SetRectEmpty(&g_popupRect);
+    g_menuOwner = window.GetHandle();
     UINT_PTR pick = SetTimer(nullptr, 0, 150, PickFirstItem);
     UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, CloseMenu);
     Tap(window.GetHandle(), file);
