@@ -177,10 +177,3 @@ TEST(GraphStylus, OnlyTranslateModeMovesTheViewDuringADrag) {
     EXPECT_EQ(hover.stylus.Move(hover.view, 170, 180), 0) << "a move with the stylus up";
     ExpectDefaultView(hover.view);
 }
-
-TEST(GraphStylus, DragInPointModeLeavesTheView) {
-    SGesture gesture(CGraphStylus::kModePoint);
-    gesture.Drag(80, 80, 160, 160);
-    ExpectDefaultView(gesture.view);
-    EXPECT_FALSE(gesture.stylus.IsDown());
-}

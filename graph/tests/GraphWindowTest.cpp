@@ -337,21 +337,6 @@ TEST(GraphWindow, ZoomBoxIsDrawnOverTheCachedFrameAndZoomsOnRelease) {
                     }});
 }
 
-TEST(GraphWindow, SmallZoomBoxDoesNotZoom) {
-    CWndGraph graph;
-    CGraphRun run;
-    run.Run(graph, {[](HWND dialog) {
-                        Pen(dialog, WM_LBUTTONDOWN, 80, 80);
-                        Pen(dialog, WM_MOUSEMOVE, 120, 120);
-                        Pen(dialog, WM_LBUTTONUP, 120, 120);
-                    },
-                    [&](HWND dialog) {
-                        EXPECT_DOUBLE_EQ(graph.View().XRange(), 10.0);
-                        EXPECT_DOUBLE_EQ(graph.View().XOffset(), 5.0);
-                        TapOk(dialog);
-                    }});
-}
-
 TEST(GraphWindow, TranslateDragHidesTheCurvesAndResamplesOnRelease) {
     CWndGraph graph;
     graph.SetEquation(L"X^2-2", 0);
@@ -379,29 +364,6 @@ TEST(GraphWindow, TranslateDragHidesTheCurvesAndResamplesOnRelease) {
                         EXPECT_DOUBLE_EQ(graph.View().XOffset(), 7.0);
                         EXPECT_EQ(graph.SampleRuns(), runs + 1);
                         ExpectCurveOnItsSamples(graph, 0, kCurve0);
-                        TapOk(dialog);
-                    }});
-}
-
-TEST(GraphWindow, TapRecentresInZoomModeAndNotInPointMode) {
-    CWndGraph graph;
-    CGraphRun run;
-    run.Run(graph, {[](HWND dialog) {
-                        Pen(dialog, WM_LBUTTONDOWN, 60, 67);
-                        Pen(dialog, WM_LBUTTONUP, 60, 67);
-                    },
-                    [&](HWND dialog) {
-                        EXPECT_DOUBLE_EQ(graph.View().XOffset(), 7.5);
-                        EXPECT_DOUBLE_EQ(graph.View().YOffset(), 2.5);
-                        SendMessageW(dialog, WM_COMMAND, IDM_GRAPH_RESET, 0);
-                        SendMessageW(dialog, WM_COMMAND, IDM_GRAPH_MODE, 0);
-                        SendMessageW(dialog, WM_COMMAND, IDM_GRAPH_MODE, 0);
-                        Pen(dialog, WM_LBUTTONDOWN, 60, 67);
-                        Pen(dialog, WM_LBUTTONUP, 60, 67);
-                    },
-                    [&](HWND dialog) {
-                        EXPECT_DOUBLE_EQ(graph.View().XOffset(), 5.0);
-                        EXPECT_DOUBLE_EQ(graph.View().YOffset(), 5.0);
                         TapOk(dialog);
                     }});
 }
