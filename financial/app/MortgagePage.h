@@ -25,6 +25,11 @@ public:
     void AmortizeWithPoints(int usePoints);
     void Amortize();
 
+    // The result step's buttons: "Reset", then "Amortize" or "Points" and "NoPoints".
+    int ResultButtonCount() const;
+    RECT ResultButtonRect(int index) const { return m_results[index].Rect(); }
+    const wchar_t* ResultButtonLabel(int index) const { return m_results[index].Label(); }
+
     // What the result step shows, for tests: row i's label and value.
     int ResultRowCount() const { return m_rowCount; }
     const wchar_t* ResultLabel(int row) const;
@@ -59,7 +64,6 @@ private:
     SRow& AddRow(const wchar_t* label, int bold = 0);
     void MoneyText(wchar_t* out, double value) const;
     void LayoutResultButtons();
-    int ResultButtonCount() const;
 
     SRow m_rows[kMaxRows] = {};
     int m_rowCount = 0;

@@ -1,0 +1,287 @@
+#include "ce/ZoqMenuBar.h"
+#include "financial/app/CarLoanPage.h"
+#include "financial/app/LeasePage.h"
+#include "financial/app/MortgagePage.h"
+#include "financial/app/OptionsDialog.h"
+#include "financial/app/PageContext.h"
+#include "financial/app/TipPage.h"
+#include "financial/app/resource.h"
+#include "financial/app/tests/DialogDriver.h"
+#include "financial/app/tests/FrameFixture.h"
+#include "financial/models/FinancialKeys.h"
+#include "financial/models/FinancialOptions.h"
+
+namespace {
+
+class FrameTest : public CFrameFixture {
+protected:
+    void Select(Calculator calculator) {
+        SendMessageW(m_frame->Handle(), kMsgSelectCalculator, static_cast<WPARAM>(calculator), 0);
+        Pump();
+    }
+    // The car price stored in a car loan profile (0 when the profile is empty).
+    double StoredCarPrice(int profile) {
+        CCarLoanModel stored;
+        stored.LoadProfile(m_store, profile);
+        return stored.CarPrice();
+    }
+    // Finds a control of one of the options dialog's tab pages.
+    static HWND TabControlWith(HWND options, int id) {
+        for (HWND child = GetWindow(options, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            if (HWND control = GetDlgItem(child, id)) {
+                return control;
+            }
+        }
+        return nullptr;
+    }
+    static void Click(HWND control) {
+        SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control));
+    }
+};
+
+TEST_F(FrameTest, StartsOnTheMortgagePageWithTheMenuBar) {
+    EXPECT_EQ(Calculator::Mortgage, m_frame->Current());
+    for (Calculator calculator :
+         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
+        SCOPED_TRACE(testing::Message() << "calculator " << static_cast<int>(calculator));
+        EXPECT_EQ(calculator == Calculator::Mortgage, IsShown(m_frame->Page(calculator)->Handle()));
+    }
+    RECT client;
+    GetClientRect(m_frame->Handle(), &client);
+    EXPECT_EQ(CZoqScreen::Width(), client.right);
+    EXPECT_EQ(CZoqScreen::Height() - CZoqScreen::TopBarHeight() - CZoqScreen::MenuBarHeight(),
+              client.bottom)
+        << "the client area is the screen less the top bar and the menu bar";
+    RECT file;
+    EXPECT_EQ(1, CZoqMenuBar::ButtonRect(m_frame->Handle(), 0, &file));
+    HMENU menu = CZoqMenuBar::Menu(m_frame->Handle());
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ(ID_OPTIONS, static_cast<int>(GetMenuItemID(GetSubMenu(menu, 0), 0)));
+    EXPECT_EQ(ID_SAVE_PROFILE2, static_cast<int>(GetMenuItemID(GetSubMenu(menu, 1), 4)));
+}
+
+TEST_F(FrameTest, SelectorButtonsShowOnePageAtATime) {
+    for (Calculator calculator :
+         {Calculator::Tip, Calculator::Lease, Calculator::CarLoan, Calculator::Mortgage}) {
+        SCOPED_TRACE(testing::Message() << "calculator " << static_cast<int>(calculator));
+        Tap(m_frame->Handle(), m_frame->Selector().ButtonRect(calculator));
+        EXPECT_EQ(calculator, m_frame->Current());
+        for (Calculator other :
+             {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
+            EXPECT_EQ(other == calculator, IsShown(m_frame->Page(other)->Handle()));
+        }
+    }
+    // Pen down on a button, moved off and lifted elsewhere: nothing is chosen.
+    const RECT lease = m_frame->Selector().ButtonRect(Calculator::Lease);
+    PenDown(m_frame->Handle(), {(lease.left + lease.right) / 2, (lease.top + lease.bottom) / 2});
+    SendMessageW(m_frame->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(lease.right + 40, 100));
+    PenUp(m_frame->Handle(), {lease.right + 40, 100});
+    EXPECT_EQ(Calculator::Mortgage, m_frame->Current());
+}
+
+TEST_F(FrameTest, SquareScreenSelectorCollapsesWhenAPageIsTapped) {
+    Stop();
+    Start(240, 240);
+    ASSERT_EQ(1, m_frame->IsSquare());
+    const CSquareSelector& selector = m_frame->SquareSelector();
+    ASSERT_NE(nullptr, selector.Handle());
+    EXPECT_EQ(1, IsShown(selector.Handle()));
+    EXPECT_EQ(1, selector.IsExpanded()) << "it starts expanded";
+    RECT window;
+    GetWindowRect(selector.Handle(), &window);
+    EXPECT_EQ(240, window.right - window.left) << "expanded it spans the screen";
+    const RECT mortgage = selector.ButtonRect(Calculator::Mortgage);
+    const RECT tip = selector.ButtonRect(Calculator::Tip);
+    const RECT lease = selector.ButtonRect(Calculator::Lease);
+    EXPECT_EQ(mortgage.top, tip.top) << "Mortgage and Tip on top";
+    EXPECT_LT(mortgage.left, tip.left);
+    EXPECT_GT(lease.top, mortgage.top) << "Lease and Car Loan below";
+
+    Tap(selector.Handle(), tip);
+    EXPECT_EQ(Calculator::Tip, m_frame->Current());
+
+    PenDown(m_frame->TipPage().Handle(), {10, 40});
+    EXPECT_EQ(0, selector.IsExpanded());
+    GetWindowRect(selector.Handle(), &window);
+    EXPECT_LT(window.right - window.left, 120) << "collapsed it holds only the toggle";
+    Tap(selector.Handle(), selector.ToggleRect());
+    EXPECT_EQ(1, selector.IsExpanded());
+}
+
+TEST_F(FrameTest, ShortScreensPutTheSelectorInAColumn) {
+    Stop();
+    Start(320, 240);
+    EXPECT_EQ(0, m_frame->IsSquare());
+    const RECT mortgage = m_frame->Selector().ButtonRect(Calculator::Mortgage);
+    const RECT tip = m_frame->Selector().ButtonRect(Calculator::Tip);
+    EXPECT_EQ(mortgage.left, tip.left);
+    EXPECT_LT(mortgage.top, tip.top);
+    RECT page;
+    GetWindowRect(m_frame->CurrentPage()->Handle(), &page);
+    EXPECT_EQ(320 - mortgage.right - 2, page.right - page.left) << "the page takes the rest";
+}
+
+TEST_F(FrameTest, SaveProfileTakesOverAnUnconfirmedValue) {
+    Select(Calculator::CarLoan);
+    CCarLoanPage& page = m_frame->CarLoanPage();
+    Type(page, 0, L"20000");
+    PressNext(page);
+    Type(page, 0, L"1500"); // typed, not confirmed with Next
+    Command(ID_SAVE_PROFILE1);
+    EXPECT_EQ(1, page.Step()) << "the page stays on its step";
+    EXPECT_EQ(L"1500.00", FieldText(page, 0));
+    CCarLoanModel stored;
+    ASSERT_EQ(1, stored.LoadProfile(m_store, 1));
+    EXPECT_EQ(1500.0, stored.DownPayment());
+    EXPECT_EQ(20000.0, stored.CarPrice());
+
+    // On the result step nothing is pending: the page keeps its step.
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    Command(ID_SAVE_PROFILE2);
+    EXPECT_EQ(2, page.Step());
+    EXPECT_EQ(20000.0, StoredCarPrice(2));
+}
+
+TEST_F(FrameTest, LoadProfileShowsTheLoadedValuesOnTheFirstStep) {
+    Select(Calculator::Lease);
+    CLeasePage& page = m_frame->LeasePage();
+    m_models->lease.SetPayTaxOnCapitalCost(1);
+    Type(page, 0, L"30000");
+    Command(ID_SAVE_PROFILE2);
+    m_models->lease.SetPayTaxOnCapitalCost(0);
+    Type(page, 0, L"1");
+    PressNext(page);
+    Command(ID_LOAD_PROFILE2);
+    EXPECT_EQ(0, page.Step());
+    EXPECT_EQ(L"30000.00", FieldText(page, 0));
+    EXPECT_EQ(1, m_models->lease.PayTaxOnCapitalCost()) << "the option comes back with the profile";
+
+    Select(Calculator::Tip);
+    CTipPage& tip = m_frame->TipPage();
+    for (TipKey key : {TipKey::Digit4, TipKey::Digit2}) {
+        Tap(tip.Handle(), tip.KeyRect(key));
+    }
+    PressNext(tip);
+    Command(ID_SAVE_PROFILE1);
+    PressBack(tip);
+    Tap(tip.Handle(), tip.KeyRect(TipKey::Restart));
+    Command(ID_LOAD_PROFILE1);
+    EXPECT_EQ(0, tip.Step());
+    EXPECT_STREQ(L"42.00", tip.EntryText()) << "the loaded bill is back on the pad";
+}
+
+TEST_F(FrameTest, ValuesSurviveARestartExceptTheMortgage) {
+    Select(Calculator::CarLoan);
+    Type(m_frame->CarLoanPage(), 0, L"18000");
+    PressNext(m_frame->CarLoanPage());
+    Type(m_frame->MortgagePage(), 0, L"300000");
+    PressNext(m_frame->MortgagePage());
+    Stop(); // every calculator writes its key
+    Start();
+    Select(Calculator::CarLoan);
+    EXPECT_EQ(L"18000.00", FieldText(m_frame->CarLoanPage(), 0));
+    EXPECT_EQ(L"250000.00", FieldText(m_frame->MortgagePage(), 0))
+        << "the mortgage starts from its defaults";
+    CMortgageModel stored;
+    stored.LoadSettings(m_store);
+    EXPECT_EQ(300000.0, stored.Principal()) << "though its key was written";
+}
+
+TEST_F(FrameTest, ResetAllClearsEveryProfileAndSaysSo) {
+    Select(Calculator::CarLoan);
+    Type(m_frame->CarLoanPage(), 0, L"20000");
+    Command(ID_SAVE_PROFILE1);
+    Command(ID_SAVE_PROFILE2);
+    ASSERT_EQ(20000.0, StoredCarPrice(1));
+    ASSERT_EQ(20000.0, StoredCarPrice(2));
+
+    std::wstring text;
+    CDialogDriver driver([&](HWND dialog) {
+        if (CDialogDriver::Caption(dialog) == L"Options") {
+            Click(TabControlWith(dialog, IDC_RESET_ALL));
+            CDialogDriver::Press(dialog, IDOK);
+        } else {
+            text = CDialogDriver::MessageText(dialog);
+            CDialogDriver::Press(dialog, IDOK);
+        }
+    });
+    Command(ID_OPTIONS);
+    ASSERT_EQ(2u, driver.Seen().size());
+    EXPECT_EQ(L"Reset All", driver.Seen()[1]);
+    EXPECT_EQ(L"All Profiles Cleared \n\rAll Calculators Reset", text);
+    EXPECT_EQ(0.0, StoredCarPrice(1));
+    EXPECT_EQ(0.0, StoredCarPrice(2));
+    EXPECT_EQ(L"0.00", FieldText(m_frame->CarLoanPage(), 0)) << "the page shows the cleared model";
+    EXPECT_EQ(nullptr, COptionsDialog::OpenDialog());
+}
+
+TEST_F(FrameTest, OptionsChangeTheModels) {
+    CDialogDriver driver([&](HWND dialog) {
+        // "Don't automatically show the SIP", the lease option, the third schedule and a
+        // point price of 1.5 %.
+        Click(TabControlWith(dialog, IDC_NO_SIP));
+        HWND payTax = TabControlWith(dialog, IDC_PAY_TAX_CAP);
+        SendMessageW(payTax, BM_SETCHECK, BST_CHECKED, 0);
+        for (auto [id, position] : {std::pair{IDC_SCHEDULE, 2}, std::pair{IDC_POINT_COST, 15}}) {
+            HWND list = TabControlWith(dialog, id);
+            SendMessageW(list, CB_SETCURSEL, position, 0);
+            SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list));
+        }
+        EXPECT_EQ(0, m_models->lease.PayTaxOnCapitalCost()) << "taken only when it closes";
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    ASSERT_EQ(1, m_frame->AutoSip());
+    Command(ID_OPTIONS);
+    ASSERT_EQ(1u, driver.Seen().size());
+    EXPECT_EQ(0, m_frame->AutoSip());
+    EXPECT_EQ(1, m_models->lease.PayTaxOnCapitalCost());
+    EXPECT_EQ(2, m_models->mortgage.Schedule());
+    EXPECT_DOUBLE_EQ(1.5, m_models->mortgage.CostPerPoint());
+    Stop();
+    EXPECT_EQ(0, LoadAutoSip(m_store)) << "written when the main window goes";
+}
+
+TEST_F(FrameTest, AboutBoxAndExit) {
+    HWND icon = nullptr;
+    std::wstring name;
+    CDialogDriver driver([&](HWND dialog) {
+        icon = GetDlgItem(dialog, IDC_ABOUT_ICON);
+        wchar_t text[64] = {};
+        GetDlgItemTextW(dialog, IDC_ABOUT_NAME, text, 64);
+        name = text;
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    SendMessageW(m_frame->Handle(), WM_COMMAND, ID_ABOUT, 0); // what Ctrl+A sends
+    ASSERT_EQ(1u, driver.Seen().size());
+    EXPECT_EQ(L"About Fiscora", driver.Seen()[0]);
+    EXPECT_NE(nullptr, icon);
+    EXPECT_EQ(L"Fiscora", name);
+
+    HWND main = m_frame->Handle();
+    SendMessageW(main, WM_COMMAND, IDOK, 0); // what Ctrl+Q sends
+    EXPECT_FALSE(IsWindow(main));
+}
+
+TEST_F(FrameTest, AcceleratorsGiveAboutAndExit) {
+    HACCEL accelerators =
+        LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
+    ASSERT_NE(nullptr, accelerators);
+    ACCEL entries[4] = {};
+    const int count = CopyAcceleratorTableW(accelerators, entries, 4);
+    ASSERT_EQ(2, count);
+    EXPECT_EQ('A', entries[0].key);
+    EXPECT_EQ(ID_ABOUT, entries[0].cmd);
+    EXPECT_EQ('Q', entries[1].key);
+    EXPECT_EQ(IDOK, entries[1].cmd);
+    for (const ACCEL& entry : entries) {
+        if (entry.cmd) {
+            EXPECT_EQ(FCONTROL | FVIRTKEY, entry.fVirt & (FCONTROL | FVIRTKEY));
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,284 @@
+#include "financial/app/CarLoanPage.h"
+#include "financial/app/LeasePage.h"
+#include "financial/app/MortgagePage.h"
+#include "financial/app/PageContext.h"
+#include "financial/app/TipPage.h"
+#include "financial/app/resource.h"
+#include "financial/app/tests/DialogDriver.h"
+#include "financial/app/tests/FrameFixture.h"
+#include "financial/models/FinancialOptions.h"
+
+#include <commctrl.h>
+
+namespace {
+
+class PagesWindowTest : public CFrameFixture {
+protected:
+    void Select(Calculator calculator) {
+        SendMessageW(m_frame->Handle(), kMsgSelectCalculator, static_cast<WPARAM>(calculator), 0);
+        Pump();
+        ASSERT_EQ(calculator, m_frame->Current());
+    }
+    void Choose(HWND page, int listId, int position) {
+        SendDlgItemMessageW(page, listId, CB_SETCURSEL, position, 0);
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, listId)));
+        Pump();
+    }
+};
+
+TEST_F(PagesWindowTest, CarLoanExampleShowsItsTotals) {
+    Select(Calculator::CarLoan);
+    CCarLoanPage& page = m_frame->CarLoanPage();
+    Type(page, 0, L"20000");
+    Type(page, 1, L"7");
+    Type(page, 3, L"0");
+    Type(page, 4, L"0");
+    EXPECT_EQ(L"1400.00", FieldText(page, 2)) << "the tax follows each field that loses the focus";
+    PressNext(page);
+    ASSERT_EQ(1, page.Step());
+    Type(page, 0, L"0");
+    Type(page, 3, L"60");
+    Type(page, 4, L"6");
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    const wchar_t* const expected[] = {L"21400.00", L"3423.31", L"24823.31", L"413.72",
+                                       L"20000.00"};
+    for (int field = 0; field < 5; ++field) {
+        SCOPED_TRACE(testing::Message() << "TOTALS field " << field);
+        EXPECT_EQ(expected[field], FieldText(page, field));
+        EXPECT_EQ(1, IsReadOnly(page, field));
+    }
+    PressBack(page);
+    EXPECT_EQ(1, page.Step());
+    EXPECT_EQ(L"60", FieldText(page, 3)) << "going back shows that step's values again";
+    EXPECT_EQ(0, IsReadOnly(page, 0));
+}
+
+TEST_F(PagesWindowTest, NextOnTheLastStepAndBackOnTheFirstDoNothing) {
+    for (Calculator calculator :
+         {Calculator::CarLoan, Calculator::Lease, Calculator::Mortgage, Calculator::Tip}) {
+        SCOPED_TRACE(testing::Message() << "calculator " << static_cast<int>(calculator));
+        WizardPage& page = *m_frame->Page(calculator);
+        Select(calculator);
+        PressBack(page);
+        EXPECT_EQ(0, page.Step());
+        for (int step = 1; step < page.StepCount(); ++step) {
+            PressNext(page);
+            ASSERT_EQ(step, page.Step());
+        }
+        // On the mortgage's last step its result buttons stand where "Next" was: the
+        // wizard message and the arrow key reach "Next" there.
+        SendMessageW(page.Handle(), kMsgNext, 0, 0);
+        EXPECT_EQ(page.StepCount() - 1, page.Step());
+        EXPECT_EQ(0, page.Next());
+        SendMessageW(m_frame->Handle(), WM_KEYUP, VK_RIGHT, 0);
+        EXPECT_EQ(page.StepCount() - 1, page.Step());
+        SendMessageW(m_frame->Handle(), WM_KEYUP, VK_LEFT, 0);
+        EXPECT_EQ(page.StepCount() - 2, page.Step()) << "the left arrow is Back";
+    }
+}
+
+TEST_F(PagesWindowTest, MortgageRatesCheckShowsItsMessageAndStays) {
+    CMortgagePage& page = m_frame->MortgagePage();
+    Type(page, 2, L"6");
+    Type(page, 3, L"1");
+    Type(page, 4, L"6");
+    std::wstring text;
+    CDialogDriver driver([&](HWND box) {
+        text = CDialogDriver::MessageText(box);
+        CDialogDriver::Press(box, IDOK);
+    });
+    PressNext(page);
+    Pump();
+    ASSERT_EQ(1u, driver.Seen().size());
+    EXPECT_EQ(L"Interest Rates Error", driver.Seen()[0]);
+    EXPECT_EQ(L"The Points Interest Rate must be lower than the Mortgage interest Rate and The "
+              L"Mortage Interest Rate must be greater than 0.",
+              text);
+    EXPECT_EQ(0, page.Step());
+    EXPECT_EQ(0, driver.TimedOut());
+
+    Type(page, 4, L"5.5");
+    PressNext(page);
+    EXPECT_EQ(1, page.Step());
+    EXPECT_EQ(1u, driver.Seen().size()) << "a lower points rate passes";
+}
+
+TEST_F(PagesWindowTest, MortgageResultsAndAmortizationList) {
+    CMortgagePage& page = m_frame->MortgagePage();
+    EXPECT_EQ(L"250000.00", FieldText(page, 0));
+    EXPECT_EQ(L"25", FieldText(page, 1));
+    EXPECT_EQ(L"5", FieldText(page, 2));
+    PressNext(page);
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    for (int field = 0; field < 5; ++field) {
+        EXPECT_EQ(0, IsShown(Field(page, field))) << "the results are drawn, not fields";
+    }
+    const std::wstring money = Currency();
+    struct Row {
+        const wchar_t* label;
+        std::wstring value;
+    };
+    const Row rows[] = {
+        {L"Payment Schedule:", L"Monthly"},
+        {L"Term:", L"25 Years"},
+        {L"Principle:", money + L"250000.00"},
+        {L"Interest:", L"5%"},
+        {L"Payment Amount:", money + L"1461.48"},
+        {L"Recurring Costs:", money + L"0.00"},
+        {L"Total Payments:", L"300"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << row.label);
+        int found = -1;
+        for (int i = 0; i < page.ResultRowCount(); ++i) {
+            if (std::wstring(page.ResultLabel(i)) == row.label) {
+                found = i;
+            }
+        }
+        ASSERT_NE(-1, found);
+        EXPECT_EQ(row.value, page.ResultValue(found));
+    }
+    ASSERT_EQ(2, page.ResultButtonCount());
+    EXPECT_STREQ(L"Amortize", page.ResultButtonLabel(1));
+
+    int count = 0;
+    std::wstring first[4], last[4];
+    CDialogDriver driver([&](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
+        count = ListView_GetItemCount(list);
+        wchar_t cell[32];
+        for (int column = 0; column < 4; ++column) {
+            ListView_GetItemText(list, 0, column, cell, 32);
+            first[column] = cell;
+            ListView_GetItemText(list, count - 1, column, cell, 32);
+            last[column] = cell;
+        }
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    Tap(page.Handle(), page.ResultButtonRect(1));
+    ASSERT_EQ(1u, driver.Seen().size());
+    EXPECT_EQ(L"Amortization", driver.Seen()[0]);
+    EXPECT_EQ(300, count);
+    EXPECT_EQ(L"1", first[0]);
+    EXPECT_EQ(L"250000.00", first[1]);
+    EXPECT_EQ(L"1041.67", first[2]);
+    EXPECT_EQ(L"419.81", first[3]);
+    EXPECT_EQ(L"300", last[0]);
+
+    Tap(page.Handle(), page.ResultButtonRect(0)); // "Reset"
+    EXPECT_EQ(0, page.Step());
+    EXPECT_EQ(1, IsShown(Field(page, 0)));
+}
+
+TEST_F(PagesWindowTest, MortgageWithPointsComparesAndAmortizes) {
+    CMortgagePage& page = m_frame->MortgagePage();
+    Type(page, 0, L"200000");
+    Type(page, 3, L"2");
+    Type(page, 4, L"4.5");
+    PressNext(page);
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    ASSERT_EQ(3, page.ResultButtonCount());
+    EXPECT_STREQ(L"Points", page.ResultButtonLabel(1));
+    EXPECT_STREQ(L"NoPoints", page.ResultButtonLabel(2));
+    EXPECT_STREQ(L"Monthly Payments", page.ResultLabel(0));
+    EXPECT_STREQ(L"Cost of Points:", page.ResultLabel(5));
+    EXPECT_EQ(Currency() + L"4000.00", page.ResultValue(5)) << "2 points at 1 % of 200000";
+    EXPECT_STREQ(L"300", page.ResultValue(6));
+
+    int rows = 0;
+    CDialogDriver driver([&](HWND dialog) {
+        rows = ListView_GetItemCount(GetDlgItem(dialog, IDC_AMORT_LIST));
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    Tap(page.Handle(), page.ResultButtonRect(2)); // "NoPoints"
+    EXPECT_EQ(300, rows);
+    EXPECT_EQ(0, m_models->mortgage.UsePoints());
+    Tap(page.Handle(), page.ResultButtonRect(1)); // "Points"
+    EXPECT_EQ(1, m_models->mortgage.UsePoints());
+    EXPECT_EQ(2u, driver.Seen().size());
+}
+
+TEST_F(PagesWindowTest, TipExampleOnTheKeypad) {
+    Tap(m_frame->Handle(), m_frame->Selector().ButtonRect(Calculator::Tip));
+    ASSERT_EQ(Calculator::Tip, m_frame->Current());
+    CTipPage& page = m_frame->TipPage();
+    EXPECT_EQ(0, IsShown(GetDlgItem(page.Handle(), IDC_TIP_PEOPLE)));
+    for (TipKey key : {TipKey::Digit0, TipKey::Digit8, TipKey::Digit0, TipKey::Point}) {
+        Tap(page.Handle(), page.KeyRect(key));
+    }
+    EXPECT_STREQ(L"80.", page.EntryText()) << "a lone leading 0 gives way to the next digit";
+    PressNext(page);
+    ASSERT_EQ(1, page.Step());
+    EXPECT_EQ(1, IsShown(GetDlgItem(page.Handle(), IDC_TIP_PEOPLE)));
+    EXPECT_EQ(1, IsShown(GetDlgItem(page.Handle(), IDC_TIP_PERCENT)));
+    Choose(page.Handle(), IDC_TIP_PERCENT, 15);
+    Choose(page.Handle(), IDC_TIP_PEOPLE, 2);
+    const std::wstring money = Currency();
+    EXPECT_EQ(money + L"80.00", page.BillText());
+    EXPECT_EQ(money + L"12.00", page.TipText());
+    EXPECT_EQ(money + L"92.00", page.TotalText());
+    EXPECT_EQ(money + L"30.66", page.PerPersonText());
+    PressBack(page);
+    EXPECT_EQ(0, page.Step());
+    EXPECT_EQ(0, IsShown(GetDlgItem(page.Handle(), IDC_TIP_PERCENT)));
+}
+
+TEST_F(PagesWindowTest, LeaseRateAndMoneyFactorFollowEachOther) {
+    Select(Calculator::Lease);
+    CLeasePage& page = m_frame->LeasePage();
+    Type(page, 0, L"30000");
+    Type(page, 1, L"8");
+    Type(page, 4, L"15000");
+    PressNext(page);
+    ASSERT_EQ(1, page.Step());
+    Type(page, 2, L"36");
+    Type(page, 3, L"6");
+    SetFocus(Field(page, 4)); // the rate field loses the focus
+    Pump();
+    EXPECT_EQ(L"0.0025", FieldText(page, 4));
+    Type(page, 4, L"0.00125");
+    SetFocus(Field(page, 0)); // the money factor loses it
+    Pump();
+    EXPECT_EQ(L"3", FieldText(page, 3));
+    Type(page, 3, L"6");
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    EXPECT_EQ(L"112.50", FieldText(page, 3)) << "monthly interest (30000 + 15000) x 0.0025";
+    EXPECT_EQ(L"416.66", FieldText(page, 2)) << "monthly depreciation, cut to cents";
+}
+
+TEST_F(PagesWindowTest, FieldFocusRaisesThePanelOnlyWithAutoSip) {
+    struct Case {
+        int autoSip;
+        int field;
+        int raised;
+    };
+    const Case cases[] = {{1, 0, 1}, {0, 0, 0}, {1, 2, 0}}; // field 2 ("Tax") is read-only
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "AutoSip " << c.autoSip << " field " << c.field);
+        Stop();
+        SaveAutoSip(m_store, c.autoSip);
+        Start();
+        Select(Calculator::CarLoan);
+        CZoqSip::Show(nullptr, 0);
+        SetFocus(Field(m_frame->CarLoanPage(), c.field));
+        Pump();
+        EXPECT_EQ(c.raised, CZoqSip::IsRaised());
+    }
+}
+
+TEST_F(PagesWindowTest, MovingOntoAResultStepLowersThePanel) {
+    Select(Calculator::CarLoan);
+    CCarLoanPage& page = m_frame->CarLoanPage();
+    PressNext(page);
+    CZoqSip::Show(nullptr, 1);
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    EXPECT_EQ(0, CZoqSip::IsRaised());
+}
+
+} // namespace
