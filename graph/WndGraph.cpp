@@ -33,6 +33,10 @@ CWndGraph::CWndGraph()
 CWndGraph::~CWndGraph() {
     // The window goes first: its last messages may still reach the surfaces and pens.
     Destroy();
+    // The font is selected into the back buffer: the surface lets go of it first.
+    m_backBuffer.Destroy();
+    m_cache.Destroy();
+    CZoqGDI::DeleteHandle(m_font);
 }
 
 int CWndGraph::SetEquation(const wchar_t* text, int index) {
@@ -87,7 +91,12 @@ LRESULT CWndGraph::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     GetClientRect(hwnd, &client);
     m_view.SetSize(client.right, client.bottom);
     m_icon = CZoqScreen::Scaled(kIconSize);
-    m_font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    // A copy of the dialog's font: the dialog deletes its own when it ends, while the back
+    // buffer, which has it selected, lives on until this object goes.
+    LOGFONTW font;
+    HGDIOBJ dialogFont = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    if (!m_font && dialogFont && GetObjectW(dialogFont, sizeof font, &font))
+        m_font = CreateFontIndirectW(&font);
     LoadModeName();
     CalcCurves();
     return 1;
