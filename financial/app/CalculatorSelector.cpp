@@ -1,7 +1,10 @@
 #include "financial/app/CalculatorSelector.h"
 
 #include "ce/ZoqScreen.h"
+#include "financial/app/FinDraw.h"
 #include "financial/app/PageContext.h"
+
+#include <initializer_list>
 
 namespace {
 
@@ -35,6 +38,15 @@ void CCalculatorSelector::CreateButton(int position, const RECT& rect, HWND targ
                                static_cast<WPARAM>(calculator));
 }
 
+void CCalculatorSelector::SetFonts(HFONT font, HFONT narrowFont) {
+    m_font = font;
+    m_narrowFont = narrowFont;
+}
+
+void CCalculatorSelector::ChooseFont() {
+    m_labelFont = CPageButton::FittingFont(m_buttons, kCalculatorCount, m_font, m_narrowFont);
+}
+
 void CCalculatorSelector::Layout(HWND target, const RECT& area, Shape shape) {
     const int gap = Scaled(2);
     const int width = area.right - area.left;
@@ -52,6 +64,7 @@ void CCalculatorSelector::Layout(HWND target, const RECT& area, Shape shape) {
         }
         CreateButton(position, rect, target);
     }
+    ChooseFont();
 }
 
 void CCalculatorSelector::LayoutGrid(HWND target, const RECT& area) {
@@ -63,6 +76,7 @@ void CCalculatorSelector::LayoutGrid(HWND target, const RECT& area) {
         const int top = area.top + gap + (position / 2) * (tall + gap);
         CreateButton(position, {left, top, left + each, top + tall}, target);
     }
+    ChooseFont();
 }
 
 void CCalculatorSelector::SetCurrent(Calculator calculator) {
@@ -71,9 +85,9 @@ void CCalculatorSelector::SetCurrent(Calculator calculator) {
     }
 }
 
-void CCalculatorSelector::Draw(HDC dc, HFONT font) const {
+void CCalculatorSelector::Draw(HDC dc) const {
     for (const CPageButton& button : m_buttons) {
-        button.Draw(dc, font);
+        button.Draw(dc, m_labelFont);
     }
 }
 
@@ -110,8 +124,10 @@ RECT CCalculatorSelector::ButtonRect(Calculator calculator) const {
 
 CSquareSelector::~CSquareSelector() {
     Destroy();
-    if (m_font) {
-        DeleteObject(m_font);
+    for (HFONT font : {m_font, m_narrowFont}) {
+        if (font) {
+            DeleteObject(font);
+        }
     }
 }
 
@@ -130,9 +146,9 @@ int CSquareSelector::Create(HINSTANCE instance, HWND frame) {
     }
     m_expanded = 1;
     if (!m_font) {
-        m_font = CreateFontW(Scaled(13), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                             DEFAULT_PITCH, L"Tahoma");
+        m_font = MakeTahoma(Scaled(13), FW_BOLD);
+        m_narrowFont = MakeTahoma(Scaled(12), FW_NORMAL);
+        m_selector.SetFonts(m_font, m_narrowFont);
     }
     CreateWindowExW(0, kSelectorClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 1, 1, frame, nullptr,
                     instance, this);
@@ -257,7 +273,7 @@ void CSquareSelector::Paint() {
         CZoqGDI::DrawRect(surface, all, CZoqGDI::kNoColour, RGB(90, 90, 90));
         m_toggle.Draw(surface, m_font);
         if (m_expanded) {
-            m_selector.Draw(surface, m_font);
+            m_selector.Draw(surface);
         }
         BitBlt(dc, 0, 0, m_width, m_height, surface, 0, 0, SRCCOPY);
     }

@@ -12,12 +12,14 @@ class CCalculatorSelector {
 public:
     enum class Shape { Strip, Column };
 
+    // The labels' font, and a narrower one for buttons too small for it.
+    void SetFonts(HFONT font, HFONT narrowFont);
     // Lays the buttons out in `area` and renders their faces.
     void Layout(HWND target, const RECT& area, Shape shape);
     // Lays them out as the square screen's two-by-two grid.
     void LayoutGrid(HWND target, const RECT& area);
     void SetCurrent(Calculator calculator);
-    void Draw(HDC dc, HFONT font) const;
+    void Draw(HDC dc) const;
     int OnLButtonDown(POINT point);
     int OnLButtonUp(POINT point);
     int OnMouseMove(POINT point);
@@ -27,7 +29,12 @@ public:
 private:
     void CreateButton(int position, const RECT& rect, HWND target);
 
+    void ChooseFont();
+
     CPageButton m_buttons[kCalculatorCount]; // in selector order
+    HFONT m_font = nullptr;
+    HFONT m_narrowFont = nullptr;
+    HFONT m_labelFont = nullptr; // the one of the two that fits every button
 };
 
 // The selector of a square screen: a separate window at the bottom of the screen with
@@ -69,4 +76,5 @@ private:
     CCalculatorSelector m_selector;
     CZoqGDI m_surface;
     HFONT m_font = nullptr;
+    HFONT m_narrowFont = nullptr;
 };

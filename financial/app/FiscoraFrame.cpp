@@ -41,8 +41,10 @@ CFiscoraFrame::~CFiscoraFrame() {
     if (m_hwnd) {
         DestroyWindow(m_hwnd);
     }
-    if (m_font) {
-        DeleteObject(m_font);
+    for (HFONT font : {m_font, m_narrowFont}) {
+        if (font) {
+            DeleteObject(font);
+        }
     }
 }
 
@@ -160,6 +162,8 @@ LRESULT CFiscoraFrame::OnCreate() {
                         {IDR_MAINMENU, kMenuButtons,
                          static_cast<int>(sizeof kMenuButtons / sizeof kMenuButtons[0])});
     m_font = MakeTahoma(Scaled(13), FW_BOLD);
+    m_narrowFont = MakeTahoma(Scaled(12), FW_NORMAL);
+    m_selector.SetFonts(m_font, m_narrowFont);
     for (Calculator calculator :
          {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
         Page(calculator)->CreatePageWindow(m_instance, m_hwnd);
@@ -237,7 +241,7 @@ void CFiscoraFrame::OnPaint() {
         RECT all = {0, 0, m_width, m_height};
         CZoqGDI::FillSolid(surface, all, kBackground);
         if (!m_square) {
-            m_selector.Draw(surface, m_font);
+            m_selector.Draw(surface);
         }
         BitBlt(dc, 0, 0, m_width, m_height, surface, 0, 0, SRCCOPY);
     }

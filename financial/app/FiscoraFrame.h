@@ -77,4 +77,5 @@ private:
     RECT m_selectorArea = {};
     CZoqGDI m_surface;
     HFONT m_font = nullptr;
+    HFONT m_narrowFont = nullptr;
 };

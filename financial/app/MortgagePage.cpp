@@ -7,6 +7,7 @@
 #include "financial/app/resource.h"
 #include "ui/ZoqString.h"
 
+#include <initializer_list>
 #include <algorithm>
 #include <cwchar>
 
@@ -327,8 +328,8 @@ void CMortgagePage::PaintStep(HDC dc, int step) {
         DrawTextAligned(dc, font, labelX, y, row.label, kTextColour, TextAlign::Left);
         DrawTextAligned(dc, font, valueX, y, row.value, kTextColour, TextAlign::Right);
     }
-    m_back.Draw(dc, m_font);
+    m_back.Draw(dc, m_buttonFont);
     for (int i = 0; i < ResultButtonCount(); ++i) {
-        m_results[i].Draw(dc, m_font);
+        m_results[i].Draw(dc, m_buttonFont);
     }
 }

@@ -68,7 +68,8 @@ private:
     SRow m_rows[kMaxRows] = {};
     int m_rowCount = 0;
     int m_pointsView = 0;
-    CPageButton m_results[3]; // "Reset", then "Amortize" or "Points" and "NoPoints"
+    CPageButton m_results[3];     // "Reset", then "Amortize" or "Points" and "NoPoints"
+    HFONT m_buttonFont = nullptr; // what every result button's label fits in
     HFONT m_resultFont = nullptr;
     HFONT m_resultBold = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "financial/app/resource.h"
 #include "financial/models/FinancialOptions.h"
 
+#include <initializer_list>
 #include <commctrl.h>
 
 namespace {
@@ -42,8 +43,23 @@ INT_PTR COptionsTab::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
     }
 }
 
+COptionsTab::~COptionsTab() {
+    Destroy();
+    if (m_captionFont) {
+        DeleteObject(m_captionFont);
+    }
+}
+
 void COptionsTab::OnInitDialog() {
     HWND dialog = Handle();
+    LOGFONTW caption = {};
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (font && GetObjectW(font, sizeof caption, &caption)) {
+        caption.lfWeight = FW_BOLD;
+        m_captionFont = CreateFontIndirectW(&caption);
+        SendDlgItemMessageW(dialog, IDC_TAB_CAPTION, WM_SETFONT,
+                            reinterpret_cast<WPARAM>(m_captionFont), FALSE);
+    }
     switch (m_templateId) {
     case IDD_OPT_GENERAL:
         CheckDlgButton(dialog, IDC_NO_SIP, m_autoSip == 0 ? BST_CHECKED : BST_UNCHECKED);

@@ -11,6 +11,7 @@ class COptionsTab : public CFinDialog {
 public:
     COptionsTab(int templateId, CFiscoraModels& models, int& autoSip)
         : m_templateId(templateId), m_models(models), m_autoSip(autoSip) {}
+    ~COptionsTab() override;
     int TemplateId() const { return m_templateId; }
     // Takes what the tab keeps until the dialog closes ("Pay Tax on Capital Cost").
     void Apply();
@@ -27,6 +28,7 @@ private:
     int m_templateId;
     CFiscoraModels& m_models;
     int& m_autoSip;
+    HFONT m_captionFont = nullptr;
 };
 
 // "Options": a full-screen dialog with a menu bar holding "Done" and five tabs

@@ -9,6 +9,7 @@ constexpr COLORREF kPageBackground = RGB(255, 255, 255);
 constexpr COLORREF kOutline = RGB(40, 40, 40);
 constexpr COLORREF kLabel = RGB(255, 255, 255);
 constexpr COLORREF kDisabledLabel = RGB(200, 200, 200);
+constexpr COLORREF kShadow = RGB(60, 40, 0);
 } // namespace
 
 void CPageButton::Create(const RECT& rect, const wchar_t* label, HWND target, UINT message,
@@ -61,7 +62,7 @@ void CPageButton::SetLatched(int latched) {
     }
 }
 
-void CPageButton::Draw(HDC dc, HFONT font) const {
+void CPageButton::Draw(HDC dc, HFONT font, HFONT narrowFont) const {
     if (!dc || m_faces.IsEmpty()) {
         return;
     }
@@ -70,10 +71,33 @@ void CPageButton::Draw(HDC dc, HFONT font) const {
     BitBlt(dc, m_rect.left, m_rect.top, width, height, m_faces.DC(),
            m_pressed || m_latched ? width : 0, 0, SRCCOPY);
     SIZE text = MeasureText(dc, font, m_label);
-    const int shift = m_pressed ? 1 : 0;
-    DrawTextAligned(dc, font, m_rect.left + width / 2 + shift,
-                    m_rect.top + (height - text.cy) / 2 + shift, m_label,
-                    m_disabled ? kDisabledLabel : kLabel, TextAlign::Centre);
+    if (narrowFont && text.cx > width - 6) {
+        font = narrowFont;
+        text = MeasureText(dc, font, m_label);
+    }
+    const int shift = m_pressed || m_latched ? 1 : 0;
+    const int x = m_rect.left + width / 2 + shift;
+    const int y = m_rect.top + (height - text.cy) / 2 + shift;
+    // A dark shadow keeps the white label legible on the light yellow of the car loan.
+    if (!m_disabled) {
+        DrawTextAligned(dc, font, x + 1, y + 1, m_label, kShadow, TextAlign::Centre);
+    }
+    DrawTextAligned(dc, font, x, y, m_label, m_disabled ? kDisabledLabel : kLabel,
+                    TextAlign::Centre);
+}
+
+HFONT CPageButton::FittingFont(const CPageButton* buttons, int count, HFONT font,
+                               HFONT narrowFont) {
+    HDC screen = GetDC(nullptr);
+    HFONT chosen = font;
+    for (int i = 0; i < count && narrowFont; ++i) {
+        const RECT& rect = buttons[i].m_rect;
+        if (MeasureText(screen, font, buttons[i].m_label).cx > rect.right - rect.left - 6) {
+            chosen = narrowFont;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return chosen;
 }
 
 int CPageButton::Contains(POINT point) const {

@@ -20,7 +20,9 @@ public:
     int IsLatched() const { return m_latched; }
     int IsDisabled() const { return m_disabled; }
     int IsPressed() const { return m_pressed; }
-    void Draw(HDC dc, HFONT font) const;
+    // Draws the face and the label in `font`, or in `narrowFont` (when given) where
+    // the label would not fit the face.
+    void Draw(HDC dc, HFONT font, HFONT narrowFont = nullptr) const;
     RECT Rect() const { return m_rect; }
     const wchar_t* Label() const { return m_label; }
 
@@ -28,6 +30,10 @@ public:
     int OnLButtonDown(POINT point);
     int OnLButtonUp(POINT point);
     int OnMouseMove(POINT point);
+
+    // The font a row of buttons shares: `font` when every label fits its face in it,
+    // else `narrowFont`.
+    static HFONT FittingFont(const CPageButton* buttons, int count, HFONT font, HFONT narrowFont);
 
 private:
     void Render();

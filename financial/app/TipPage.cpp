@@ -6,6 +6,7 @@
 #include "financial/app/resource.h"
 #include "ui/ZoqString.h"
 
+#include <initializer_list>
 #include <algorithm>
 #include <cwchar>
 
@@ -274,7 +275,7 @@ void CTipPage::PaintEntry(HDC dc) {
     DrawTextAligned(dc, m_entryFont, m_entryBox.right - Scaled(4), textTop, m_entry.Text(),
                     kTextColour, TextAlign::Right);
     for (CPageButton& key : m_keys) {
-        key.Draw(dc, m_font);
+        key.Draw(dc, m_font, m_smallFont);
     }
 }
 

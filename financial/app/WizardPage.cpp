@@ -7,6 +7,7 @@
 #include "financial/app/resource.h"
 #include "ui/ZoqString.h"
 
+#include <initializer_list>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -48,10 +49,16 @@ int WizardPage::Scaled(int length) const {
 
 INT_PTR WizardPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
+        // A later move to the same size sends no WM_SIZE: lay out for the size the
+        // template gave.
+        RECT client;
+        GetClientRect(Handle(), &client);
+        OnSize(client.right, client.bottom);
         OnInitPage();
         Init();
         return FALSE; // no field takes the focus (and raises the panel) by itself
+    }
     case WM_DESTROY:
         CloseFonts();
         return TRUE;
@@ -333,8 +340,15 @@ void WizardPage::OnSize(int width, int height) {
     m_next.Create(next, L"Next", Handle(), kMsgNext, m_top, m_bottom);
     m_back.SetDisabled(m_step == 0);
     m_next.SetDisabled(m_step >= m_stepCount - 1);
+    // On a square screen the collapsed selector stands at the bottom centre, where
+    // the footer would be: the footer moves above the buttons there.
+    int fieldsBottom = buttonTop - Scaled(2);
     m_footer = {width / 2, buttonTop + (buttonHeight - Scaled(13)) / 2};
-    LayoutFields(width, buttonTop - Scaled(2));
+    if (CZoqScreen::Width() == CZoqScreen::Height()) {
+        fieldsBottom -= Scaled(14);
+        m_footer.y = fieldsBottom;
+    }
+    LayoutFields(width, fieldsBottom);
     LayoutStep(width, height);
 
     HDC dc = GetDC(Handle());
@@ -447,8 +461,8 @@ void WizardPage::PaintFieldStep(HDC dc, const StepInfo& step) {
 }
 
 void WizardPage::PaintWizardButtons(HDC dc) {
-    m_back.Draw(dc, m_font);
-    m_next.Draw(dc, m_font);
+    m_back.Draw(dc, m_font, m_smallFont);
+    m_next.Draw(dc, m_font, m_smallFont);
 }
 
 // ---------------------------------------------------------------- input panel

@@ -1,0 +1,260 @@
+// Screenshots of Fiscora for tools/shots: each calculator's steps with example
+// figures, the mortgage results and points comparison, the amortization list, the
+// options tabs, the about box, and the landscape and square layouts.
+//
+//   FiscoraShots.exe OUTPUT_FOLDER      writes OUTPUT_FOLDER\fiscora-*.png
+
+#include "ce/ZoqScreen.h"
+#include "ce/ZoqShot.h"
+#include "financial/app/CarLoanPage.h"
+#include "financial/app/FiscoraFrame.h"
+#include "financial/app/FiscoraModels.h"
+#include "financial/app/LeasePage.h"
+#include "financial/app/MortgagePage.h"
+#include "financial/app/PageContext.h"
+#include "financial/app/TipPage.h"
+#include "financial/app/resource.h"
+#include "financial/app/tests/DialogDriver.h"
+#include "ui/ZoqMemoryStore.h"
+#include "ui/ZoqString.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::wstring g_folder;
+int g_failures = 0;
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+void Save(HWND window, const wchar_t* name) {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME | RDW_ALLCHILDREN);
+    Pump();
+    const std::wstring path = g_folder + L"\\fiscora-" + name + L".png";
+    if (!CZoqShot::SaveWindow(window, path.c_str())) {
+        fwprintf(stderr, L"FiscoraShots: could not write %ls\n", path.c_str());
+        ++g_failures;
+    }
+}
+
+// One running frame on an emulated screen, with its settings in memory.
+class CSession {
+public:
+    CSession(int width, int height) {
+        CZoqScreen::SetSize(width, height);
+        m_models = std::make_unique<CFiscoraModels>(m_store);
+        m_frame = std::make_unique<CFiscoraFrame>(*m_models);
+        m_frame->Create(GetModuleHandleW(nullptr), L"FISCORASHOTS", L"Zoq Financial");
+        ShowWindow(m_frame->Handle(), SW_SHOW);
+        Pump();
+    }
+    ~CSession() {
+        m_frame.reset();
+        Pump();
+    }
+    CFiscoraFrame& Frame() { return *m_frame; }
+    HWND Window() { return m_frame->Handle(); }
+    void Select(Calculator calculator) {
+        SendMessageW(Window(), kMsgSelectCalculator, static_cast<WPARAM>(calculator), 0);
+        Pump();
+    }
+    void Type(WizardPage& page, int field, const wchar_t* text) {
+        HWND edit = GetDlgItem(page.Handle(), IDC_FIELD1 + field);
+        SetFocus(edit);
+        SetWindowTextW(edit, text);
+        Pump();
+    }
+    void Tap(HWND window, const RECT& rect) {
+        const LPARAM centre =
+            MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+        SendMessageW(window, WM_LBUTTONUP, 0, centre);
+        Pump();
+    }
+    void Next(WizardPage& page) {
+        SendMessageW(page.Handle(), kMsgNext, 0, 0);
+        SetFocus(Window()); // no caret in the pictures
+        Pump();
+    }
+
+private:
+    CZoqMemoryStore m_store;
+    std::unique_ptr<CFiscoraModels> m_models;
+    std::unique_ptr<CFiscoraFrame> m_frame;
+};
+
+void FillCarLoan(CSession& session, CCarLoanPage& page) {
+    session.Type(page, 0, L"20000");
+    session.Type(page, 1, L"7");
+    session.Type(page, 3, L"150");
+    session.Type(page, 4, L"0");
+}
+
+void ShootCarLoan(CSession& session, const wchar_t* suffix) {
+    session.Select(Calculator::CarLoan);
+    CCarLoanPage& page = session.Frame().CarLoanPage();
+    FillCarLoan(session, page);
+    SetFocus(session.Window());
+    Save(session.Window(), (std::wstring(L"carloan-pricing") + suffix).c_str());
+    session.Next(page);
+    session.Type(page, 0, L"2000");
+    session.Type(page, 3, L"60");
+    session.Type(page, 4, L"6");
+    SetFocus(session.Window());
+    Save(session.Window(), (std::wstring(L"carloan-financing") + suffix).c_str());
+    session.Next(page);
+    Save(session.Window(), (std::wstring(L"carloan-totals") + suffix).c_str());
+}
+
+void ShootLease(CSession& session) {
+    session.Select(Calculator::Lease);
+    CLeasePage& page = session.Frame().LeasePage();
+    session.Type(page, 0, L"30000");
+    session.Type(page, 1, L"8");
+    session.Type(page, 4, L"15000");
+    SetFocus(session.Window());
+    Save(session.Window(), L"lease-pricing");
+    session.Next(page);
+    session.Type(page, 2, L"36");
+    session.Type(page, 3, L"6");
+    SetFocus(session.Window());
+    Save(session.Window(), L"lease-leasing");
+    session.Next(page);
+    Save(session.Window(), L"lease-payments");
+    session.Next(page);
+    Save(session.Window(), L"lease-totals");
+}
+
+void ShootAmortization(CSession& session, CMortgagePage& page, int button, const wchar_t* name) {
+    CDialogDriver driver([&](HWND dialog) {
+        Save(dialog, name);
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    session.Tap(page.Handle(), page.ResultButtonRect(button));
+}
+
+void ShootMortgage(CSession& session, const wchar_t* suffix) {
+    session.Select(Calculator::Mortgage);
+    CMortgagePage& page = session.Frame().MortgagePage();
+    SetFocus(session.Window());
+    Save(session.Window(), (std::wstring(L"mortgage-mortgage") + suffix).c_str());
+    session.Next(page);
+    session.Type(page, 0, L"25000");
+    session.Type(page, 1, L"45");
+    session.Type(page, 3, L"180");
+    SetFocus(session.Window());
+    Save(session.Window(), (std::wstring(L"mortgage-costs") + suffix).c_str());
+    session.Next(page);
+    Save(session.Window(), (std::wstring(L"mortgage-results") + suffix).c_str());
+}
+
+void ShootMortgageDetails(CSession& session) {
+    CMortgagePage& page = session.Frame().MortgagePage();
+    ShootAmortization(session, page, 1, L"amortization");
+    session.Tap(page.Handle(), page.ResultButtonRect(0)); // "Reset"
+    session.Type(page, 3, L"2");
+    session.Type(page, 4, L"4.5");
+    session.Next(page);
+    session.Next(page);
+    Save(session.Window(), L"mortgage-points");
+}
+
+void ShootTip(CSession& session, const wchar_t* suffix) {
+    session.Select(Calculator::Tip);
+    CTipPage& page = session.Frame().TipPage();
+    for (TipKey key : {TipKey::Digit8, TipKey::Digit0, TipKey::Point, TipKey::Digit5}) {
+        session.Tap(page.Handle(), page.KeyRect(key));
+    }
+    Save(session.Window(), (std::wstring(L"tip-keypad") + suffix).c_str());
+    session.Next(page);
+    for (auto [list, position] : {std::pair{IDC_TIP_PERCENT, 15}, std::pair{IDC_TIP_PEOPLE, 2}}) {
+        SendDlgItemMessageW(page.Handle(), list, CB_SETCURSEL, position, 0);
+        SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page.Handle(), list)));
+    }
+    Pump();
+    Save(session.Window(), (std::wstring(L"tip-results") + suffix).c_str());
+}
+
+void ShootOptions(CSession& session) {
+    static const wchar_t* const kNames[] = {L"options-general", L"options-mortgage", L"options-tip",
+                                            L"options-lease", L"options-carloan"};
+    CDialogDriver driver([&](HWND dialog) {
+        HWND tabs = GetDlgItem(dialog, IDC_TABS);
+        for (int tab = 0; tab < 5; ++tab) {
+            TabCtrl_SetCurSel(tabs, tab);
+            NMHDR change = {tabs, IDC_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+            SendMessageW(dialog, WM_NOTIFY, IDC_TABS, reinterpret_cast<LPARAM>(&change));
+            Save(dialog, kNames[tab]);
+        }
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    SendMessageW(session.Window(), WM_COMMAND, ID_OPTIONS, 0);
+    Pump();
+}
+
+void ShootAbout(CSession& session) {
+    CDialogDriver driver([&](HWND dialog) {
+        Save(dialog, L"about");
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    SendMessageW(session.Window(), WM_COMMAND, ID_ABOUT, 0);
+    Pump();
+}
+
+void ShootSquare() {
+    CSession session(240, 240);
+    Save(session.Window(), L"square-selector");
+    session.Select(Calculator::CarLoan);
+    CCarLoanPage& page = session.Frame().CarLoanPage();
+    FillCarLoan(session, page);
+    SendMessageW(page.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(page.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SetFocus(session.Window());
+    Pump();
+    Save(session.Window(), L"square-collapsed");
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        fwprintf(stderr, L"usage: FiscoraShots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    g_folder = argv[1];
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    CZoqString::GetInstance()->SetModule(GetModuleHandleW(nullptr));
+    {
+        CSession portrait(240, 320);
+        ShootMortgage(portrait, L"");
+        ShootMortgageDetails(portrait);
+        ShootCarLoan(portrait, L"");
+        ShootLease(portrait);
+        ShootTip(portrait, L"");
+        ShootOptions(portrait);
+        ShootAbout(portrait);
+    }
+    {
+        CSession landscape(320, 240);
+        ShootCarLoan(landscape, L"-landscape");
+        ShootMortgage(landscape, L"-landscape");
+        ShootTip(landscape, L"-landscape");
+    }
+    ShootSquare();
+    return g_failures ? 1 : 0;
+}
