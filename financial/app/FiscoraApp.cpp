@@ -50,11 +50,6 @@ int RunMessageLoop(CFiscoraFrame& frame, HACCEL accelerators) {
 
 } // namespace
 
-HWND FindRunningFiscora(HINSTANCE instance) {
-    SNames names = LoadNames(instance);
-    return FindWindowW(names.className, names.title);
-}
-
 int RunFiscora(HINSTANCE instance, CZoqSettingsStore& store) {
     CZoqScreen::DeclareDpiAware();
     CZoqShot::ReadCommandLine();

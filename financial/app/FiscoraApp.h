@@ -8,7 +8,3 @@ class CZoqSettingsStore;
 // window to the front and returns 0), the models from `store`, the main window, the
 // message loop with the accelerators. Returns the exit code.
 int RunFiscora(HINSTANCE instance, CZoqSettingsStore& store);
-
-// The main window of a running Fiscora (class "FISCORA", title "Zoq Financial"), or
-// null.
-HWND FindRunningFiscora(HINSTANCE instance);

@@ -215,7 +215,6 @@ void CFiscoraFrame::OnSize(int width, int height) {
         page.top = m_selectorArea.bottom;
         m_selector.Layout(m_hwnd, m_selectorArea, CCalculatorSelector::Shape::Strip);
     }
-    m_short = isShort;
     m_selector.SetCurrent(m_current);
     for (Calculator calculator :
          {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {

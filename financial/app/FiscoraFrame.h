@@ -71,7 +71,6 @@ private:
     CSquareSelector m_squareSelector;
     CZoqShell::ActivateInfo m_activateInfo;
     int m_square = 0;
-    int m_short = -1; // the short-screen flag the selector was last built for
     int m_width = 0;
     int m_height = 0;
     RECT m_selectorArea = {};

@@ -295,10 +295,20 @@ void CMortgagePage::BuildPointsResults() {
     swprintf(AddRow(L"Total Payments:").value, kValueChars, L"%i", comparison.paymentCount);
 }
 
+// The results are drawn in 13-pixel Tahoma where ten rows have room for it, and
+// smaller on short screens, so that rows never overlap.
 void CMortgagePage::LayoutStep(int, int) {
-    if (!m_resultFont) {
-        m_resultFont = MakeTahoma(Scaled(13), FW_NORMAL);
-        m_resultBold = MakeTahoma(Scaled(13), FW_BOLD);
+    const int available = BackRect().top - Scaled(2) - (m_titleHeight + Scaled(6));
+    const int height = std::max(8, std::min<int>(Scaled(13), available / kPlainRows));
+    if (height != m_resultFontHeight) {
+        for (HFONT* font : {&m_resultFont, &m_resultBold}) {
+            if (*font) {
+                DeleteObject(*font);
+            }
+        }
+        m_resultFont = MakeTahoma(height, FW_NORMAL);
+        m_resultBold = MakeTahoma(height, FW_BOLD);
+        m_resultFontHeight = height;
     }
     LayoutResultButtons();
 }

@@ -46,6 +46,7 @@ protected:
 
 private:
     static constexpr int kMaxRows = 11;
+    static constexpr int kPlainRows = 10; // the result rows without points
     static constexpr int kValueChars = 48;
     struct SRow {
         const wchar_t* label;
@@ -72,4 +73,5 @@ private:
     HFONT m_buttonFont = nullptr; // what every result button's label fits in
     HFONT m_resultFont = nullptr;
     HFONT m_resultBold = nullptr;
+    int m_resultFontHeight = 0;
 };

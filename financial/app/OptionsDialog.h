@@ -45,8 +45,6 @@ public:
     INT_PTR Run(HINSTANCE instance, HWND owner);
     // The dialog currently open, or null.
     static HWND OpenDialog();
-    int CurrentTab() const { return m_current; }
-    HWND Tab(int index) const { return m_tabs[index]->Handle(); }
     void SelectTab(int index);
 
 protected:

@@ -13,11 +13,8 @@ public:
     void Create(const RECT& rect, const wchar_t* label, HWND target, UINT message, COLORREF top,
                 COLORREF bottom, WPARAM param = 0);
     void SetDisabled(int disabled);
-    int IsDisabled() const { return m_button.disabled; }
-    int IsPressed() const { return m_button.IsPressed(); }
     // A latched button is framed (the selector's current calculator).
     void SetLatched(int latched);
-    int IsLatched() const { return m_latched; }
     // Draws the face and the label in `font`, or in `narrowFont` (when given) where
     // the label would not fit the face.
     void Draw(HDC dc, HFONT font, HFONT narrowFont = nullptr) const;

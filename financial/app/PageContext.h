@@ -5,7 +5,6 @@
 class CFiscoraModels;
 
 // Messages between the pages, the selector and the main window.
-constexpr UINT kMsgWizardButton = WM_USER;           // posted by the page's own buttons
 constexpr UINT kMsgNext = WM_USER + 101;             // a page's "Next"
 constexpr UINT kMsgBack = WM_USER + 102;             // a page's "Back"
 constexpr UINT kMsgSelectCalculator = WM_USER + 226; // wParam: calculator index

@@ -298,12 +298,6 @@ void WizardPage::ApplyStepFields() {
     }
 }
 
-void WizardPage::ShowFields(int show) {
-    for (int field = 0; field < kFieldCount; ++field) {
-        ShowWindow(Field(field), show ? SW_SHOWNA : SW_HIDE);
-    }
-}
-
 // ---------------------------------------------------------------- layout
 
 void WizardPage::CloseFonts() {

@@ -80,7 +80,6 @@ protected:
     void SetFieldInt(int field, int value);
     // Shows, hides and locks the fields as the current step's table says.
     void ApplyStepFields();
-    void ShowFields(int show);
     // Moves to a step and repaints; lowers the input panel on a result step.
     void GoToStep(int step);
     int IsResultStep(int step) const;
