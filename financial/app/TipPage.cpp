@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 namespace {
 
@@ -225,10 +226,14 @@ void CTipPage::LayoutStep(int width, int) {
     m_rowHeight = std::min<int>(Scaled(26), (back.top - Scaled(2) - m_rowTop) / kRowCount);
     const int listWidth = Scaled(100);
     const int listLeft = width - margin - listWidth;
-    MoveWindow(GetDlgItem(Handle(), IDC_TIP_PERCENT), listLeft, RowY(kPercentRow), listWidth,
-               Scaled(160), TRUE);
-    MoveWindow(GetDlgItem(Handle(), IDC_TIP_PEOPLE), listLeft, RowY(kPeopleRow), listWidth,
-               Scaled(160), TRUE);
+    for (auto [list, row] :
+         {std::pair{IDC_TIP_PERCENT, kPercentRow}, std::pair{IDC_TIP_PEOPLE, kPeopleRow}}) {
+        HWND control = GetDlgItem(Handle(), list);
+        // The closed list stands centred on its label's row.
+        const int closed = static_cast<int>(SendMessageW(control, CB_GETITEMHEIGHT, -1, 0)) + 6;
+        MoveWindow(control, listLeft, RowY(row) + (m_rowHeight - closed) / 2, listWidth,
+                   Scaled(160), TRUE);
+    }
 }
 
 int CTipPage::RowY(int row) const {

@@ -1,6 +1,6 @@
 // Screenshots of Fiscora for tools/shots: each calculator's steps with example
 // figures, the mortgage results and points comparison, the amortization list, the
-// options tabs, the about box, and the landscape and square layouts.
+// options tabs, the about box, and the landscape, square and high-resolution layouts.
 //
 //   FiscoraShots.exe OUTPUT_FOLDER      writes OUTPUT_FOLDER\fiscora-*.png
 
@@ -256,5 +256,12 @@ int wmain(int argc, wchar_t** argv) {
         ShootTip(landscape, L"-landscape");
     }
     ShootSquare();
+    {
+        CZoqScreen::SetDpi(192);
+        CSession hires(480, 640);
+        ShootCarLoan(hires, L"-hires");
+        ShootTip(hires, L"-hires");
+        CZoqScreen::SetDpi(0);
+    }
     return g_failures ? 1 : 0;
 }
