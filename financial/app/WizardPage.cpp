@@ -128,6 +128,9 @@ void WizardPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void WizardPage::OnLButtonDown(POINT point) {
     PostMessageW(m_context.frame, kMsgCollapseSelector, 0, 0);
+    // A tap beside the fields ends the typing: the field loses the focus (and its
+    // value is taken), and the arrow keys reach the main window as "Next" and "Back".
+    SetFocus(m_context.frame);
     SetCapture(Handle());
     if (m_back.OnLButtonDown(point) || m_next.OnLButtonDown(point)) {
         return;

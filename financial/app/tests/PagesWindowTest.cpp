@@ -37,6 +37,8 @@ TEST_F(PagesWindowTest, CarLoanExampleShowsItsTotals) {
     EXPECT_EQ(L"1400.00", FieldText(page, 2)) << "the tax follows each field that loses the focus";
     PressNext(page);
     ASSERT_EQ(1, page.Step());
+    EXPECT_EQ(m_frame->Handle(), GetFocus())
+        << "a tap on the page sends the arrow keys to Next/Back";
     Type(page, 0, L"0");
     Type(page, 3, L"60");
     Type(page, 4, L"6");
