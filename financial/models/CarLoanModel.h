@@ -1,6 +1,6 @@
 #pragma once
 
-class CZoqSettingsStore;
+#include "financial/models/FinancialRecordModel.h"
 
 // The car loan calculator: sales tax, amount borrowed, monthly payment, total cost
 // and interest. Money and rate setters accept 0 .. 1e8 and return 1; a refused
@@ -9,9 +9,9 @@ class CZoqSettingsStore;
 // Each value getter returns the value and, given a buffer, writes it as text with
 // 12 significant digits; a value outside 0 .. 1e8, or a text that does not fit
 // `capacity` characters with its terminator, leaves the buffer as it was.
-class CCarLoanModel {
+class CCarLoanModel : public CFinancialRecordModel {
 public:
-    CCarLoanModel() { Clear(); }
+    CCarLoanModel() : CFinancialRecordModel(FinancialCalculator::CarLoan) { Clear(); }
 
     int SetCarPrice(double price);
     int SetSalesTaxRate(double percent);
@@ -45,16 +45,10 @@ public:
     int Months(wchar_t* text = nullptr, int capacity = 0) const;
     double AmountOwing() const { return m_amountOwing; }
 
-    // Registry records: profile 1 or 2, or the calculator's own key.
-    int SaveSettings(CZoqSettingsStore& store) const;
-    int LoadSettings(CZoqSettingsStore& store);
-    int SaveProfile(CZoqSettingsStore& store, int profile) const;
-    int LoadProfile(CZoqSettingsStore& store, int profile);
-    int ClearProfile(CZoqSettingsStore& store, int profile);
-
 private:
-    int SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const;
-    int LoadRecord(CZoqSettingsStore& store, const wchar_t* key);
+    void WriteRecord(CFinancialRecordWriter& writer) const override;
+    void ReadRecord(CFinancialRecordReader& reader) override;
+    void ClearForProfile() override;
     template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
 
     int m_months;

@@ -1,5 +1,4 @@
 #include "financial/models/CarLoanModel.h"
-#include "financial/models/FinancialKeys.h"
 #include "financial/models/FinancialRecord.h"
 #include "financial/models/FinancialText.h"
 
@@ -12,11 +11,6 @@ namespace {
 bool IsStoredMonths(double months) {
     return months >= 0 && months <= INT_MAX &&
            months == static_cast<double>(static_cast<int>(months));
-}
-
-const wchar_t* ProfileKey(int profile) {
-    return profile == 1 || profile == 2 ? FinancialRecordKey(FinancialCalculator::CarLoan, profile)
-                                        : nullptr;
 }
 
 } // namespace
@@ -40,45 +34,15 @@ template <class Self, class Visitor> void CCarLoanModel::VisitRecord(Self& self,
     v.Double(L"AmountOwing", self.m_amountOwing, IsAnyValue);
 }
 
-int CCarLoanModel::SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const {
-    if (!key) {
-        return 0;
-    }
-    CFinancialRecordWriter writer(store, key);
+void CCarLoanModel::WriteRecord(CFinancialRecordWriter& writer) const {
     VisitRecord(*this, writer);
-    return writer.Succeeded();
 }
 
-int CCarLoanModel::LoadRecord(CZoqSettingsStore& store, const wchar_t* key) {
-    if (!key) {
-        return 0;
-    }
-    CFinancialRecordReader reader(store, key);
+void CCarLoanModel::ReadRecord(CFinancialRecordReader& reader) {
     VisitRecord(*this, reader);
     m_months = static_cast<int>(m_monthsValue);
-    return 1;
 }
 
-int CCarLoanModel::SaveSettings(CZoqSettingsStore& store) const {
-    return SaveRecord(store, FinancialRecordKey(FinancialCalculator::CarLoan, 0));
-}
-
-int CCarLoanModel::LoadSettings(CZoqSettingsStore& store) {
-    return LoadRecord(store, FinancialRecordKey(FinancialCalculator::CarLoan, 0));
-}
-
-int CCarLoanModel::SaveProfile(CZoqSettingsStore& store, int profile) const {
-    return SaveRecord(store, ProfileKey(profile));
-}
-
-int CCarLoanModel::LoadProfile(CZoqSettingsStore& store, int profile) {
-    return LoadRecord(store, ProfileKey(profile));
-}
-
-int CCarLoanModel::ClearProfile(CZoqSettingsStore& store, int profile) {
-    if (!ProfileKey(profile)) {
-        return 0;
-    }
+void CCarLoanModel::ClearForProfile() {
     Clear();
-    return SaveProfile(store, profile);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-class CZoqSettingsStore;
+#include "financial/models/FinancialRecordModel.h"
 
 // The lease calculator: depreciation, interest from a rate or a money factor, sales
 // tax with or without tax on the capital cost, the monthly payment and the totals.
@@ -11,9 +11,11 @@ class CZoqSettingsStore;
 // 12 significant digits and no exponent; a value outside 0 .. 1e8 (the per-month
 // values of a lease of 0 months are not finite), or a text that does not fit
 // `capacity` characters with its terminator, leaves the buffer as it was.
-class CLeaseModel {
+class CLeaseModel : public CFinancialRecordModel {
 public:
-    CLeaseModel() : m_payTaxOnCapitalCost(0) { Clear(); }
+    CLeaseModel() : CFinancialRecordModel(FinancialCalculator::Lease), m_payTaxOnCapitalCost(0) {
+        Clear();
+    }
 
     int SetPrice(double price);
     int SetTaxPercent(double percent);
@@ -54,16 +56,10 @@ public:
     double TotalDepreciation(wchar_t* text = nullptr, int capacity = 0) const;
     double TotalInterest(wchar_t* text = nullptr, int capacity = 0) const;
 
-    // Registry records: profile 1 or 2, or the calculator's own key.
-    int SaveSettings(CZoqSettingsStore& store) const;
-    int LoadSettings(CZoqSettingsStore& store);
-    int SaveProfile(CZoqSettingsStore& store, int profile) const;
-    int LoadProfile(CZoqSettingsStore& store, int profile);
-    int ClearProfile(CZoqSettingsStore& store, int profile);
-
 private:
-    int SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const;
-    int LoadRecord(CZoqSettingsStore& store, const wchar_t* key);
+    void WriteRecord(CFinancialRecordWriter& writer) const override;
+    void ReadRecord(CFinancialRecordReader& reader) override;
+    void ClearForProfile() override;
     template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
 
     int m_payTaxOnCapitalCost;

@@ -1,16 +1,6 @@
-#include "financial/models/FinancialKeys.h"
 #include "financial/models/FinancialRecord.h"
 #include "financial/models/FinancialText.h"
 #include "financial/models/LeaseModel.h"
-
-namespace {
-
-const wchar_t* ProfileKey(int profile) {
-    return profile == 1 || profile == 2 ? FinancialRecordKey(FinancialCalculator::Lease, profile)
-                                        : nullptr;
-}
-
-} // namespace
 
 template <class Self, class Visitor> void CLeaseModel::VisitRecord(Self& self, Visitor& v) {
     v.Int(L"Months", self.m_months, [](int months) { return months >= 0 && months <= 100000000; });
@@ -34,44 +24,14 @@ template <class Self, class Visitor> void CLeaseModel::VisitRecord(Self& self, V
     v.Int(L"PayTaxOnCapCost", self.m_payTaxOnCapitalCost, IsFlag);
 }
 
-int CLeaseModel::SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const {
-    if (!key) {
-        return 0;
-    }
-    CFinancialRecordWriter writer(store, key);
+void CLeaseModel::WriteRecord(CFinancialRecordWriter& writer) const {
     VisitRecord(*this, writer);
-    return writer.Succeeded();
 }
 
-int CLeaseModel::LoadRecord(CZoqSettingsStore& store, const wchar_t* key) {
-    if (!key) {
-        return 0;
-    }
-    CFinancialRecordReader reader(store, key);
+void CLeaseModel::ReadRecord(CFinancialRecordReader& reader) {
     VisitRecord(*this, reader);
-    return 1;
 }
 
-int CLeaseModel::SaveSettings(CZoqSettingsStore& store) const {
-    return SaveRecord(store, FinancialRecordKey(FinancialCalculator::Lease, 0));
-}
-
-int CLeaseModel::LoadSettings(CZoqSettingsStore& store) {
-    return LoadRecord(store, FinancialRecordKey(FinancialCalculator::Lease, 0));
-}
-
-int CLeaseModel::SaveProfile(CZoqSettingsStore& store, int profile) const {
-    return SaveRecord(store, ProfileKey(profile));
-}
-
-int CLeaseModel::LoadProfile(CZoqSettingsStore& store, int profile) {
-    return LoadRecord(store, ProfileKey(profile));
-}
-
-int CLeaseModel::ClearProfile(CZoqSettingsStore& store, int profile) {
-    if (!ProfileKey(profile)) {
-        return 0;
-    }
+void CLeaseModel::ClearForProfile() {
     Clear();
-    return SaveProfile(store, profile);
 }

@@ -21,7 +21,7 @@ double CanadianMonthlyRate(double monthlyRate) {
     return std::pow(1 + annualPercent * 0.005, 0.16666666666666666) - 1;
 }
 
-CMortgageModel::CMortgageModel() {
+CMortgageModel::CMortgageModel() : CFinancialRecordModel(FinancialCalculator::Mortgage) {
     Reset(MortgageReset::Full);
 }
 

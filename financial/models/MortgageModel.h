@@ -1,10 +1,9 @@
 #pragma once
 
+#include "financial/models/FinancialRecordModel.h"
 #include "financial/models/MortgageSchedule.h"
 
 #include <vector>
-
-class CZoqSettingsStore;
 
 // What the points page compares: the payment with and without the bought points.
 struct SMortgagePointsComparison {
@@ -38,7 +37,7 @@ inline constexpr const wchar_t* kInterestRatesErrorCaption = L"Interest Rates Er
 // amortization schedule and the totals of the result pages. Rates are kept as
 // fractions (5 % is 0.05); setters take percentages and return 1 when the value was
 // accepted, 0 when it was refused and the field is unchanged.
-class CMortgageModel {
+class CMortgageModel : public CFinancialRecordModel {
 public:
     CMortgageModel();
 
@@ -89,13 +88,6 @@ public:
     // Frees the schedule and makes a partial reset.
     void Clear();
 
-    // Registry records: profile 1 or 2, or the calculator's own key.
-    int SaveSettings(CZoqSettingsStore& store) const;
-    int LoadSettings(CZoqSettingsStore& store);
-    int SaveProfile(CZoqSettingsStore& store, int profile) const;
-    int LoadProfile(CZoqSettingsStore& store, int profile);
-    int ClearProfile(CZoqSettingsStore& store, int profile);
-
     int UsePoints() const { return m_usePoints; }
     int CanadianMortgage() const { return m_canadian; }
     double Principal() const { return m_principal; }
@@ -119,8 +111,9 @@ public:
     int PaymentsPerYear() const;
 
 private:
-    int LoadRecord(CZoqSettingsStore& store, const wchar_t* key);
-    int SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const;
+    void WriteRecord(CFinancialRecordWriter& writer) const override;
+    void ReadRecord(CFinancialRecordReader& reader) override;
+    void ClearForProfile() override;
     template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
 
     void BuildBalances();

@@ -1,4 +1,3 @@
-#include "financial/models/FinancialKeys.h"
 #include "financial/models/FinancialRecord.h"
 #include "financial/models/MortgageModel.h"
 
@@ -12,11 +11,6 @@ bool IsMonthlyRateFraction(double value) {
 }
 bool IsPercent(double value) {
     return value >= 0 && value <= 100;
-}
-
-const wchar_t* ProfileKey(int profile) {
-    return profile == 1 || profile == 2 ? FinancialRecordKey(FinancialCalculator::Mortgage, profile)
-                                        : nullptr;
 }
 
 } // namespace
@@ -54,46 +48,16 @@ template <class Self, class Visitor> void CMortgageModel::VisitRecord(Self& self
     v.Int(L"PaymentIndex", self.m_schedule, IsMortgageSchedule);
 }
 
-int CMortgageModel::SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const {
-    if (!key) {
-        return 0;
-    }
-    CFinancialRecordWriter writer(store, key);
+void CMortgageModel::WriteRecord(CFinancialRecordWriter& writer) const {
     VisitRecord(*this, writer);
-    return writer.Succeeded();
 }
 
-int CMortgageModel::LoadRecord(CZoqSettingsStore& store, const wchar_t* key) {
-    if (!key) {
-        return 0;
-    }
-    CFinancialRecordReader reader(store, key);
+void CMortgageModel::ReadRecord(CFinancialRecordReader& reader) {
     VisitRecord(*this, reader);
     // A schedule built from the inputs before the load no longer belongs to them.
     FreeSchedule();
-    return 1;
 }
 
-int CMortgageModel::SaveSettings(CZoqSettingsStore& store) const {
-    return SaveRecord(store, FinancialRecordKey(FinancialCalculator::Mortgage, 0));
-}
-
-int CMortgageModel::LoadSettings(CZoqSettingsStore& store) {
-    return LoadRecord(store, FinancialRecordKey(FinancialCalculator::Mortgage, 0));
-}
-
-int CMortgageModel::SaveProfile(CZoqSettingsStore& store, int profile) const {
-    return SaveRecord(store, ProfileKey(profile));
-}
-
-int CMortgageModel::LoadProfile(CZoqSettingsStore& store, int profile) {
-    return LoadRecord(store, ProfileKey(profile));
-}
-
-int CMortgageModel::ClearProfile(CZoqSettingsStore& store, int profile) {
-    if (!ProfileKey(profile)) {
-        return 0;
-    }
+void CMortgageModel::ClearForProfile() {
     Clear();
-    return SaveProfile(store, profile);
 }

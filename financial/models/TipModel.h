@@ -1,6 +1,6 @@
 #pragma once
 
-class CZoqSettingsStore;
+#include "financial/models/FinancialRecordModel.h"
 
 inline constexpr int kTipPercentageCount = 28;
 inline constexpr int kTipMaxPeople = 20;
@@ -12,9 +12,9 @@ inline constexpr int kTipPeopleStringId = 303; // "People"
 // number of people give the tip, the total and each person's share. Positions are
 // those of the two drop-down lists; a position outside a list is refused with 0.
 // Texts are written only when they fit `capacity` characters with the terminator.
-class CTipModel {
+class CTipModel : public CFinancialRecordModel {
 public:
-    CTipModel() { Reset(); }
+    CTipModel() : CFinancialRecordModel(FinancialCalculator::Tip) { Reset(); }
 
     // Converts the keypad's text; a text that is no number gives an amount of 0.
     void SetAmountFromText(const wchar_t* text);
@@ -45,19 +45,13 @@ public:
     int TipPercentage() const { return m_tipPercentage; }
     int People() const { return m_people; }
 
-    // Registry records: profile 1 or 2, or the calculator's own key. Clearing a
-    // profile resets the model and stores the start values in that profile.
-    int SaveSettings(CZoqSettingsStore& store) const;
-    int LoadSettings(CZoqSettingsStore& store);
-    int SaveProfile(CZoqSettingsStore& store, int profile) const;
-    int LoadProfile(CZoqSettingsStore& store, int profile);
-    int ClearProfile(CZoqSettingsStore& store, int profile);
-
     static int PercentageAt(int position);
 
 private:
-    int SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const;
-    int LoadRecord(CZoqSettingsStore& store, const wchar_t* key);
+    void WriteRecord(CFinancialRecordWriter& writer) const override;
+    void ReadRecord(CFinancialRecordReader& reader) override;
+    // A cleared profile holds the start values.
+    void ClearForProfile() override;
     template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
 
     double m_amount;

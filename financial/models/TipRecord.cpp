@@ -1,4 +1,3 @@
-#include "financial/models/FinancialKeys.h"
 #include "financial/models/FinancialRecord.h"
 #include "financial/models/TipModel.h"
 
@@ -17,11 +16,6 @@ bool IsPeopleCount(int people) {
     return people >= 1 && people <= kTipMaxPeople;
 }
 
-const wchar_t* ProfileKey(int profile) {
-    return profile == 1 || profile == 2 ? FinancialRecordKey(FinancialCalculator::Tip, profile)
-                                        : nullptr;
-}
-
 } // namespace
 
 template <class Self, class Visitor> void CTipModel::VisitRecord(Self& self, Visitor& v) {
@@ -33,44 +27,14 @@ template <class Self, class Visitor> void CTipModel::VisitRecord(Self& self, Vis
     v.Int(L"NumberOfPeople", self.m_people, IsPeopleCount);
 }
 
-int CTipModel::SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const {
-    if (!key) {
-        return 0;
-    }
-    CFinancialRecordWriter writer(store, key);
+void CTipModel::WriteRecord(CFinancialRecordWriter& writer) const {
     VisitRecord(*this, writer);
-    return writer.Succeeded();
 }
 
-int CTipModel::LoadRecord(CZoqSettingsStore& store, const wchar_t* key) {
-    if (!key) {
-        return 0;
-    }
-    CFinancialRecordReader reader(store, key);
+void CTipModel::ReadRecord(CFinancialRecordReader& reader) {
     VisitRecord(*this, reader);
-    return 1;
 }
 
-int CTipModel::SaveSettings(CZoqSettingsStore& store) const {
-    return SaveRecord(store, FinancialRecordKey(FinancialCalculator::Tip, 0));
-}
-
-int CTipModel::LoadSettings(CZoqSettingsStore& store) {
-    return LoadRecord(store, FinancialRecordKey(FinancialCalculator::Tip, 0));
-}
-
-int CTipModel::SaveProfile(CZoqSettingsStore& store, int profile) const {
-    return SaveRecord(store, ProfileKey(profile));
-}
-
-int CTipModel::LoadProfile(CZoqSettingsStore& store, int profile) {
-    return LoadRecord(store, ProfileKey(profile));
-}
-
-int CTipModel::ClearProfile(CZoqSettingsStore& store, int profile) {
-    if (!ProfileKey(profile)) {
-        return 0;
-    }
+void CTipModel::ClearForProfile() {
     Reset();
-    return SaveProfile(store, profile);
 }
