@@ -6,14 +6,6 @@
 
 namespace {
 
-int Store(double value, double* field) {
-    if (!IsFieldValue(value)) {
-        return 0;
-    }
-    *field = value;
-    return 1;
-}
-
 double Report(double value, wchar_t* text, int capacity) {
     WriteFieldText(value, text, capacity);
     return value;
@@ -41,25 +33,25 @@ void CCarLoanModel::Clear() {
 }
 
 int CCarLoanModel::SetCarPrice(double price) {
-    return Store(price, &m_carPrice);
+    return StoreFieldValue(price, &m_carPrice);
 }
 int CCarLoanModel::SetSalesTaxRate(double percent) {
-    return Store(percent, &m_salesTaxRate);
+    return StoreFieldValue(percent, &m_salesTaxRate);
 }
 int CCarLoanModel::SetRegistrationFees(double fees) {
-    return Store(fees, &m_registrationFees);
+    return StoreFieldValue(fees, &m_registrationFees);
 }
 int CCarLoanModel::SetOtherFees(double fees) {
-    return Store(fees, &m_otherFees);
+    return StoreFieldValue(fees, &m_otherFees);
 }
 int CCarLoanModel::SetRebate(double rebate) {
-    return Store(rebate, &m_rebate);
+    return StoreFieldValue(rebate, &m_rebate);
 }
 int CCarLoanModel::SetTradeIn(double value) {
-    return Store(value, &m_tradeIn);
+    return StoreFieldValue(value, &m_tradeIn);
 }
 int CCarLoanModel::SetInterestRate(double percent) {
-    return Store(percent, &m_interestRate);
+    return StoreFieldValue(percent, &m_interestRate);
 }
 
 int CCarLoanModel::SetDownPayment(double amount) {

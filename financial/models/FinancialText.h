@@ -9,6 +9,16 @@ inline bool IsFieldValue(double value) {
     return value >= 0 && value <= 100000000.0;
 }
 
+// The setters' rule: a field value is stored and 1 returned; anything else is
+// refused with 0 and the field keeps what it had.
+inline int StoreFieldValue(double value, double* field) {
+    if (!IsFieldValue(value)) {
+        return 0;
+    }
+    *field = value;
+    return 1;
+}
+
 // 12 significant digits.
 int WriteFieldText(double value, wchar_t* text, int capacity);
 // 12 significant digits, and a small value that still comes out with an exponent

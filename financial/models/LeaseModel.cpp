@@ -4,14 +4,6 @@
 
 namespace {
 
-int Store(double value, double* field) {
-    if (!IsFieldValue(value)) {
-        return 0;
-    }
-    *field = value;
-    return 1;
-}
-
 double Report(double value, wchar_t* text, int capacity) {
     WriteExponentFreeFieldText(value, text, capacity);
     return value;
@@ -40,25 +32,25 @@ void CLeaseModel::Clear() {
 }
 
 int CLeaseModel::SetPrice(double price) {
-    return Store(price, &m_price);
+    return StoreFieldValue(price, &m_price);
 }
 int CLeaseModel::SetTaxPercent(double percent) {
-    return Store(percent, &m_taxPercent);
+    return StoreFieldValue(percent, &m_taxPercent);
 }
 int CLeaseModel::SetFees(double fees) {
-    return Store(fees, &m_fees);
+    return StoreFieldValue(fees, &m_fees);
 }
 int CLeaseModel::SetResidual(double residual) {
-    return Store(residual, &m_residual);
+    return StoreFieldValue(residual, &m_residual);
 }
 int CLeaseModel::SetTrade(double value) {
-    return Store(value, &m_trade);
+    return StoreFieldValue(value, &m_trade);
 }
 int CLeaseModel::SetInterest(double percent) {
-    return Store(percent, &m_interest);
+    return StoreFieldValue(percent, &m_interest);
 }
 int CLeaseModel::SetMoneyFactor(double factor) {
-    return Store(factor, &m_moneyFactor);
+    return StoreFieldValue(factor, &m_moneyFactor);
 }
 
 int CLeaseModel::SetDownPayment(double amount) {
