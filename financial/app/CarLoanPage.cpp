@@ -8,18 +8,23 @@ enum { kPricing = 0, kFinancing = 1, kTotals = 2 };
 }
 
 CCarLoanPage::CCarLoanPage(SPageContext& context)
-    : WizardPage(Calculator::CarLoan, context, IDD_WIZARDPAGE) {}
+    : CFieldStepsPage(Calculator::CarLoan, context, IDD_WIZARDPAGE) {}
 
 CCarLoanModel& CCarLoanPage::Model() {
     return m_context.models->carLoan;
 }
 
-template <class Getter> void CCarLoanPage::ShowMoney(int field, Getter getter) {
-    // The getters leave the buffer alone for a value they cannot show; start empty
-    // so that a field never shows the text of another.
-    m_text[0] = L'\0';
-    getter(m_text, kTextCapacity);
-    SetFieldMoney(field, m_text);
+CFinancialRecordModel& CCarLoanPage::RecordModel() {
+    return Model();
+}
+
+int CCarLoanPage::TakeStep(int step) {
+    if (step == kPricing) {
+        TakePricing();
+    } else if (step == kFinancing) {
+        TakeFinancing();
+    }
+    return 1;
 }
 
 void CCarLoanPage::TakePricing() {
@@ -70,53 +75,10 @@ void CCarLoanPage::ShowStep() {
     }
 }
 
-int CCarLoanPage::Next() {
-    if (m_step == kPricing) {
-        TakePricing();
-    } else if (m_step == kFinancing) {
-        TakeFinancing();
-    }
-    if (!WizardPage::Next()) {
-        return 0;
-    }
-    ShowStep();
-    return 1;
-}
-
-int CCarLoanPage::Back() {
-    if (!WizardPage::Back()) {
-        return 0;
-    }
-    // The fields still hold the step that was left: show this step's values again.
-    ShowStep();
-    return 1;
-}
-
-void CCarLoanPage::Init() {
-    WizardPage::Init();
-    ShowStep();
-}
-
 void CCarLoanPage::FieldLostFocus(int) {
     if (m_step != kPricing) {
         return;
     }
     TakePricing();
     ShowMoney(2, [&](wchar_t* t, int c) { Model().SalesTax(t, c); });
-}
-
-void CCarLoanPage::SaveProfile(int profile) {
-    // Values typed on an input step but not yet confirmed are taken over by a round
-    // trip through "Next" and "Back"; a result step has nothing to take over.
-    if (!IsResultStep(m_step) && Next()) {
-        Back();
-    }
-    Model().SaveProfile(m_context.models->Store(), profile);
-}
-
-void CCarLoanPage::LoadProfile(int profile) {
-    Model().LoadProfile(m_context.models->Store(), profile);
-    m_step = kPricing;
-    GoToStep(kPricing);
-    ShowStep();
 }

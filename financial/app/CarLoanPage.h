@@ -1,28 +1,22 @@
 #pragma once
 
-#include "financial/app/WizardPage.h"
+#include "financial/app/FieldStepsPage.h"
 
 class CCarLoanModel;
 
 // The car loan wizard: "PRICING", "FINANCING", "TOTALS".
-class CCarLoanPage : public WizardPage {
+class CCarLoanPage : public CFieldStepsPage {
 public:
     explicit CCarLoanPage(SPageContext& context);
-
-    int Next() override;
-    int Back() override;
-    void Init() override;
-    void SaveProfile(int profile) override;
-    void LoadProfile(int profile) override;
 
 protected:
     void FieldLostFocus(int field) override;
 
 private:
     CCarLoanModel& Model();
+    CFinancialRecordModel& RecordModel() override;
+    int TakeStep(int step) override;
     void TakePricing();
     void TakeFinancing();
-    void ShowStep();
-    // A model text for a money field; a value the model cannot show leaves it empty.
-    template <class Getter> void ShowMoney(int field, Getter getter);
+    void ShowStep() override;
 };

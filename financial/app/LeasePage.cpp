@@ -9,16 +9,23 @@ enum { kInterestField = 3, kMoneyFactorField = 4 };
 } // namespace
 
 CLeasePage::CLeasePage(SPageContext& context)
-    : WizardPage(Calculator::Lease, context, IDD_WIZARDPAGE) {}
+    : CFieldStepsPage(Calculator::Lease, context, IDD_WIZARDPAGE) {}
 
 CLeaseModel& CLeasePage::Model() {
     return m_context.models->lease;
 }
 
-template <class Getter> void CLeasePage::ShowMoney(int field, Getter getter) {
-    m_text[0] = L'\0';
-    getter(m_text, kTextCapacity);
-    SetFieldMoney(field, m_text);
+CFinancialRecordModel& CLeasePage::RecordModel() {
+    return Model();
+}
+
+int CLeasePage::TakeStep(int step) {
+    if (step == kPricing) {
+        TakePricing();
+    } else if (step == kLeasing) {
+        TakeLeasing();
+    }
+    return 1;
 }
 
 // Rates and the money factor keep every digit the model has.
@@ -90,32 +97,6 @@ void CLeasePage::ShowStep() {
     }
 }
 
-int CLeasePage::Next() {
-    if (m_step == kPricing) {
-        TakePricing();
-    } else if (m_step == kLeasing) {
-        TakeLeasing();
-    }
-    if (!WizardPage::Next()) {
-        return 0;
-    }
-    ShowStep();
-    return 1;
-}
-
-int CLeasePage::Back() {
-    if (!WizardPage::Back()) {
-        return 0;
-    }
-    ShowStep();
-    return 1;
-}
-
-void CLeasePage::Init() {
-    WizardPage::Init();
-    ShowStep();
-}
-
 void CLeasePage::FieldLostFocus(int field) {
     if (m_step == kPricing) {
         TakePricing();
@@ -135,17 +116,4 @@ void CLeasePage::FieldLostFocus(int field) {
         }
         ShowInterest();
     }
-}
-
-void CLeasePage::SaveProfile(int profile) {
-    if (!IsResultStep(m_step) && Next()) {
-        Back();
-    }
-    Model().SaveProfile(m_context.models->Store(), profile);
-}
-
-void CLeasePage::LoadProfile(int profile) {
-    Model().LoadProfile(m_context.models->Store(), profile);
-    GoToStep(kPricing);
-    ShowStep();
 }

@@ -1,30 +1,25 @@
 #pragma once
 
-#include "financial/app/WizardPage.h"
+#include "financial/app/FieldStepsPage.h"
 
 class CLeaseModel;
 
 // The lease wizard: "PRICING", "LEASING", "PAYMENTS", "TOTALS".
-class CLeasePage : public WizardPage {
+class CLeasePage : public CFieldStepsPage {
 public:
     explicit CLeasePage(SPageContext& context);
-
-    int Next() override;
-    int Back() override;
-    void Init() override;
-    void SaveProfile(int profile) override;
-    void LoadProfile(int profile) override;
 
 protected:
     void FieldLostFocus(int field) override;
 
 private:
     CLeaseModel& Model();
+    CFinancialRecordModel& RecordModel() override;
+    int TakeStep(int step) override;
     void TakePricing();
     void TakeLeasing();
-    void ShowStep();
+    void ShowStep() override;
     void ShowMoneyFactor();
     void ShowInterest();
-    template <class Getter> void ShowMoney(int field, Getter getter);
     template <class Getter> void ShowPlain(int field, Getter getter);
 };

@@ -22,7 +22,7 @@ constexpr COLORREF kTextColour = RGB(0, 0, 0);
 } // namespace
 
 CMortgagePage::CMortgagePage(SPageContext& context)
-    : WizardPage(Calculator::Mortgage, context, IDD_WIZARDPAGE) {}
+    : CFieldStepsPage(Calculator::Mortgage, context, IDD_WIZARDPAGE) {}
 
 CMortgagePage::~CMortgagePage() {
     Destroy();
@@ -35,6 +35,10 @@ CMortgagePage::~CMortgagePage() {
 
 CMortgageModel& CMortgagePage::Model() {
     return m_context.models->mortgage;
+}
+
+CFinancialRecordModel& CMortgagePage::RecordModel() {
+    return Model();
 }
 
 void CMortgagePage::OnInitPage() {
@@ -69,6 +73,16 @@ void CMortgagePage::TakeAdditionalCosts() {
     model.Recalculate();
 }
 
+int CMortgagePage::TakeStep(int step) {
+    if (step == kMortgage) {
+        return TakeMortgage();
+    }
+    if (step == kAdditionalCosts) {
+        TakeAdditionalCosts();
+    }
+    return 1;
+}
+
 void CMortgagePage::ShowStep() {
     CMortgageModel& model = Model();
     switch (m_step) {
@@ -93,46 +107,6 @@ void CMortgagePage::ShowStep() {
         break;
     }
     LayoutResultButtons();
-}
-
-int CMortgagePage::Next() {
-    if (m_step == kMortgage && !TakeMortgage()) {
-        return 0;
-    }
-    if (m_step == kAdditionalCosts) {
-        TakeAdditionalCosts();
-    }
-    if (!WizardPage::Next()) {
-        return 0;
-    }
-    ShowStep();
-    return 1;
-}
-
-int CMortgagePage::Back() {
-    if (!WizardPage::Back()) {
-        return 0;
-    }
-    ShowStep();
-    return 1;
-}
-
-void CMortgagePage::Init() {
-    WizardPage::Init();
-    ShowStep();
-}
-
-void CMortgagePage::SaveProfile(int profile) {
-    if (!IsResultStep(m_step) && Next()) {
-        Back();
-    }
-    Model().SaveProfile(m_context.models->Store(), profile);
-}
-
-void CMortgagePage::LoadProfile(int profile) {
-    Model().LoadProfile(m_context.models->Store(), profile);
-    GoToStep(kMortgage);
-    ShowStep();
 }
 
 // ---------------------------------------------------------------- result buttons

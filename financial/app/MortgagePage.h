@@ -1,6 +1,6 @@
 #pragma once
 
-#include "financial/app/WizardPage.h"
+#include "financial/app/FieldStepsPage.h"
 
 #include <string>
 
@@ -9,16 +9,10 @@ class CMortgageModel;
 // The mortgage wizard: "MORTGAGE", "ADDITIONAL COSTS", then the drawn results with
 // "Reset" and "Amortize", or the points comparison with "Reset", "Points" and
 // "NoPoints".
-class CMortgagePage : public WizardPage {
+class CMortgagePage : public CFieldStepsPage {
 public:
     explicit CMortgagePage(SPageContext& context);
     ~CMortgagePage() override;
-
-    int Next() override;
-    int Back() override;
-    void Init() override;
-    void SaveProfile(int profile) override;
-    void LoadProfile(int profile) override;
 
     // The result step's buttons, as the pen reaches them.
     void ResetCalculator();
@@ -56,9 +50,11 @@ private:
     };
 
     CMortgageModel& Model();
+    CFinancialRecordModel& RecordModel() override;
+    int TakeStep(int step) override;
     int TakeMortgage();
     void TakeAdditionalCosts();
-    void ShowStep();
+    void ShowStep() override;
     void BuildResults();
     void BuildPlainResults();
     void BuildPointsResults();
