@@ -3,6 +3,7 @@
 #include "ce/ZoqScreen.h"
 #include "financial/app/FinDraw.h"
 #include "financial/app/PageContext.h"
+#include "financial/app/WindowRoute.h"
 
 #include <initializer_list>
 
@@ -208,21 +209,8 @@ void CSquareSelector::Layout() {
 
 LRESULT CALLBACK CSquareSelector::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<CSquareSelector*>(create->lpCreateParams)->m_hwnd = hwnd;
-    }
-    auto* self = reinterpret_cast<CSquareSelector*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self || self->m_hwnd != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
+    return RouteWindowMessage(hwnd, message, wParam, lParam, &CSquareSelector::m_hwnd,
+                              &CSquareSelector::Handle);
 }
 
 LRESULT CSquareSelector::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,7 @@
 #include "financial/app/MortgagePage.h"
 #include "financial/app/OptionsDialog.h"
 #include "financial/app/TipPage.h"
+#include "financial/app/WindowRoute.h"
 #include "financial/app/resource.h"
 #include "financial/models/FinancialOptions.h"
 
@@ -84,22 +85,8 @@ WizardPage* CFiscoraFrame::Page(Calculator calculator) const {
 // ---------------------------------------------------------------- messages
 
 LRESULT CALLBACK CFiscoraFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* frame = static_cast<CFiscoraFrame*>(create->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
-        frame->m_hwnd = hwnd;
-    }
-    auto* self = reinterpret_cast<CFiscoraFrame*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self || self->m_hwnd != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
+    return RouteWindowMessage(hwnd, message, wParam, lParam, &CFiscoraFrame::m_hwnd,
+                              &CFiscoraFrame::Handle);
 }
 
 LRESULT CFiscoraFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
