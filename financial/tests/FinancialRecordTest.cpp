@@ -244,14 +244,8 @@ TEST(FinancialRecord, LeaseProfileKeepsPayTaxOnCapitalCost) {
 
 TEST(FinancialRecord, ResetAllClearsEveryCalculatorAndBothProfiles) {
     CZoqMemoryStore store;
-    CMortgageModel mortgage;
-    CCarLoanModel carLoan;
-    CLeaseModel lease;
-    CTipModel tip;
-    MakeSample(mortgage, 1);
-    MakeSample(carLoan, 1);
-    MakeSample(lease, 1);
-    MakeSample(tip, 1);
+    SSampleModels samples(1);
+    auto& [mortgage, carLoan, lease, tip] = samples;
     ASSERT_EQ(ResetAllCalculators(store, mortgage, carLoan, lease, tip), 1);
     EXPECT_EQ(mortgage.Principal(), 250000.0);
     EXPECT_EQ(mortgage.ScheduleLength(), 0);

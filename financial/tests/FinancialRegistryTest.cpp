@@ -110,14 +110,8 @@ TEST_F(FinancialRegistry, LeaseProfileKeepsPayTaxOnCapitalCost) {
 }
 
 TEST_F(FinancialRegistry, ResetAllClearsBothProfilesOfEveryCalculator) {
-    CMortgageModel mortgage;
-    CCarLoanModel carLoan;
-    CLeaseModel lease;
-    CTipModel tip;
-    MakeSample(mortgage, 1);
-    MakeSample(carLoan, 1);
-    MakeSample(lease, 1);
-    MakeSample(tip, 1);
+    SSampleModels samples(1);
+    auto& [mortgage, carLoan, lease, tip] = samples;
     for (int profile : {1, 2}) {
         ASSERT_EQ(mortgage.SaveProfile(m_store, profile), 1);
         ASSERT_EQ(carLoan.SaveProfile(m_store, profile), 1);

@@ -64,6 +64,20 @@ inline void MakeSample(CTipModel& m, int variant) {
     m.SetPeoplePosition(variant == 1 ? 2 : 5);
 }
 
+// One model of each calculator, all filled with the same sample variant.
+struct SSampleModels {
+    explicit SSampleModels(int variant) {
+        MakeSample(mortgage, variant);
+        MakeSample(carLoan, variant);
+        MakeSample(lease, variant);
+        MakeSample(tip, variant);
+    }
+    CMortgageModel mortgage;
+    CCarLoanModel carLoan;
+    CLeaseModel lease;
+    CTipModel tip;
+};
+
 // One calculator's model seen through its record operations.
 class CRecordSubject {
 public:
