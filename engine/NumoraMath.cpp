@@ -3,6 +3,7 @@
 #include "engine/NumoraProgram.h"
 #include "engine/ZoqConvert.h"
 #include "engine/ZoqNumberText.h"
+#include "engine/ZoqPow.h"
 
 #include <cfloat>
 #include <cmath>
@@ -84,15 +85,15 @@ double Subtract(double left, double right, int precision) {
 }
 
 double Power(double left, double right) {
-    return std::pow(left, right);
+    return ZoqPow(left, right);
 }
 
 double TimesTenTo(double left, double right) {
-    return left * std::pow(10.0, right);
+    return left * ZoqPow(10.0, right);
 }
 
 double Root(double left, double right) {
-    return std::pow(left, 1 / right);
+    return ZoqPow(left, 1 / right);
 }
 
 double Combinations(double left, double right) {
@@ -158,9 +159,9 @@ double Factorial(double v) {
         result = FactorialOfWhole(v);
     } else {
         double x = v + 1;
-        double correction = std::sqrt(x * std::sinh(1 / x) + 1 / (810 * std::pow(x, 6)));
+        double correction = std::sqrt(x * std::sinh(1 / x) + 1 / (810 * ZoqPow(x, 6)));
         result =
-            std::sqrt(6.283185307179586 / x) * std::pow((x * 0.36787944117144233) * correction, x);
+            std::sqrt(6.283185307179586 / x) * ZoqPow((x * 0.36787944117144233) * correction, x);
     }
     return negative ? -result : result;
 }
@@ -262,19 +263,19 @@ double Function(int position, double v, int mode) {
     case FunctionDecimalToDegrees:
         return DecimalToDegrees(v);
     case FunctionTenX:
-        return std::pow(10.0, v);
+        return ZoqPow(10.0, v);
     case FunctionCubeRoot:
-        return v < 0 ? -std::pow(-v, 0.3333333333333333) : std::pow(v, 0.3333333333333333);
+        return v < 0 ? -ZoqPow(-v, 0.3333333333333333) : ZoqPow(v, 0.3333333333333333);
     case FunctionCube:
-        return std::pow(v, 3.0);
+        return ZoqPow(v, 3.0);
     case FunctionSquare:
-        return std::pow(v, 2.0);
+        return ZoqPow(v, 2.0);
     case FunctionInverse:
         return 1 / v;
     case FunctionNegate:
         return -v;
     case FunctionEx:
-        return std::pow(2.718281828459045, v);
+        return ZoqPow(2.718281828459045, v);
     default:
         return v;
     }
