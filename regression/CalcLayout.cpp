@@ -38,6 +38,12 @@ CalcLayout ComputeCalcLayout(int width, int height, int displayDivisor, bool wid
     return layout;
 }
 
+wchar_t KeypadDigit(int index) {
+    constexpr wchar_t kDigits[CalcLayout::kButtonCount] = {
+        0, 0, 0, '7', '8', '9', 0, '4', '5', '6', 0, '1', '2', '3', 0, '0', 0, 0, 0};
+    return index >= 0 && index < CalcLayout::kButtonCount ? kDigits[index] : 0;
+}
+
 int NavigationBand(int y, int panelTop, int panelHeight) {
     for (int band = 0; band < 5; ++band) {
         if (y < panelTop + panelHeight * (band + 1) / 5) {

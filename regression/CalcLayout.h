@@ -29,6 +29,10 @@ struct CalcLayout {
 CalcLayout ComputeCalcLayout(int clientWidth, int clientHeight, int displayDivisor,
                              bool wideScreen);
 
+// The digit keypad button `index` types, or 0: both calculators keep their digits
+// at the same places (7 8 9 / 4 5 6 / 1 2 3 / 0 in the left columns of rows 1-4).
+wchar_t KeypadDigit(int index);
+
 // The band of the regression calculator's navigation strip that row y falls in:
 // 0 to 4 from the top of the panel (top, height), or -1 below it.
 int NavigationBand(int y, int panelTop, int panelHeight);

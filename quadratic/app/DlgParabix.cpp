@@ -2,12 +2,8 @@
 
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
-#include "ce/ZoqShell.h"
-#include "graph/GraphResources.h"
 #include "graph/WndGraph.h"
 #include "quadratic/app/resource.h"
-
-#include <cwchar>
 
 namespace {
 
@@ -23,10 +19,6 @@ enum Button {
     ButtonGraph = 18
 };
 
-// The digit of each keypad button, or 0.
-constexpr wchar_t kDigits[CalcLayout::kButtonCount] = {0, 0,   0,   '7', '8', '9', 0, '4', '5', '6',
-                                                       0, '1', '2', '3', 0,   '0', 0, 0,   0};
-
 const CCalcFace::KeyColours kKeyColours = {RGB(100, 218, 87), RGB(36, 130, 13), 0xFF04FF,
                                            RGB(12, 34, 9)};
 
@@ -39,70 +31,16 @@ const wchar_t kProgramName[] = L"Zoq Parabix";
 
 } // namespace
 
-CDlgParabix::CDlgParabix() = default;
-
-CDlgParabix::~CDlgParabix() {
-    m_face.Release();
-}
+CDlgParabix::CDlgParabix() : CCalcWindow(kProgramName, 8, kKeyColours) {}
 
 LRESULT CDlgParabix::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
-    CZoqShell::InitFullScreen(hwnd, 0);
-    CZoqMenuBar::Create(hwnd, m_instance, ZoqMenuBarInfo{0, kMenuBarButtons, 2});
-    m_face.LoadLabels(m_instance, IDS_BUTTON_FIRST);
     m_calc.Clear();
-    m_initialised = true;
-    // The full-screen sizing above came before initialisation; lay out what it left.
-    RECT client;
-    GetClientRect(hwnd, &client);
-    OnSize(hwnd, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-    return 1;
-}
-
-LRESULT CDlgParabix::OnSize(HWND hwnd, WPARAM, LPARAM lParam) {
-    const int width = LOWORD(lParam);
-    const int height = HIWORD(lParam);
-    if (!m_initialised || (m_face.IsLaidOut() && width == m_lastWidth && height == m_lastHeight)) {
-        return 0;
-    }
-    m_lastWidth = width;
-    m_lastHeight = height;
-    m_face.Layout(hwnd, width, height, 8, kKeyColours);
-    InvalidateRect(hwnd, nullptr, FALSE);
-    return 0;
-}
-
-LRESULT CDlgParabix::OnDestroy(HWND, WPARAM, LPARAM) {
-    m_face.Release();
-    return 1;
-}
-
-void CDlgParabix::Redraw() {
-    if (m_hWnd) {
-        InvalidateRect(m_hWnd, nullptr, FALSE);
-    }
-}
-
-LRESULT CDlgParabix::OnLButtonDown(HWND, POINT point) {
-    m_face.ButtonDown(point);
-    return 0;
-}
-
-LRESULT CDlgParabix::OnLButtonUp(HWND, POINT point) {
-    const int index = m_face.ButtonUp(point);
-    if (index >= 0) {
-        ButtonAction(index);
-    }
-    return 0;
-}
-
-LRESULT CDlgParabix::OnMouseMove(HWND, POINT point) {
-    m_face.MouseMove(point);
-    return 0;
+    return InitCalcDialog(hwnd, ZoqMenuBarInfo{0, kMenuBarButtons, 2}, IDS_BUTTON_FIRST);
 }
 
 void CDlgParabix::ButtonAction(int index) {
-    if (index >= 0 && index < CalcLayout::kButtonCount && kDigits[index]) {
-        m_calc.Digit(kDigits[index]);
+    if (const wchar_t digit = KeypadDigit(index)) {
+        m_calc.Digit(digit);
     }
     switch (index) {
     case ButtonA:
@@ -185,27 +123,13 @@ LRESULT CDlgParabix::OnCommand(HWND, WPARAM wParam, LPARAM) {
     return 0;
 }
 
-void CDlgParabix::ShowAbout() {
-    wchar_t title[64] = L"About ";
-    std::wcscat(title, kProgramName);
-    wchar_t text[160];
-    std::swprintf(text, 160, L"%ls\r\n2.0.0\r\n\r\nZoq Calculators\r\nwww.zoq.example",
-                  kProgramName);
-    MessageBoxW(m_hWnd, text, title, MB_OK);
-}
-
 void CDlgParabix::ShowGraph() {
     CWndGraph graph;
     graph.SetEquation(m_calc.PrepareGraph(), 0);
-    graph.DoModal(m_hWnd, m_instance, IDD_GRAPH);
-    graph.Destroy();
-    Redraw();
+    RunGraph(graph);
 }
 
-LRESULT CDlgParabix::OnDraw(HWND, HDC dc, RECT*) {
-    if (!m_face.BeginFrame()) {
-        return 0;
-    }
+void CDlgParabix::DrawDisplay() {
     const int f = m_face.GetLayout().displayFontHeight;
     const int c = f * 3 / 4 + 6;
     const wchar_t* labels[] = {L"A = ", L"B = ", L"C = "};
@@ -223,6 +147,4 @@ LRESULT CDlgParabix::OnDraw(HWND, HDC dc, RECT*) {
     for (int line = 0; line < CParabixCalc::kLineCount; ++line) {
         m_face.Text(x, y + line * f, m_calc.GetLine(line));
     }
-    m_face.EndFrame(dc);
-    return 0;
 }

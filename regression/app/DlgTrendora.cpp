@@ -2,8 +2,6 @@
 
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
-#include "ce/ZoqShell.h"
-#include "graph/GraphResources.h"
 #include "graph/WndGraph.h"
 #include "regression/TrendoraCsv.h"
 #include "regression/app/resource.h"
@@ -24,10 +22,6 @@ enum Button {
     ButtonGraph = 18
 };
 
-// The digit of each keypad button, or 0.
-constexpr wchar_t kDigits[CalcLayout::kButtonCount] = {0, 0,   0,   '7', '8', '9', 0, '4', '5', '6',
-                                                       0, '1', '2', '3', 0,   '0', 0, 0,   0};
-
 const CCalcFace::KeyColours kKeyColours = {RGB(228, 146, 27), RGB(164, 47, 4), 0xFF04FF,
                                            RGB(40, 22, 10)};
 
@@ -40,47 +34,11 @@ const wchar_t kProgramName[] = L"Zoq Trendora";
 
 } // namespace
 
-CDlgTrendora::CDlgTrendora() = default;
-
-CDlgTrendora::~CDlgTrendora() {
-    m_face.Release();
-}
+CDlgTrendora::CDlgTrendora() : CCalcWindow(kProgramName, 7, kKeyColours) {}
 
 LRESULT CDlgTrendora::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
-    CZoqShell::InitFullScreen(hwnd, 0);
-    CZoqMenuBar::Create(hwnd, m_instance, ZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 2});
-    m_face.LoadLabels(m_instance, IDS_BUTTON_FIRST);
     m_calc.ClearAll();
-    m_initialised = true;
-    // The full-screen sizing above came before initialisation; lay out what it left.
-    RECT client;
-    GetClientRect(hwnd, &client);
-    OnSize(hwnd, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-    return 1;
-}
-
-LRESULT CDlgTrendora::OnSize(HWND hwnd, WPARAM, LPARAM lParam) {
-    const int width = LOWORD(lParam);
-    const int height = HIWORD(lParam);
-    if (!m_initialised || (m_face.IsLaidOut() && width == m_lastWidth && height == m_lastHeight)) {
-        return 0;
-    }
-    m_lastWidth = width;
-    m_lastHeight = height;
-    m_face.Layout(hwnd, width, height, 7, kKeyColours);
-    InvalidateRect(hwnd, nullptr, FALSE);
-    return 0;
-}
-
-LRESULT CDlgTrendora::OnDestroy(HWND, WPARAM, LPARAM) {
-    m_face.Release();
-    return 1;
-}
-
-void CDlgTrendora::Redraw() {
-    if (m_hWnd) {
-        InvalidateRect(m_hWnd, nullptr, FALSE);
-    }
+    return InitCalcDialog(hwnd, ZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 2}, IDS_BUTTON_FIRST);
 }
 
 LRESULT CDlgTrendora::OnLButtonDown(HWND, POINT point) {
@@ -95,22 +53,9 @@ LRESULT CDlgTrendora::OnLButtonDown(HWND, POINT point) {
     return 0;
 }
 
-LRESULT CDlgTrendora::OnLButtonUp(HWND, POINT point) {
-    const int index = m_face.ButtonUp(point);
-    if (index >= 0) {
-        ButtonAction(index);
-    }
-    return 0;
-}
-
-LRESULT CDlgTrendora::OnMouseMove(HWND, POINT point) {
-    m_face.MouseMove(point);
-    return 0;
-}
-
 void CDlgTrendora::ButtonAction(int index) {
-    if (index >= 0 && index < CalcLayout::kButtonCount && kDigits[index]) {
-        m_calc.Digit(kDigits[index]);
+    if (const wchar_t digit = KeypadDigit(index)) {
+        m_calc.Digit(digit);
     }
     switch (index) {
     case ButtonX:
@@ -226,15 +171,6 @@ void CDlgTrendora::ShowPopup(int popup, int x, UINT flags) {
     CZoqMenuBar::TrackPopup(m_hWnd, items, x, client.bottom, flags);
 }
 
-void CDlgTrendora::ShowAbout() {
-    wchar_t title[64] = L"About ";
-    std::wcscat(title, kProgramName);
-    wchar_t text[160];
-    std::swprintf(text, 160, L"%ls\r\n2.0.0\r\n\r\nZoq Calculators\r\nwww.zoq.example",
-                  kProgramName);
-    MessageBoxW(m_hWnd, text, title, MB_OK);
-}
-
 void CDlgTrendora::LoadCsv() {
     wchar_t path[kPathCapacity] = {};
     if (m_chooseFile(m_hWnd, false, path, kPathCapacity) && !LoadCsvFile(path, m_calc.GetStats())) {
@@ -262,19 +198,12 @@ void CDlgTrendora::ShowGraph() {
     wchar_t equation[CTrendoraCalc::kTextCapacity * 2 + 16];
     m_calc.BuildGraphEquation(equation, sizeof equation / sizeof equation[0]);
     graph.SetEquation(equation, 0);
-    graph.DoModal(m_hWnd, m_instance, IDD_GRAPH);
-    graph.Destroy();
-    Redraw();
+    RunGraph(graph);
 }
 
-LRESULT CDlgTrendora::OnDraw(HWND, HDC dc, RECT*) {
-    if (!m_face.BeginFrame()) {
-        return 0;
-    }
+void CDlgTrendora::DrawDisplay() {
     DrawEntries();
     DrawNavigation();
-    m_face.EndFrame(dc);
-    return 0;
 }
 
 void CDlgTrendora::DrawEntries() {

@@ -1,0 +1,92 @@
+#include "regression/app/CalcWindow.h"
+
+#include "ce/ZoqMenuBar.h"
+#include "ce/ZoqShell.h"
+#include "graph/GraphResources.h"
+#include "graph/WndGraph.h"
+
+#include <cwchar>
+
+CCalcWindow::CCalcWindow(const wchar_t* programName, int displayDivisor,
+                         const CCalcFace::KeyColours& keys)
+    : m_programName(programName), m_displayDivisor(displayDivisor), m_keys(keys) {}
+
+CCalcWindow::~CCalcWindow() {
+    m_face.Release();
+}
+
+LRESULT CCalcWindow::InitCalcDialog(HWND hwnd, const ZoqMenuBarInfo& menuBar, UINT firstLabelId) {
+    CZoqShell::InitFullScreen(hwnd, 0);
+    CZoqMenuBar::Create(hwnd, m_instance, menuBar);
+    m_face.LoadLabels(m_instance, firstLabelId);
+    m_initialised = true;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    OnSize(hwnd, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    return 1;
+}
+
+LRESULT CCalcWindow::OnSize(HWND hwnd, WPARAM, LPARAM lParam) {
+    const int width = LOWORD(lParam);
+    const int height = HIWORD(lParam);
+    if (!m_initialised || (m_face.IsLaidOut() && width == m_lastWidth && height == m_lastHeight)) {
+        return 0;
+    }
+    m_lastWidth = width;
+    m_lastHeight = height;
+    m_face.Layout(hwnd, width, height, m_displayDivisor, m_keys);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT CCalcWindow::OnDestroy(HWND, WPARAM, LPARAM) {
+    m_face.Release();
+    return 1;
+}
+
+void CCalcWindow::Redraw() {
+    if (m_hWnd) {
+        InvalidateRect(m_hWnd, nullptr, FALSE);
+    }
+}
+
+LRESULT CCalcWindow::OnDraw(HWND, HDC dc, RECT*) {
+    if (m_face.BeginFrame()) {
+        DrawDisplay();
+        m_face.EndFrame(dc);
+    }
+    return 0;
+}
+
+LRESULT CCalcWindow::OnLButtonDown(HWND, POINT point) {
+    m_face.ButtonDown(point);
+    return 0;
+}
+
+LRESULT CCalcWindow::OnLButtonUp(HWND, POINT point) {
+    const int index = m_face.ButtonUp(point);
+    if (index >= 0) {
+        ButtonAction(index);
+    }
+    return 0;
+}
+
+LRESULT CCalcWindow::OnMouseMove(HWND, POINT point) {
+    m_face.MouseMove(point);
+    return 0;
+}
+
+void CCalcWindow::ShowAbout() {
+    wchar_t title[64];
+    std::swprintf(title, 64, L"About %ls", m_programName);
+    wchar_t text[160];
+    std::swprintf(text, 160, L"%ls\r\n2.0.0\r\n\r\nZoq Calculators\r\nwww.zoq.example",
+                  m_programName);
+    MessageBoxW(m_hWnd, text, title, MB_OK);
+}
+
+void CCalcWindow::RunGraph(CWndGraph& graph) {
+    graph.DoModal(m_hWnd, m_instance, IDD_GRAPH);
+    graph.Destroy();
+    Redraw();
+}

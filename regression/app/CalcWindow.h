@@ -1,0 +1,54 @@
+#pragma once
+
+#include "regression/app/CalcFace.h"
+#include "ui/ZoqWnd.h"
+
+struct ZoqMenuBarInfo;
+class CWndGraph;
+
+// What the regression and quadratic calculator windows do alike: they own the
+// shared face, lay it out again on every real change of the client size once
+// initialised, give the pen to its buttons and act on the button that fires, and
+// show the about box and the graph in the same way. The derived window holds its
+// calculator, draws the display texts and acts on the buttons.
+class CCalcWindow : public CZoqWnd {
+public:
+    ~CCalcWindow() override;
+
+    LRESULT OnDraw(HWND hwnd, HDC dc, RECT* client) override;
+    LRESULT OnSize(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnLButtonUp(HWND hwnd, POINT point) override;
+    LRESULT OnLButtonDown(HWND hwnd, POINT point) override;
+    LRESULT OnMouseMove(HWND hwnd, POINT point) override;
+    LRESULT OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+
+    const CCalcFace& GetFace() const { return m_face; }
+
+protected:
+    // `programName` is the about box's; `displayDivisor` sizes the display font (see
+    // ComputeCalcLayout); `keys` colours keypad rows 1 to 4.
+    CCalcWindow(const wchar_t* programName, int displayDivisor, const CCalcFace::KeyColours& keys);
+
+    // Dialog initialisation after the derived window has cleared its calculator:
+    // full screen, the menu bar, the button labels (string firstLabelId + i), and
+    // the first layout, which the full-screen sizing came too early for.
+    LRESULT InitCalcDialog(HWND hwnd, const ZoqMenuBarInfo& menuBar, UINT firstLabelId);
+    // Keypad button `index` fired (the pen was lifted over it).
+    virtual void ButtonAction(int index) = 0;
+    // The display texts, drawn over the panel into the frame being composed.
+    virtual void DrawDisplay() = 0;
+    void Redraw();
+    void ShowAbout();
+    // Runs `graph` from the graph dialog template, releases it and redraws.
+    void RunGraph(CWndGraph& graph);
+
+    CCalcFace m_face;
+
+private:
+    const wchar_t* m_programName;
+    int m_displayDivisor;
+    CCalcFace::KeyColours m_keys;
+    int m_lastWidth = 0;
+    int m_lastHeight = 0;
+    bool m_initialised = false;
+};
