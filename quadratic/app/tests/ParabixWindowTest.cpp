@@ -20,25 +20,20 @@ enum {
     kMinus = 17,
     kGraph = 18
 };
-constexpr int kDigit[10] = {15, 11, 12, 13, 7, 8, 9, 3, 4, 5};
 
 class ParabixWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         CZoqScreen::SetSize(0, 0);
-        ASSERT_TRUE(m_window.Create(L"Zoq Parabix test", nullptr, GetModuleHandleW(nullptr),
-                                    L"ClassParabixTest", CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0));
-        m_hwnd = m_window.GetHandle();
-        ShowWindow(m_hwnd, SW_SHOW);
-        Pump();
+        m_hwnd = OpenTestWindow(m_window, L"Zoq Parabix test", L"ClassParabixTest");
+        ASSERT_TRUE(m_hwnd);
     }
     void TearDown() override { m_window.Destroy(); }
 
     void PressKeys(const char* keys) {
         for (; *keys; ++keys) {
             const char k = *keys;
-            const int button = k >= '0' && k <= '9' ? kDigit[k - '0']
+            const int button = k >= '0' && k <= '9' ? kDigitButton[k - '0']
                                : k == '='           ? kEnter
                                : k == '.'           ? kPoint
                                : k == '-'           ? kMinus
@@ -102,30 +97,15 @@ TEST_F(ParabixWindow, DesktopKeyboard) {
     EXPECT_EQ(Calc().GetActiveField(), CParabixCalc::FieldA);
 }
 
-void PressAbout(void* window) {
-    Command(static_cast<HWND>(window), IDM_ABOUT);
-}
-
 TEST_F(ParabixWindow, AboutBox) {
-    const ModalCapture about = CaptureModal(PressAbout, m_hwnd);
+    const ModalCapture about = CaptureCommand(m_hwnd, IDM_ABOUT);
     ASSERT_TRUE(about.seen);
     EXPECT_EQ(about.title, L"About Zoq Parabix");
 }
 
-struct GraphTap {
-    HWND hwnd;
-    CalcRect button;
-};
-
-void TapGraph(void* context) {
-    const GraphTap* tap = static_cast<GraphTap*>(context);
-    Tap(tap->hwnd, tap->button);
-}
-
 TEST_F(ParabixWindow, GraphButtonOpensTheGraphModally) {
     PressKeys("1=-3=2=");
-    GraphTap tap{m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]};
-    const ModalCapture graph = CaptureModal(TapGraph, &tap);
+    const ModalCapture graph = CaptureTap(m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]);
     ASSERT_TRUE(graph.seen);
     EXPECT_EQ(graph.title, L"Zoq Parabix");
     EXPECT_STREQ(Calc().GetResult().graphText, L"1*X^2-3*X+2");

@@ -27,8 +27,6 @@ enum {
     kSign = 17,
     kGraph = 18
 };
-// Button index of each digit.
-constexpr int kDigit[10] = {15, 11, 12, 13, 7, 8, 9, 3, 4, 5};
 
 // The file name the test gives the file dialogs.
 std::wstring g_answer;
@@ -51,12 +49,8 @@ class TrendoraWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         CZoqScreen::SetSize(0, 0);
-        ASSERT_TRUE(m_window.Create(L"Zoq Trendora test", nullptr, GetModuleHandleW(nullptr),
-                                    L"ClassTrendoraTest", CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, 0, 0));
-        m_hwnd = m_window.GetHandle();
-        ShowWindow(m_hwnd, SW_SHOW);
-        Pump();
+        m_hwnd = OpenTestWindow(m_window, L"Zoq Trendora test", L"ClassTrendoraTest");
+        ASSERT_TRUE(m_hwnd);
         m_window.SetFileChooser(AnswerFileDialog);
         g_answer.clear();
         g_asked = 0;
@@ -76,7 +70,7 @@ protected:
     void PressKeys(const char* keys) {
         for (; *keys; ++keys) {
             const char k = *keys;
-            Press(k >= '0' && k <= '9' ? kDigit[k - '0']
+            Press(k >= '0' && k <= '9' ? kDigitButton[k - '0']
                   : k == '='           ? kEnter
                   : k == '.'           ? kPoint
                   : k == 'p'           ? kSign
@@ -139,7 +133,7 @@ TEST_F(TrendoraWindow, DrawsBackgroundPanelArrowsAndKeys) {
     // Inside the panel, away from texts: its own colours, not the background.
     EXPECT_NE(face.PixelAt(panel.left + panel.Width() / 2, panel.top + 3), RGB(128, 138, 162));
     // A keypad button's face near its left edge, halfway down.
-    const CalcRect& seven = layout.buttons[kDigit[7]];
+    const CalcRect& seven = layout.buttons[kDigitButton[7]];
     const COLORREF key = face.PixelAt(seven.left + 4, (seven.top + seven.bottom) / 2);
     EXPECT_NE(key, RGB(128, 138, 162));
     EXPECT_GT(GetRValue(key), GetBValue(key)) << "an orange key";
@@ -174,7 +168,7 @@ TEST_F(TrendoraWindow, EditingByPen) {
 }
 
 TEST_F(TrendoraWindow, PenMovedOffAButtonDoesNothing) {
-    const CalcRect& seven = m_window.GetFace().GetLayout().buttons[kDigit[7]];
+    const CalcRect& seven = m_window.GetFace().GetLayout().buttons[kDigitButton[7]];
     SendMessageW(m_hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(seven.left + 2, seven.top + 2));
     SendMessageW(m_hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(seven.left + 2, seven.top - 20));
     SendMessageW(m_hwnd, WM_LBUTTONUP, 0, MAKELPARAM(seven.left + 2, seven.top - 20));
@@ -237,30 +231,18 @@ TEST_F(TrendoraWindow, CsvRoundTripThroughTheFileCommands) {
     EXPECT_EQ(Calc().GetStats().GetY(1), 4.0);
 }
 
-struct FileCommand {
-    HWND hwnd;
-    UINT command;
-};
-
-void SendFileCommand(void* context) {
-    const FileCommand* file = static_cast<FileCommand*>(context);
-    Command(file->hwnd, file->command);
-}
-
 // The same round trip through the real common dialogs, answered through their
 // file name field.
 TEST_F(TrendoraWindow, CsvRoundTripThroughTheRealFileDialogs) {
     m_window.SetFileChooser(ChooseCsvFile);
     PressKeys("1=2=3=4=");
     const std::wstring file = (m_dir / L"dialog.csv").wstring();
-    FileCommand save{m_hwnd, IDM_SAVE_CSV};
-    const ModalCapture saveDialog = CaptureModal(SendFileCommand, &save, file.c_str());
+    const ModalCapture saveDialog = CaptureCommand(m_hwnd, IDM_SAVE_CSV, file.c_str());
     ASSERT_TRUE(saveDialog.seen);
     EXPECT_EQ(Read(file), "1.000000,2.000000\r\n3.000000,4.000000\r\n");
 
     PressKeys("c");
-    FileCommand load{m_hwnd, IDM_LOAD_CSV};
-    const ModalCapture loadDialog = CaptureModal(SendFileCommand, &load, file.c_str());
+    const ModalCapture loadDialog = CaptureCommand(m_hwnd, IDM_LOAD_CSV, file.c_str());
     ASSERT_TRUE(loadDialog.seen);
     EXPECT_EQ(Calc().GetEntryCount(), 2);
     EXPECT_EQ(Calc().GetStats().GetX(1), 3.0);
@@ -321,32 +303,17 @@ TEST_F(TrendoraWindow, FailedSaveLeavesTheOldFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
 }
 
-void PressAbout(void* window) {
-    Command(static_cast<HWND>(window), IDM_ABOUT);
-}
-
 TEST_F(TrendoraWindow, AboutBox) {
-    const ModalCapture about = CaptureModal(PressAbout, m_hwnd);
+    const ModalCapture about = CaptureCommand(m_hwnd, IDM_ABOUT);
     ASSERT_TRUE(about.seen);
     EXPECT_EQ(about.title, L"About Zoq Trendora");
     EXPECT_NE(about.text.find(L"Zoq Trendora\r\n2.0.0\r\n\r\n"), std::wstring::npos)
         << std::string(about.text.begin(), about.text.end());
 }
 
-struct GraphTap {
-    HWND hwnd;
-    CalcRect button;
-};
-
-void TapGraph(void* context) {
-    const GraphTap* tap = static_cast<GraphTap*>(context);
-    Tap(tap->hwnd, tap->button);
-}
-
 TEST_F(TrendoraWindow, GraphButtonOpensTheGraphModally) {
     PressKeys("1=2=2=4=3=6=");
-    GraphTap tap{m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]};
-    const ModalCapture graph = CaptureModal(TapGraph, &tap);
+    const ModalCapture graph = CaptureTap(m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]);
     ASSERT_TRUE(graph.seen);
     EXPECT_EQ(graph.title, L"Zoq Trendora");
     EXPECT_TRUE(IsWindow(m_hwnd));

@@ -87,3 +87,37 @@ ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* f
     PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     return capture;
 }
+
+namespace {
+
+struct CommandToSend {
+    HWND hwnd;
+    UINT command;
+};
+
+void SendCommand(void* context) {
+    const CommandToSend* send = static_cast<CommandToSend*>(context);
+    Command(send->hwnd, send->command);
+}
+
+struct TapToMake {
+    HWND hwnd;
+    CalcRect rect;
+};
+
+void MakeTap(void* context) {
+    const TapToMake* tap = static_cast<TapToMake*>(context);
+    Tap(tap->hwnd, tap->rect);
+}
+
+} // namespace
+
+ModalCapture CaptureCommand(HWND hwnd, UINT command, const wchar_t* fileName) {
+    CommandToSend send{hwnd, command};
+    return CaptureModal(SendCommand, &send, fileName);
+}
+
+ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect) {
+    TapToMake tap{hwnd, rect};
+    return CaptureModal(MakeTap, &tap);
+}

@@ -9,12 +9,38 @@
 // buttons and on the display, characters, commands, and answers to the modal
 // windows they open.
 
-// Pen down and up at the centre of `rect` (client coordinates).
+// Lets queued messages (invalidations, posted button messages) through.
+inline void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// Keypad button index of each digit, the same in both calculators.
+constexpr int kDigitButton[10] = {15, 11, 12, 13, 7, 8, 9, 3, 4, 5};
+
+// Creates `window` as a top-level window of the default size, shows it and lets its
+// first messages through. Returns its handle, or null when it was not created.
+template <class Window>
+HWND OpenTestWindow(Window& window, const wchar_t* title, const wchar_t* className) {
+    if (!window.Create(title, nullptr, GetModuleHandleW(nullptr), className, CW_USEDEFAULT,
+                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
+        return nullptr;
+    }
+    ShowWindow(window.GetHandle(), SW_SHOW);
+    Pump();
+    return window.GetHandle();
+}
+
+// Pen down and up at client point (x, y).
 inline void TapAt(HWND hwnd, int x, int y) {
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+// Pen down and up at the centre of `rect` (client coordinates).
 inline void Tap(HWND hwnd, const CalcRect& rect) {
     TapAt(hwnd, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
@@ -27,15 +53,6 @@ inline void Type(HWND hwnd, const wchar_t* keys) {
 
 inline void Command(HWND hwnd, UINT command) {
     SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-}
-
-// Lets queued messages (invalidations, posted button messages) through.
-inline void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 // Watches for the next top-level window that opens on this thread while `action`
@@ -51,3 +68,7 @@ struct ModalCapture {
 };
 
 ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName = nullptr);
+// CaptureModal around sending `command` to `hwnd`.
+ModalCapture CaptureCommand(HWND hwnd, UINT command, const wchar_t* fileName = nullptr);
+// CaptureModal around a tap on `rect` of `hwnd`.
+ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect);
