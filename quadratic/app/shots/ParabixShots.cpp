@@ -7,12 +7,6 @@
 
 namespace {
 
-void Type(HWND hwnd, const wchar_t* keys) {
-    for (; *keys; ++keys) {
-        SendMessageW(hwnd, WM_CHAR, *keys, 0);
-    }
-}
-
 void OpenGraph(void* context) {
     CDlgParabix* window = static_cast<CDlgParabix*>(context);
     const CalcRect& graph = window->GetFace().GetLayout().buttons[18];
@@ -39,16 +33,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         {L"line", 240, 320, L"0\r2\r-4\r"},
     };
     for (const auto& shot : shots) {
-        CZoqScreen::SetSize(CZoqScreen::Scaled(shot.width), CZoqScreen::Scaled(shot.height));
         CDlgParabix window;
-        if (!window.Create(L"Zoq Parabix", nullptr, instance, L"ClassParabix", CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
+        HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", shot.width,
+                                   shot.height);
+        if (!hwnd) {
             return 2;
         }
-        HWND hwnd = window.GetHandle();
-        ShowWindow(hwnd, SW_SHOW);
-        PumpFor(200);
-        Type(hwnd, shot.keys);
+        TypeKeys(hwnd, shot.keys);
         failures += !ShootWindow(hwnd, folder + L"parabix-" + shot.name + L".png");
         if (shot.name == std::wstring(L"portrait")) {
             failures += !ShootModal(OpenGraph, &window, folder + L"parabix-graph.png");

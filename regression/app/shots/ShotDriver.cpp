@@ -48,6 +48,12 @@ void PumpFor(DWORD milliseconds) {
     } while (static_cast<int>(end - GetTickCount()) > 0);
 }
 
+void TypeKeys(HWND hwnd, const wchar_t* keys) {
+    for (; *keys; ++keys) {
+        SendMessageW(hwnd, WM_CHAR, *keys, 0);
+    }
+}
+
 int ShootModal(void (*action)(void*), void* context, const std::wstring& path) {
     g_modal = nullptr;
     g_path = &path;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ce/ZoqScreen.h"
+
 #include <string>
 #include <windows.h>
 
@@ -9,6 +11,24 @@
 
 // Lets queued messages through, painting included.
 void PumpFor(DWORD milliseconds);
+
+// Plays a screen of width x height (at 96 dpi, scaled), creates `window` on it,
+// shows it and lets it settle. Returns its handle, or null when it was not created.
+template <class Window>
+HWND OpenShotWindow(Window& window, HINSTANCE instance, const wchar_t* title,
+                    const wchar_t* className, int width, int height) {
+    CZoqScreen::SetSize(CZoqScreen::Scaled(width), CZoqScreen::Scaled(height));
+    if (!window.Create(title, nullptr, instance, className, CW_USEDEFAULT, CW_USEDEFAULT,
+                       CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
+        return nullptr;
+    }
+    ShowWindow(window.GetHandle(), SW_SHOW);
+    PumpFor(200);
+    return window.GetHandle();
+}
+
+// Sends each character of `keys` to `hwnd` as WM_CHAR.
+void TypeKeys(HWND hwnd, const wchar_t* keys);
 
 // Runs `action`, which opens a modal window (the graph); once that window has
 // painted, saves it to `path` and closes it with command 1. A watchdog ends the

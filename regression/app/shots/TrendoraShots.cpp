@@ -42,13 +42,8 @@ const ModelShot kModels[] = {
 void TypeNumber(HWND hwnd, double value) {
     wchar_t text[32];
     std::swprintf(text, 32, L"%.4f", std::fabs(value));
-    for (const wchar_t* c = text; *c; ++c) {
-        SendMessageW(hwnd, WM_CHAR, *c, 0);
-    }
-    if (value < 0) {
-        SendMessageW(hwnd, WM_CHAR, L'p', 0);
-    }
-    SendMessageW(hwnd, WM_CHAR, L'=', 0);
+    TypeKeys(hwnd, text);
+    TypeKeys(hwnd, value < 0 ? L"p=" : L"=");
 }
 
 void EnterModel(HWND hwnd, const ModelShot& model) {
@@ -75,15 +70,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         int width, height;
     } screens[] = {{L"portrait", 240, 320}, {L"landscape", 320, 240}};
     for (const auto& screen : screens) {
-        CZoqScreen::SetSize(CZoqScreen::Scaled(screen.width), CZoqScreen::Scaled(screen.height));
         CDlgTrendora window;
-        if (!window.Create(L"Zoq Trendora", nullptr, instance, L"ClassTrendora", CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
+        HWND hwnd = OpenShotWindow(window, instance, L"Zoq Trendora", L"ClassTrendora",
+                                   screen.width, screen.height);
+        if (!hwnd) {
             return 2;
         }
-        HWND hwnd = window.GetHandle();
-        ShowWindow(hwnd, SW_SHOW);
-        PumpFor(200);
         EnterModel(hwnd, kModels[0]);
         // A next x value being typed.
         SendMessageW(hwnd, WM_CHAR, L'6', 0);
