@@ -1,6 +1,8 @@
 #include "quadratic/ParabixCalc.h"
 
+#include "regression/EntryText.h"
 #include "regression/NumberText.h"
+#include "ui/ZoqString.h"
 
 #include <cwchar>
 
@@ -8,13 +10,9 @@ namespace {
 
 constexpr int kLine = CParabixCalc::kLineCapacity;
 
-// Bounded append: a text that does not fit is cut.
+// A text that does not fit is cut.
 void Append(wchar_t* line, const wchar_t* part) {
-    size_t length = std::wcslen(line);
-    for (; *part && length + 1 < static_cast<size_t>(kLine); ++part) {
-        line[length++] = *part;
-    }
-    line[length] = L'\0';
+    CZoqString::GetInstance()->Append(line, part, kLine);
 }
 
 // "%.6g"; a negative zero (the vertex of x^2 - 1, for one) is shown as 0.
@@ -29,6 +27,16 @@ void Set(wchar_t* line, const wchar_t* text) {
     Append(line, text);
 }
 
+// "(" first, separator, second, close: a pair of numbers or a complex number.
+void SetBracketed(wchar_t* line, double first, const wchar_t* separator, double second,
+                  const wchar_t* close) {
+    Set(line, L"(");
+    AppendNumber(line, first);
+    Append(line, separator);
+    AppendNumber(line, second);
+    Append(line, close);
+}
+
 } // namespace
 
 void BuildQuadResultLines(const QuadResult& result, const CQuadSolver& solver, const wchar_t* bText,
@@ -36,29 +44,15 @@ void BuildQuadResultLines(const QuadResult& result, const CQuadSolver& solver, c
     switch (result.kind) {
     case QuadResult::TwoRealRoots:
         Set(lines[0], L"The x intercepts are:");
-        Set(lines[1], L"(");
-        AppendNumber(lines[1], result.root1);
-        Append(lines[1], L", ");
-        AppendNumber(lines[1], result.root2);
-        Append(lines[1], L")");
+        SetBracketed(lines[1], result.root1, L", ", result.root2, L")");
         Set(lines[2], L"The Vertice is located:");
-        Set(lines[3], L"(");
-        AppendNumber(lines[3], result.vertexX);
-        Append(lines[3], L", ");
-        AppendNumber(lines[3], result.vertexY);
-        Append(lines[3], L")");
+        SetBracketed(lines[3], result.vertexX, L", ", result.vertexY, L")");
         break;
     case QuadResult::ComplexRoots:
         Set(lines[0], L"Imaginary Solution");
         Set(lines[1], L"The x intercepts are:");
-        for (int i = 0; i < 2; ++i) {
-            wchar_t* line = lines[2 + i];
-            Set(line, L"(");
-            AppendNumber(line, result.root1);
-            Append(line, i == 0 ? L" + " : L" - ");
-            AppendNumber(line, result.root2);
-            Append(line, L"i)");
-        }
+        SetBracketed(lines[2], result.root1, L" + ", result.root2, L"i)");
+        SetBracketed(lines[3], result.root1, L" - ", result.root2, L"i)");
         break;
     default:
         Set(lines[0], L"Equation of a line:");
@@ -79,27 +73,20 @@ void BuildQuadResultLines(const QuadResult& result, const CQuadSolver& solver, c
 }
 
 int CParabixCalc::Digit(wchar_t digit) {
-    wchar_t* text = ActiveText();
-    const size_t length = std::wcslen(text);
-    if (digit < L'0' || digit > L'9' || length >= kEntryCapacity - 1) {
+    if (digit < L'0' || digit > L'9') {
         return 0;
     }
-    text[length] = digit;
-    text[length + 1] = L'\0';
-    return 1;
+    return AppendChar(ActiveText(), kEntryCapacity, digit);
 }
 
-// The length check keeps a field of 15 digits from taking a 16th character,
-// for which its buffer has no room.
+// A field of 15 digits takes no point either: its buffer has no room for a 16th
+// character.
 int CParabixCalc::DecimalPoint() {
     wchar_t* text = ActiveText();
-    const size_t length = std::wcslen(text);
-    if (std::wcschr(text, L'.') || length >= kEntryCapacity - 1) {
+    if (std::wcschr(text, L'.')) {
         return 0;
     }
-    text[length] = L'.';
-    text[length + 1] = L'\0';
-    return 1;
+    return AppendChar(text, kEntryCapacity, L'.');
 }
 
 int CParabixCalc::MinusSign() {
@@ -113,13 +100,7 @@ int CParabixCalc::MinusSign() {
 }
 
 int CParabixCalc::Backspace() {
-    wchar_t* text = ActiveText();
-    const size_t length = std::wcslen(text);
-    if (length == 0) {
-        return 0;
-    }
-    text[length - 1] = L'\0';
-    return 1;
+    return EraseLastChar(ActiveText());
 }
 
 void CParabixCalc::Clear() {

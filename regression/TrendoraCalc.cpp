@@ -1,6 +1,8 @@
 #include "regression/TrendoraCalc.h"
 
+#include "regression/EntryText.h"
 #include "regression/NumberText.h"
+#include "ui/ZoqString.h"
 
 #include <cwchar>
 
@@ -8,16 +10,9 @@ namespace {
 
 constexpr int kCapacity = CTrendoraCalc::kTextCapacity;
 
-bool Append(wchar_t* text, int capacity, const wchar_t* part) {
-    size_t length = std::wcslen(text);
-    for (; *part; ++part) {
-        if (length + 1 >= static_cast<size_t>(capacity)) {
-            return false;
-        }
-        text[length++] = *part;
-        text[length] = L'\0';
-    }
-    return true;
+// 1 when all of `part` fitted; what does not fit is cut.
+int Append(wchar_t* text, int capacity, const wchar_t* part) {
+    return CZoqString::GetInstance()->Append(text, part, capacity);
 }
 
 void SetNumber(wchar_t* text, double value) {
@@ -36,8 +31,7 @@ int CTrendoraCalc::Digit(wchar_t digit) {
         text[0] = digit;
         return 1;
     }
-    const wchar_t part[2] = {digit, L'\0'};
-    return Append(text, kCapacity, part) ? 1 : 0;
+    return AppendChar(text, kCapacity, digit);
 }
 
 int CTrendoraCalc::DecimalPoint() {
@@ -76,13 +70,7 @@ int CTrendoraCalc::ChangeSign() {
 }
 
 int CTrendoraCalc::Backspace() {
-    wchar_t* text = ActiveText();
-    const size_t length = std::wcslen(text);
-    if (length == 0) {
-        return 0;
-    }
-    text[length - 1] = L'\0';
-    return 1;
+    return EraseLastChar(ActiveText());
 }
 
 void CTrendoraCalc::Enter() {
