@@ -9,6 +9,14 @@
 
 namespace {
 
+CQuadSolver SolverFor(const wchar_t* a, const wchar_t* b, const wchar_t* c) {
+    CQuadSolver solver;
+    solver.SetA(a);
+    solver.SetB(b);
+    solver.SetC(c);
+    return solver;
+}
+
 struct SolveCase {
     const wchar_t *a, *b, *c;
     int kind;
@@ -113,10 +121,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
     };
     for (const SolveCase& c : cases) {
         SCOPED_TRACE(std::wstring(c.a) + L" " + c.b + L" " + c.c);
-        CQuadSolver solver;
-        solver.SetA(c.a);
-        solver.SetB(c.b);
-        solver.SetC(c.c);
+        const CQuadSolver solver = SolverFor(c.a, c.b, c.c);
         QuadResult result;
         ASSERT_TRUE(solver.Solve(result));
         EXPECT_EQ(result.kind, c.kind);
@@ -134,10 +139,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
 }
 
 TEST(QuadSolver, EverySolveStartsFromAResetResult) {
-    CQuadSolver solver;
-    solver.SetA(L"1");
-    solver.SetB(L"-3");
-    solver.SetC(L"2");
+    CQuadSolver solver = SolverFor(L"1", L"-3", L"2");
     QuadResult result;
     solver.Solve(result);
     solver.SetA(L"0");
@@ -151,10 +153,7 @@ TEST(QuadSolver, EverySolveStartsFromAResetResult) {
 
 TEST(QuadSolver, LongestGraphTextFits) {
     // Fifteen typed characters give the longest 12-digit numbers (19 characters).
-    CQuadSolver solver;
-    solver.SetA(L"-12345678901234");
-    solver.SetB(L"-0.000000000001");
-    solver.SetC(L"-12345678901234");
+    CQuadSolver solver = SolverFor(L"-12345678901234", L"-0.000000000001", L"-12345678901234");
     QuadResult result;
     solver.Solve(result);
     EXPECT_STREQ(result.graphText, L"-1.23456789012e+013*X^2-1.e-012*X-1.23456789012e+013");
@@ -170,10 +169,7 @@ TEST(QuadSolver, GraphTextEvaluatesToTheQuadratic) {
     } cases[] = {{L"1", L"-3", L"2"}, {L"-0.5", L"4", L"-1.25"}, {L"0", L"2", L"-4"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::wstring(c.a) + L" " + c.b + L" " + c.c);
-        CQuadSolver solver;
-        solver.SetA(c.a);
-        solver.SetB(c.b);
-        solver.SetC(c.c);
+        const CQuadSolver solver = SolverFor(c.a, c.b, c.c);
         QuadResult result;
         solver.Solve(result);
         for (const wchar_t* x : {L"(-3)", L"(0)", L"(2.5)"}) {
