@@ -1,5 +1,7 @@
 #include "financial/models/MortgageModel.h"
 
+#include "engine/ZoqPow.h"
+
 #include <cmath>
 
 namespace {
@@ -18,7 +20,7 @@ bool IsPercent(double value) {
 
 double CanadianMonthlyRate(double monthlyRate) {
     const double annualPercent = monthlyRate * 1200;
-    return std::pow(1 + annualPercent * 0.005, 0.16666666666666666) - 1;
+    return ZoqPow(1 + annualPercent * 0.005, 0.16666666666666666) - 1;
 }
 
 CMortgageModel::CMortgageModel() : CFinancialRecordModel(FinancialCalculator::Mortgage) {
@@ -203,7 +205,7 @@ double CMortgageModel::Payment() {
     double monthly = 0;
     if (n > 0) {
         // Without interest the annuity formula is 0/0; its limit is an even split.
-        monthly = i == 0 ? financed / n : i / (1 - std::pow(1 + i, -n)) * financed;
+        monthly = i == 0 ? financed / n : i / (1 - ZoqPow(1 + i, -n)) * financed;
     }
     m_payment =
         IsMortgageSchedule(m_schedule) ? monthly * kMortgageSchedules[m_schedule].factor : monthly;
