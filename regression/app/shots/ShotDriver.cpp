@@ -1,37 +1,22 @@
 #include "regression/app/shots/ShotDriver.h"
 
 #include "ce/ZoqShot.h"
+#include "regression/app/ModalWatch.h"
 
 #include <shellapi.h>
 
 namespace {
 
-HHOOK g_hook = nullptr;
-HWND g_modal = nullptr;
-UINT_PTR g_shotTimer = 0;
-UINT_PTR g_watchdogTimer = 0;
-const std::wstring* g_path = nullptr;
-int g_written = 0;
+struct ShotRequest {
+    const std::wstring* path;
+    int written;
+};
 
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (id == g_shotTimer && g_modal) {
-        g_shotTimer = 0;
-        RedrawWindow(g_modal, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
-        g_written = CZoqShot::SaveWindow(g_modal, g_path->c_str());
-        PostMessageW(g_modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    } else if (id == g_watchdogTimer) {
-        g_watchdogTimer = 0;
-        PostQuitMessage(0);
-    }
-}
-
-LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && !g_modal) {
-        g_modal = reinterpret_cast<HWND>(wParam);
-        g_shotTimer = SetTimer(nullptr, 0, 700, OnTimer);
-    }
-    return CallNextHookEx(g_hook, code, wParam, lParam);
+void SaveAndClose(HWND modal, void* context) {
+    ShotRequest* request = static_cast<ShotRequest*>(context);
+    RedrawWindow(modal, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+    request->written = CZoqShot::SaveWindow(modal, request->path->c_str());
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
 } // namespace
@@ -55,22 +40,9 @@ void TypeKeys(HWND hwnd, const wchar_t* keys) {
 }
 
 int ShootModal(void (*action)(void*), void* context, const std::wstring& path) {
-    g_modal = nullptr;
-    g_path = &path;
-    g_written = 0;
-    g_hook = SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-    g_watchdogTimer = SetTimer(nullptr, 0, 15000, OnTimer);
-    action(context);
-    if (g_watchdogTimer) {
-        KillTimer(nullptr, g_watchdogTimer);
-        g_watchdogTimer = 0;
-    }
-    UnhookWindowsHookEx(g_hook);
-    g_hook = nullptr;
-    g_modal = nullptr;
-    MSG message;
-    PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    return g_written;
+    ShotRequest request{&path, 0};
+    WatchModal(action, context, 700, 15000, SaveAndClose, &request);
+    return request.written;
 }
 
 int ShootWindow(HWND hwnd, const std::wstring& path) {

@@ -1,0 +1,64 @@
+#include "regression/app/ModalWatch.h"
+
+namespace {
+
+// Hooks and thread timers carry no context of their own.
+struct Watch {
+    HHOOK hook = nullptr;
+    HWND modal = nullptr;
+    UINT delay = 0;
+    // Thread timers get their ids from the system.
+    UINT_PTR actTimer = 0;
+    UINT_PTR watchdogTimer = 0;
+    void (*onModal)(HWND, void*) = nullptr;
+    void* context = nullptr;
+};
+Watch g_watch;
+
+void KillIfSet(UINT_PTR& timer) {
+    if (timer) {
+        KillTimer(nullptr, timer);
+        timer = 0;
+    }
+}
+
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    if (id == g_watch.actTimer) {
+        KillIfSet(g_watch.actTimer);
+        g_watch.onModal(g_watch.modal, g_watch.context);
+    } else if (id == g_watch.watchdogTimer) {
+        // Nothing opened or it would not close: end every modal loop of the thread.
+        PostQuitMessage(0);
+    }
+}
+
+LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && !g_watch.modal) {
+        g_watch.modal = reinterpret_cast<HWND>(wParam);
+        // Act once the window is running its modal loop.
+        g_watch.actTimer = SetTimer(nullptr, 0, g_watch.delay, OnTimer);
+    }
+    return CallNextHookEx(g_watch.hook, code, wParam, lParam);
+}
+
+} // namespace
+
+HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
+                void (*onModal)(HWND, void*), void* modalContext) {
+    g_watch = Watch{};
+    g_watch.delay = delay;
+    g_watch.onModal = onModal;
+    g_watch.context = modalContext;
+    g_watch.hook = SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
+    g_watch.watchdogTimer = SetTimer(nullptr, 0, watchdog, OnTimer);
+    action(actionContext);
+    KillIfSet(g_watch.watchdogTimer);
+    KillIfSet(g_watch.actTimer);
+    UnhookWindowsHookEx(g_watch.hook);
+    const HWND seen = g_watch.modal;
+    g_watch = Watch{};
+    // A quit message posted by the watchdog must not end a later loop.
+    MSG message;
+    PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    return seen;
+}

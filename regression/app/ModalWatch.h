@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+// Drives a modal window that something opens on this thread (a message box, a
+// dialog, the graph), for the window tests and the screenshot drivers of Trendora
+// and Parabix: runs `action`, and `delay` milliseconds after the first top-level
+// window activates calls `onModal(window, context)` from inside that window's
+// modal loop; onModal should end the loop. A watchdog ends every modal loop of the
+// thread each `watchdog` milliseconds until `action` returns, so nothing can hang.
+// One watch at a time. Returns the window that activated, or null.
+HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
+                void (*onModal)(HWND, void*), void* modalContext);
