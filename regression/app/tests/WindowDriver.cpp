@@ -42,6 +42,12 @@ void CloseModal(HWND modal, void* context) {
     PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
+// CaptureModal around any callable.
+template <class Action> ModalCapture CaptureDuring(Action action, const wchar_t* fileName) {
+    return CaptureModal([](void* context) { (*static_cast<Action*>(context))(); }, &action,
+                        fileName);
+}
+
 } // namespace
 
 ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName) {
@@ -51,36 +57,10 @@ ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* f
     return result;
 }
 
-namespace {
-
-struct CommandToSend {
-    HWND hwnd;
-    UINT command;
-};
-
-void SendCommand(void* context) {
-    const CommandToSend* send = static_cast<CommandToSend*>(context);
-    Command(send->hwnd, send->command);
-}
-
-struct TapToMake {
-    HWND hwnd;
-    CalcRect rect;
-};
-
-void MakeTap(void* context) {
-    const TapToMake* tap = static_cast<TapToMake*>(context);
-    Tap(tap->hwnd, tap->rect);
-}
-
-} // namespace
-
 ModalCapture CaptureCommand(HWND hwnd, UINT command, const wchar_t* fileName) {
-    CommandToSend send{hwnd, command};
-    return CaptureModal(SendCommand, &send, fileName);
+    return CaptureDuring([=] { Command(hwnd, command); }, fileName);
 }
 
 ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect) {
-    TapToMake tap{hwnd, rect};
-    return CaptureModal(MakeTap, &tap);
+    return CaptureDuring([=] { Tap(hwnd, rect); }, nullptr);
 }
