@@ -2,6 +2,8 @@
 
 #include "ui/ZoqString.h"
 
+#include "engine/ZoqPow.h"
+
 #include <cmath>
 
 CQuadSolver::CQuadSolver() : m_string(*CZoqString::GetInstance()) {}
@@ -32,16 +34,16 @@ int CQuadSolver::Solve(QuadResult& result) const {
     if (a == 0.0) {
         result.kind = QuadResult::Line;
     } else {
-        d = std::pow(b, 2) - c * a * 4;
+        d = ZoqPow(b, 2) - c * a * 4;
         result.kind = d < 0 ? QuadResult::ComplexRoots : QuadResult::TwoRealRoots;
     }
     if (result.kind == QuadResult::TwoRealRoots) {
-        const double s = std::pow(d, 0.5);
+        const double s = ZoqPow(d, 0.5);
         result.root1 = (s - b) / (a * 2);
         result.root2 = (-b - s) / (a * 2);
         const double vx = -(b / (a * 2));
         result.vertexX = vx;
-        result.vertexY = b * vx + a * std::pow(vx, 2) + c;
+        result.vertexY = b * vx + a * ZoqPow(vx, 2) + c;
     } else if (result.kind == QuadResult::ComplexRoots) {
         const double k = 1 / (a * 2);
         result.root1 = -b * k;

@@ -1,5 +1,7 @@
 #include "regression/ZoqStats.h"
 
+#include "engine/ZoqPow.h"
+
 #include <cmath>
 
 CZoqStats::CZoqStats() {
@@ -88,18 +90,18 @@ void CZoqStats::SumList(const double* values, int count, bool isX, double& sum, 
     for (int i = 0; i < count; ++i) {
         const double v = isX ? TransformX(values[i]) : TransformY(values[i]);
         sum += v;
-        sumSquares += std::pow(v, 2);
+        sumSquares += ZoqPow(v, 2);
     }
     mean = sum / count;
 }
 
 namespace {
 double PopulationDeviation(double sum, double sumSquares, int count) {
-    return std::pow((sumSquares - (1.0 / count) * std::pow(sum, 2)) / count, 0.5);
+    return ZoqPow((sumSquares - (1.0 / count) * ZoqPow(sum, 2)) / count, 0.5);
 }
 
 double SampleDeviation(double sum, double sumSquares, int count) {
-    return std::pow((sumSquares - (1.0 / count) * std::pow(sum, 2)) / (count - 1), 0.5);
+    return ZoqPow((sumSquares - (1.0 / count) * ZoqPow(sum, 2)) / (count - 1), 0.5);
 }
 } // namespace
 
