@@ -11,8 +11,7 @@ std::wstring CZoqMemoryStore::Fold(const wchar_t* text) {
     return folded;
 }
 
-const CZoqMemoryStore::Value* CZoqMemoryStore::Find(const wchar_t* key,
-                                                    const wchar_t* name) const {
+const CZoqMemoryStore::Value* CZoqMemoryStore::Find(const wchar_t* key, const wchar_t* name) const {
     auto k = m_keys.find(Fold(key));
     if (k == m_keys.end()) {
         return nullptr;
@@ -72,7 +71,7 @@ int CZoqMemoryStore::ReadString(const wchar_t* key, const wchar_t* name, wchar_t
 
 int CZoqMemoryStore::WriteString(const wchar_t* key, const wchar_t* name, const wchar_t* text) {
     std::vector<unsigned char> bytes;
-    for (const wchar_t* p = text; ; ++p) {
+    for (const wchar_t* p = text;; ++p) {
         unsigned unit = static_cast<unsigned>(*p) & 0xFFFF;
         bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
         bytes.push_back(static_cast<unsigned char>(unit >> 8));

@@ -55,8 +55,8 @@ int ReadRaw(const wchar_t* key, const wchar_t* name, DWORD wanted, void* data, D
 
 int WriteRaw(const wchar_t* key, const wchar_t* name, DWORD type, const void* data, DWORD size) {
     CScopedKey k;
-    return k.Create(key) && RegSetValueExW(k.Get(), name, 0, type,
-                                           static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+    return k.Create(key) && RegSetValueExW(k.Get(), name, 0, type, static_cast<const BYTE*>(data),
+                                           size) == ERROR_SUCCESS;
 }
 
 } // namespace
@@ -115,8 +115,7 @@ int CZoqRegistryStore::ReadBinary(const wchar_t* key, const wchar_t* name, void*
     // The stored size must match exactly: a shorter or longer record is damaged.
     ZoqValueType type;
     int stored = 0;
-    if (!QueryValue(key, name, &type, &stored) || type != ZoqValueType::Binary ||
-        stored != size) {
+    if (!QueryValue(key, name, &type, &stored) || type != ZoqValueType::Binary || stored != size) {
         return 0;
     }
     return ReadRaw(key, name, REG_BINARY, data, static_cast<DWORD>(size), &read) &&
@@ -157,10 +156,18 @@ int CZoqRegistryStore::QueryValue(const wchar_t* key, const wchar_t* name, ZoqVa
         return 0;
     }
     switch (rawType) {
-    case REG_DWORD: *type = ZoqValueType::Dword; break;
-    case REG_SZ: *type = ZoqValueType::String; break;
-    case REG_BINARY: *type = ZoqValueType::Binary; break;
-    default: *type = ZoqValueType::Other; break;
+    case REG_DWORD:
+        *type = ZoqValueType::Dword;
+        break;
+    case REG_SZ:
+        *type = ZoqValueType::String;
+        break;
+    case REG_BINARY:
+        *type = ZoqValueType::Binary;
+        break;
+    default:
+        *type = ZoqValueType::Other;
+        break;
     }
     *size = static_cast<int>(rawSize);
     return 1;

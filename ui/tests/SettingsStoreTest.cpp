@@ -75,7 +75,8 @@ TEST_P(SettingsStoreTest, ReadsRefuseWhatDoesNotMatchAndLeaveTheTargetAlone) {
         {"binary longer than asked", [&] { return store->ReadBinary(kKey, L"Record", bytes, 2); }},
         {"binary read of a dword", [&] { return store->ReadBinary(kKey, L"Number", bytes, 4); }},
         {"missing value", [&] { return store->ReadDword(kKey, L"Nothing", &dword); }},
-        {"missing key", [&] { return store->ReadDword(L"SOFTWARE\\Zoq\\NoSuchKey", L"X", &dword); }},
+        {"missing key",
+         [&] { return store->ReadDword(L"SOFTWARE\\Zoq\\NoSuchKey", L"X", &dword); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
