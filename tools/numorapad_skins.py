@@ -238,8 +238,8 @@ def fitted_font(draw, text, path, size, max_width):
     return font(path, size)
 
 
-def draw_labels(image, rect, spec, pressed, dpi, large):
-    kind, main, second, letter, rpn = spec
+def draw_labels(image, rect, labels, pressed, dpi, large):
+    kind, main, second, letter, rpn = labels
     draw = ImageDraw.Draw(image)
     x0, y0, x1, y1 = rect
     w, h = x1 - x0, y1 - y0
