@@ -172,6 +172,9 @@ void CMortgagePage::LayoutResultButtons() {
         m_results[i].Create(rect, m_pointsView ? kPoints[i] : kPlain[i], Handle(),
                             m_pointsView ? kPointsMessages[i] : kPlainMessages[i], m_top, m_bottom);
     }
+    // "Back" and the result buttons share one font, the page's own where every label
+    // fits ("NoPoints" may not on a narrow screen).
+    m_buttonFont = CPageButton::FittingFont(m_results, count, m_font, m_smallFont);
 }
 
 void CMortgagePage::StylusDownOnStep(int step, POINT point) {

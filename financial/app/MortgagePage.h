@@ -23,6 +23,8 @@ public:
     int ResultButtonCount() const;
     RECT ResultButtonRect(int index) const { return m_results[index].Rect(); }
     const wchar_t* ResultButtonLabel(int index) const { return m_results[index].Label(); }
+    // The font the result step's buttons are drawn in.
+    HFONT ResultButtonFont() const { return m_buttonFont; }
 
     // What the result step shows, for tests: row i's label and value.
     int ResultRowCount() const { return m_rowCount; }

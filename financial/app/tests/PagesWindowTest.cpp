@@ -25,6 +25,11 @@ protected:
                      reinterpret_cast<LPARAM>(GetDlgItem(page, listId)));
         Pump();
     }
+    // The face of a font; empty for no font, which would draw in the system font.
+    static std::wstring FaceOf(HFONT font) {
+        LOGFONTW info = {};
+        return font && GetObjectW(font, sizeof info, &info) ? info.lfFaceName : L"";
+    }
 };
 
 TEST_F(PagesWindowTest, CarLoanExampleShowsItsTotals) {
@@ -145,6 +150,7 @@ TEST_F(PagesWindowTest, MortgageResultsAndAmortizationList) {
     }
     ASSERT_EQ(2, page.ResultButtonCount());
     EXPECT_STREQ(L"Amortize", page.ResultButtonLabel(1));
+    EXPECT_EQ(L"Tahoma", FaceOf(page.ResultButtonFont())) << "the buttons share the page's font";
 
     int count = 0;
     std::wstring first[4], last[4];
@@ -186,6 +192,7 @@ TEST_F(PagesWindowTest, MortgageWithPointsComparesAndAmortizes) {
     ASSERT_EQ(3, page.ResultButtonCount());
     EXPECT_STREQ(L"Points", page.ResultButtonLabel(1));
     EXPECT_STREQ(L"NoPoints", page.ResultButtonLabel(2));
+    EXPECT_EQ(L"Tahoma", FaceOf(page.ResultButtonFont()));
     EXPECT_STREQ(L"Monthly Payments", page.ResultLabel(0));
     EXPECT_STREQ(L"Cost of Points:", page.ResultLabel(5));
     EXPECT_EQ(Currency() + L"4000.00", page.ResultValue(5)) << "2 points at 1 % of 200000";
