@@ -45,6 +45,9 @@ void CLeasePage::TakePricing() {
 }
 
 void CLeasePage::TakeLeasing() {
+    // Enter and a profile saved from the menu bar leave the focus in the field: a
+    // money factor still being typed is taken as its lost focus would take it.
+    TakeMoneyFactor();
     CLeaseModel& model = Model();
     model.SetDownPayment(FieldValue(0));
     model.SetTrade(FieldValue(1));
@@ -111,9 +114,21 @@ void CLeasePage::FieldLostFocus(int field) {
         Model().Calculate();
         ShowMoneyFactor();
     } else if (field == kMoneyFactorField) {
-        if (Model().SetMoneyFactor(FieldValue(kMoneyFactorField))) {
-            Model().SetInterestFromMoneyFactor();
-        }
-        ShowInterest();
+        TakeMoneyFactor();
     }
+}
+
+// Only a money factor the user typed sets the interest rate: one merely passed
+// through would replace the rate with what its twelve shown digits approximate
+// (6.5 % came back as 6.49999999999).
+void CLeasePage::TakeMoneyFactor() {
+    HWND field = Field(kMoneyFactorField);
+    if (m_step != kLeasing || !SendMessageW(field, EM_GETMODIFY, 0, 0)) {
+        return;
+    }
+    SendMessageW(field, EM_SETMODIFY, FALSE, 0);
+    if (Model().SetMoneyFactor(FieldValue(kMoneyFactorField))) {
+        Model().SetInterestFromMoneyFactor();
+    }
+    ShowInterest();
 }

@@ -18,6 +18,7 @@ private:
     int TakeStep(int step) override;
     void TakePricing();
     void TakeLeasing();
+    void TakeMoneyFactor();
     void ShowStep() override;
     void ShowMoneyFactor();
     void ShowInterest();

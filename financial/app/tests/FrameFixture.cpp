@@ -69,6 +69,8 @@ HWND CFrameFixture::Field(const WizardPage& page, int field) const {
 void CFrameFixture::Type(WizardPage& page, int field, const wchar_t* text) {
     SetFocus(Field(page, field));
     SetWindowTextW(Field(page, field), text);
+    // Typing, unlike a text set by the program, marks the field modified.
+    SendMessageW(Field(page, field), EM_SETMODIFY, TRUE, 0);
     Pump();
 }
 

@@ -258,6 +258,42 @@ TEST_F(PagesWindowTest, LeaseRateAndMoneyFactorFollowEachOther) {
     ASSERT_EQ(2, page.Step());
     EXPECT_EQ(L"112.50", FieldText(page, 3)) << "monthly interest (30000 + 15000) x 0.0025";
     EXPECT_EQ(L"416.66", FieldText(page, 2)) << "monthly depreciation, cut to cents";
+
+    // Passing through the money factor keeps the rate its twelve digits only approximate.
+    PressBack(page);
+    Type(page, 3, L"6.5");
+    SetFocus(Field(page, 4));
+    SetFocus(Field(page, 0));
+    Pump();
+    EXPECT_EQ(L"6.5", FieldText(page, 3));
+
+    // A money factor still being typed, its field focused, is taken by Enter and by a
+    // profile saved from the menu bar as well as by a tap.
+    struct Leave {
+        const char* how;
+        int command; // sent to the page (Enter) or to the main window
+        int toPage;
+    };
+    const Leave leaves[] = {{"Enter", IDOK, 1}, {"Save Profile 1", ID_SAVE_PROFILE1, 0}};
+    for (const Leave& leave : leaves) {
+        SCOPED_TRACE(leave.how);
+        Type(page, 3, L"6");
+        Type(page, 4, L"0.002");
+        ASSERT_EQ(Field(page, 4), GetFocus());
+        SendMessageW(leave.toPage ? page.Handle() : m_frame->Handle(), WM_COMMAND, leave.command,
+                     0);
+        Pump();
+        EXPECT_DOUBLE_EQ(4.8, m_models->lease.Interest());
+        CLeaseModel stored;
+        stored.LoadProfile(m_store, 1);
+        if (!leave.toPage) {
+            EXPECT_DOUBLE_EQ(4.8, stored.Interest()) << "the profile holds the typed factor";
+        }
+        if (page.Step() != 1) {
+            PressBack(page);
+        }
+        EXPECT_EQ(L"4.8", FieldText(page, 3));
+    }
 }
 
 TEST_F(PagesWindowTest, FieldFocusRaisesThePanelOnlyWithAutoSip) {
