@@ -202,7 +202,9 @@ void CDlgNumorapad::ApplyLayout(int forced) {
 }
 
 // Moves the key rectangles to the layout's template and rebuilds the key windows over
-// them; the display area is what lies above the topmost key.
+// them; the display area is what lies above the topmost key under the display. Landscape
+// and square faces have a column of keys beside the display that starts at the top edge:
+// counting those would leave an empty display area that no key press ever repaints.
 int CDlgNumorapad::PlaceKeys() {
     HRSRC found = FindResourceW(m_instance, MAKEINTRESOURCEW(m_layout.templateId), RT_DIALOG);
     HGLOBAL loaded = found ? LoadResource(m_instance, found) : nullptr;
@@ -214,6 +216,7 @@ int CDlgNumorapad::PlaceKeys() {
     RECT rects[kKeyCount];
     HDWP batch = BeginDeferWindowPos(kKeyCount);
     int top = 0x7FFFFFFF;
+    const int displayRight = DisplayX(m_layout, kDisplayRightX);
     for (int i = 0; i < kKeyCount; ++i) {
         SDialogItem item{};
         if (!keys.Find(IDC_KEY_FIRST + i, &item)) {
@@ -222,7 +225,9 @@ int CDlgNumorapad::PlaceKeys() {
         const SPixelRect r =
             DialogUnitsToPixels(item.x, item.y, item.width, item.height, m_layout.dpi);
         rects[i] = RECT{r.left, r.top, r.right, r.bottom};
-        top = r.top < top ? r.top : top;
+        if (r.left < displayRight && r.top < top) {
+            top = r.top;
+        }
         HWND frame = GetDlgItem(m_hwnd, IDC_KEY_FIRST + i);
         if (batch && frame) {
             batch = DeferWindowPos(batch, frame, nullptr, r.left, r.top, r.right - r.left,

@@ -67,7 +67,7 @@ void CDisplayModel::Build(const SScreenLayout& layout, const SDisplayState& stat
     const int second = state.layer == kLayerSecond || state.layer == kLayerSecondHyp;
     const int hyp = state.layer == kLayerHyp || state.layer == kLayerSecondHyp;
 
-    AddText(layout, state.number, 225, 39, EDisplayFont::Number, 1, 1);
+    AddText(layout, state.number, kDisplayRightX, 39, EDisplayFont::Number, 1, 1);
     AddLine(layout, state);
     AddText(layout, L"2ndF", 12, 10, EDisplayFont::Indicator, 0, second);
     AddText(layout, L"Hyp", 52, 10, EDisplayFont::Indicator, 0, hyp);
@@ -76,7 +76,7 @@ void CDisplayModel::Build(const SScreenLayout& layout, const SDisplayState& stat
             AddText(layout, kAngleNames[state.angleMode], 140, 10, EDisplayFont::Indicator, 0, 1);
         }
     } else if (const wchar_t* name = BaseName(state.base)) {
-        AddText(layout, name, 225, 24, EDisplayFont::IndicatorBold, 1, 1);
+        AddText(layout, name, kDisplayRightX, 24, EDisplayFont::IndicatorBold, 1, 1);
     }
     if (state.expressionMode && state.canGoBack) {
         Add(layout, 110, 11, EDisplayFont::None, 0, 1).imageId = IDB_HISTORY_BACK;
@@ -88,7 +88,7 @@ void CDisplayModel::Build(const SScreenLayout& layout, const SDisplayState& stat
         AddText(layout, L"M1", 200, 10, EDisplayFont::Indicator, 1, 1);
     }
     if (state.memory2InUse) {
-        AddText(layout, L"M2", 225, 10, EDisplayFont::Indicator, 1, 1);
+        AddText(layout, L"M2", kDisplayRightX, 10, EDisplayFont::Indicator, 1, 1);
     }
 }
 

@@ -39,6 +39,9 @@ struct SDisplayItem {
 constexpr uint8_t kActiveInk[3] = {78, 87, 97};
 constexpr uint8_t kInactiveInk[3] = {138, 153, 172};
 
+// Where the right-aligned display texts end (at 96 dpi, before the layout's scaling).
+constexpr int kDisplayRightX = 225;
+
 // Font heights (at 96 dpi) and weights of the display fonts.
 int DisplayFontHeight(EDisplayFont font);
 int DisplayFontWeight(EDisplayFont font);

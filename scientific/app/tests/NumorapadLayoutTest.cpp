@@ -19,8 +19,9 @@ RECT KeyRectInDialog(HWND dialog, HWND key) {
 struct SScreenRow {
     int width, height, dpi;
     int templateId, face, pressed;
-    RECT key0;   // the "=" key in dialog client pixels
-    int numberX; // where the main number ends
+    RECT key0;         // the "=" key in dialog client pixels
+    int numberX;       // where the main number ends
+    int displayBottom; // the display area, which a key press repaints, ends here
 };
 
 class NumorapadScreenTest : public NumorapadTest {
@@ -30,11 +31,11 @@ protected:
 
 TEST_F(NumorapadScreenTest, EachScreenGetsItsLayout) {
     const SScreenRow rows[] = {
-        {240, 320, 96, 102, 159, 160, {192, 239, 237, 265}, 225},
-        {480, 640, 192, 102, 219, 222, {384, 478, 474, 530}, 450},
-        {320, 240, 96, 216, 227, 228, {192, 161, 237, 187}, 225},
-        {640, 480, 192, 216, 224, 225, {384, 322, 474, 374}, 450},
-        {240, 240, 96, 218, 248, 249, {144, 161, 180, 187}, 168},
+        {240, 320, 96, 102, 159, 160, {192, 239, 237, 265}, 225, 65},
+        {480, 640, 192, 102, 219, 222, {384, 478, 474, 530}, 450, 130},
+        {320, 240, 96, 216, 227, 228, {192, 161, 237, 187}, 225, 59},
+        {640, 480, 192, 216, 224, 225, {384, 322, 474, 374}, 450, 117},
+        {240, 240, 96, 218, 248, 249, {144, 161, 180, 187}, 168, 59},
     };
     for (const SScreenRow& row : rows) {
         SCOPED_TRACE(testing::Message() << row.width << "x" << row.height << "@" << row.dpi);
@@ -53,6 +54,14 @@ TEST_F(NumorapadScreenTest, EachScreenGetsItsLayout) {
         RECT frame = KeyRectInDialog(m_dialog->Handle(),
                                      GetDlgItem(m_dialog->Handle(), IDC_KEY_FIRST + kEquals));
         EXPECT_TRUE(EqualRect(&frame, &key0));
+        EXPECT_EQ(m_dialog->DisplayArea().bottom, row.displayBottom);
+        // A key press repaints the number, whichever keys stand beside the display.
+        ValidateRect(m_dialog->Handle(), nullptr);
+        Tap(kSeven);
+        RECT dirty = {};
+        GetUpdateRect(m_dialog->Handle(), &dirty, FALSE);
+        const POINT numberAt = {row.numberX - 1, m_dialog->Display().Item(0).y + 1};
+        EXPECT_TRUE(PtInRect(&dirty, numberAt));
         CloseAll();
     }
 }
