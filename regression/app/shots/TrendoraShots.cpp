@@ -65,11 +65,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     CZoqScreen::DeclareDpiAware();
     const std::wstring folder = OutputFolder();
     int failures = 0;
+    // The high-resolution screen is the portrait one at 192 dpi (480 x 640 pixels).
     const struct {
         const wchar_t* name;
-        int width, height;
-    } screens[] = {{L"portrait", 240, 320}, {L"landscape", 320, 240}};
+        int width, height, dpi;
+        bool graphs;
+    } screens[] = {{L"portrait", 240, 320, 96, true},
+                   {L"landscape", 320, 240, 96, false},
+                   {L"square", 240, 240, 96, false},
+                   {L"hires", 240, 320, 192, true}};
     for (const auto& screen : screens) {
+        CZoqScreen::SetDpi(screen.dpi);
         CDlgTrendora window;
         HWND hwnd = OpenShotWindow(window, instance, L"Zoq Trendora", L"ClassTrendora",
                                    screen.width, screen.height);
@@ -80,11 +86,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         // A next x value being typed.
         SendMessageW(hwnd, WM_CHAR, L'6', 0);
         failures += !ShootWindow(hwnd, folder + L"trendora-" + screen.name + L".png");
-        if (screen.width < screen.height) {
+        if (screen.graphs) {
+            const std::wstring prefix = screen.dpi == 96 ? L"" : std::wstring(screen.name) + L"-";
             for (const ModelShot& model : kModels) {
                 EnterModel(hwnd, model);
-                failures += !ShootModal(OpenGraph, hwnd,
-                                        folder + L"trendora-graph-" + model.name + L".png");
+                failures += !ShootModal(
+                    OpenGraph, hwnd, folder + L"trendora-graph-" + prefix + model.name + L".png");
             }
         }
         window.Destroy();
