@@ -121,6 +121,9 @@ INT_PTR CDlgNumorapad::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         CZoqShell::HandleActivate(m_hwnd, wParam, lParam, nullptr);
         return FALSE;
+    case WM_ENDSESSION:
+        OnEndSession(wParam);
+        return TRUE;
     case WM_DESTROY:
         OnDestroy();
         return TRUE;
@@ -150,11 +153,16 @@ BOOL CDlgNumorapad::OnInitDialog() {
     return FALSE;
 }
 
-void CDlgNumorapad::OnDestroy() {
-    wchar_t keyPath[kKeyPathCapacity];
-    if (m_ready && LoadKeyPath(keyPath, kKeyPathCapacity)) {
-        CNumoraSettings(*m_store).Save(keyPath, Core(), m_options);
+// A desktop session that ends (log off, shut down) ends the process without destroying
+// its windows: the settings and the registers are written now or never.
+void CDlgNumorapad::OnEndSession(WPARAM ending) {
+    if (ending) {
+        SaveSettings();
     }
+}
+
+void CDlgNumorapad::OnDestroy() {
+    SaveSettings();
     Core().SetClipboardOwner(nullptr);
     for (CKeyWindow& key : m_keys) {
         key.Destroy();
@@ -163,6 +171,13 @@ void CDlgNumorapad::OnDestroy() {
     m_hwnd = nullptr;
     if (m_running) {
         PostQuitMessage(0);
+    }
+}
+
+void CDlgNumorapad::SaveSettings() {
+    wchar_t keyPath[kKeyPathCapacity];
+    if (m_ready && LoadKeyPath(keyPath, kKeyPathCapacity)) {
+        CNumoraSettings(*m_store).Save(keyPath, Core(), m_options);
     }
 }
 

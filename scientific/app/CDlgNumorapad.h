@@ -53,6 +53,7 @@ private:
     void OnKeyDown(WPARAM code);
     void OnChar(WPARAM code);
     void OnCommand(UINT command);
+    void OnEndSession(WPARAM ending);
     void OnDestroy();
 
     void ApplyLayout(int forced);
@@ -66,6 +67,7 @@ private:
     void ShowAdvanced();
     void ShowAbout();
     int LoadKeyPath(wchar_t* path, int capacity) const;
+    void SaveSettings();
 
     HWND m_hwnd = nullptr;
     HINSTANCE m_instance = nullptr;

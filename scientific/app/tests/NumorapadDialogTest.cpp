@@ -3,6 +3,8 @@
 #include "ce/ZoqShell.h"
 #include "scientific/app/ConstantCommands.h"
 
+#include <functional>
+
 using namespace keys;
 
 namespace {
@@ -94,14 +96,32 @@ TEST_F(NumorapadTest, VacuumPermittivityIsInsertedLikeTheOtherConstants) {
     EXPECT_EQ(Line(), L"");
 }
 
-TEST_F(NumorapadTest, QuitKeyClosesTheDialogAndSavesTheSettings) {
-    Core().SetCalcMode(kModeDal);
-    Tap(kQuit);
-    Pump();
-    EXPECT_EQ(m_dialog->Handle(), nullptr);
-    uint32_t mode = 0;
-    ASSERT_TRUE(m_store.ReadDword(L"SOFTWARE\\Zoq\\Numora", L"CalcMode", &mode));
-    EXPECT_EQ(mode, uint32_t(kModeDal));
+TEST_F(NumorapadTest, EveryWayOutSavesTheSettings) {
+    struct {
+        const char* way;
+        std::function<void()> leave;
+        int closes;
+    } rows[] = {
+        {"quit key", [this] { Tap(kQuit); }, 1},
+        {"Quit command", [this] { Command(ID_FILE_QUIT); }, 1},
+        {"window closed", [this] { SendMessageW(m_dialog->Handle(), WM_CLOSE, 0, 0); }, 1},
+        // Log off or shut down: the process ends without its windows being destroyed.
+        {"session ends", [this] { SendMessageW(m_dialog->Handle(), WM_ENDSESSION, TRUE, 0); }, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.way);
+        CloseAll();
+        CZoqMemoryStore store;
+        Open(240, 320, 96, &store);
+        Core().SetCalcMode(kModeDal);
+        row.leave();
+        Pump();
+        EXPECT_EQ(m_dialog->Handle() == nullptr, row.closes != 0);
+        uint32_t mode = 0;
+        ASSERT_TRUE(store.ReadDword(L"SOFTWARE\\Zoq\\Numora", L"CalcMode", &mode));
+        EXPECT_EQ(mode, uint32_t(kModeDal));
+        CloseAll();
+    }
 }
 
 TEST_F(NumorapadTest, DesktopKeyboardTypesLikeTheKeys) {
