@@ -315,9 +315,8 @@ void CFiscoraFrame::OnCommand(int id) {
 
 void CFiscoraFrame::ShowOptions() {
     COptionsDialog dialog(m_models, m_autoSip);
-    if (dialog.Run(m_instance, m_hwnd) > 0) {
-        RefreshPages();
-    }
+    dialog.Run(m_instance, m_hwnd);
+    RefreshPages(dialog);
 }
 
 void CFiscoraFrame::ShowAbout() {
@@ -325,10 +324,15 @@ void CFiscoraFrame::ShowAbout() {
     dialog.DoModal(m_instance, IDD_ABOUT, m_hwnd);
 }
 
-// The options dialog changes the models directly; the pages show them again.
-void CFiscoraFrame::RefreshPages() {
+// A calculator the options dialog cleared shows its cleared values. The other pages
+// are left alone: filling them from their models again would throw away what is
+// typed on them and not yet taken over (the dialog's other settings count from the
+// next calculation).
+void CFiscoraFrame::RefreshPages(const COptionsDialog& dialog) {
     for (Calculator calculator :
          {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
-        Page(calculator)->Refresh();
+        if (dialog.WasCleared(calculator)) {
+            Page(calculator)->Refresh();
+        }
     }
 }

@@ -12,6 +12,7 @@ class CTipPage;
 class CLeasePage;
 class CMortgagePage;
 class CCarLoanPage;
+class COptionsDialog;
 
 // The main window of Fiscora: the menu bar ("File", "Profiles"), the calculator
 // selector and the four pages, one of them showing. It owns the pages; the models
@@ -54,7 +55,7 @@ private:
     void OnKeyUp(WPARAM key);
     void ShowOptions();
     void ShowAbout();
-    void RefreshPages();
+    void RefreshPages(const COptionsDialog& dialog);
     void ReadCurrency();
 
     CFiscoraModels& m_models;

@@ -142,15 +142,19 @@ void COptionsTab::ClearProfile(int profile) {
     switch (m_templateId) {
     case IDD_OPT_MORTGAGE:
         m_models.mortgage.ClearProfile(store, profile);
+        m_cleared[static_cast<int>(Calculator::Mortgage)] = 1;
         break;
     case IDD_OPT_TIP:
         m_models.tip.ClearProfile(store, profile);
+        m_cleared[static_cast<int>(Calculator::Tip)] = 1;
         break;
     case IDD_OPT_LEASE:
         m_models.lease.ClearProfile(store, profile);
+        m_cleared[static_cast<int>(Calculator::Lease)] = 1;
         break;
     case IDD_OPT_CARLOAN:
         m_models.carLoan.ClearProfile(store, profile);
+        m_cleared[static_cast<int>(Calculator::CarLoan)] = 1;
         break;
     default:
         break;
@@ -160,6 +164,9 @@ void COptionsTab::ClearProfile(int profile) {
 void COptionsTab::ResetAll() {
     ResetAllCalculators(m_models.Store(), m_models.mortgage, m_models.carLoan, m_models.lease,
                         m_models.tip);
+    for (int calculator = 0; calculator < kCalculatorCount; ++calculator) {
+        m_cleared[calculator] = 1;
+    }
     MessageBoxW(GetParent(Handle()), kResetAllText, kResetAllCaption, MB_OK | MB_ICONINFORMATION);
 }
 
@@ -167,7 +174,8 @@ void COptionsTab::ResetAll() {
 
 COptionsDialog::COptionsDialog(CFiscoraModels& models, int& autoSip) {
     for (int index = 0; index < kTabCount; ++index) {
-        m_tabs[index] = std::make_unique<COptionsTab>(kTabs[index].templateId, models, autoSip);
+        m_tabs[index] =
+            std::make_unique<COptionsTab>(kTabs[index].templateId, models, autoSip, m_cleared);
     }
 }
 

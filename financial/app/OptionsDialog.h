@@ -1,6 +1,7 @@
 #pragma once
 
 #include "financial/app/FinDialog.h"
+#include "financial/app/PageSteps.h"
 
 #include <memory>
 
@@ -9,8 +10,9 @@ class CFiscoraModels;
 // One tab page of the options dialog: a child dialog whose buttons act on the models.
 class COptionsTab : public CFinDialog {
 public:
-    COptionsTab(int templateId, CFiscoraModels& models, int& autoSip)
-        : m_templateId(templateId), m_models(models), m_autoSip(autoSip) {}
+    // `cleared` (one flag per calculator) records what the tab cleared.
+    COptionsTab(int templateId, CFiscoraModels& models, int& autoSip, int* cleared)
+        : m_templateId(templateId), m_models(models), m_autoSip(autoSip), m_cleared(cleared) {}
     ~COptionsTab() override;
     int TemplateId() const { return m_templateId; }
     // Takes what the tab keeps until the dialog closes ("Pay Tax on Capital Cost").
@@ -28,6 +30,7 @@ private:
     int m_templateId;
     CFiscoraModels& m_models;
     int& m_autoSip;
+    int* m_cleared;
     HFONT m_captionFont = nullptr;
 };
 
@@ -46,6 +49,9 @@ public:
     // The dialog currently open, or null.
     static HWND OpenDialog();
     void SelectTab(int index);
+    // 1 when a calculator was cleared ("Reset All", "Clear Profile"): its page shows
+    // the cleared values; the other pages keep what is typed on them.
+    int WasCleared(Calculator calculator) const { return m_cleared[static_cast<int>(calculator)]; }
 
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -58,4 +64,5 @@ private:
 
     std::unique_ptr<COptionsTab> m_tabs[kTabCount];
     int m_current = 0;
+    int m_cleared[kCalculatorCount] = {};
 };

@@ -152,6 +152,12 @@ void CTipPage::LoadProfile(int profile) {
     Init();
 }
 
+// The calculator was cleared behind the page: the bill on the pad goes with it.
+void CTipPage::Refresh() {
+    m_entry.Clear();
+    Init();
+}
+
 // ---------------------------------------------------------------- keypad
 
 void CTipPage::PressKey(TipKey key) {

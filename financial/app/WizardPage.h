@@ -38,7 +38,7 @@ public:
     virtual void SaveProfile(int profile);
     virtual void LoadProfile(int profile);
 
-    // The model changed behind the page (options dialog): show its values again.
+    // The calculator was cleared behind the page (options dialog): show its values.
     virtual void Refresh() { Init(); }
 
     // Test and layout support: the rectangles of the two wizard buttons.

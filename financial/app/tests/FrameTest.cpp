@@ -218,6 +218,56 @@ TEST_F(FrameTest, ResetAllClearsEveryProfileAndSaysSo) {
     EXPECT_EQ(nullptr, COptionsDialog::OpenDialog());
 }
 
+TEST_F(FrameTest, OptionsShowClearedCalculatorsAndKeepWhatIsTyped) {
+    // The tip's result step and the car loan's second step hold typed values.
+    Select(Calculator::Tip);
+    CTipPage& tip = m_frame->TipPage();
+    for (TipKey key : {TipKey::Digit8, TipKey::Digit0}) {
+        Tap(tip.Handle(), tip.KeyRect(key));
+    }
+    PressNext(tip);
+    Select(Calculator::CarLoan);
+    CCarLoanPage& carLoan = m_frame->CarLoanPage();
+    PressNext(carLoan);
+    Type(carLoan, 0, L"1500"); // typed, not confirmed with Next
+
+    struct Visit {
+        const char* what;
+        const wchar_t* tab; // the caption of the tab whose button is pressed, or null
+        int button;
+        const wchar_t* downPayment; // the car loan's field afterwards
+        const wchar_t* bill;        // the tip's bill and total afterwards
+        const wchar_t* total;
+    };
+    const Visit visits[] = {
+        {"nothing cleared", nullptr, 0, L"1500", L"80.00", L"88.00"},
+        {"tip profile 1 cleared", L"Tip Calc Options", IDC_CLEAR_PROFILE1, L"1500", L"0.00",
+         L"0.00"},
+        {"car loan profile 2 cleared", L"Car Loan Calc Options", IDC_CLEAR_PROFILE2, L"0.00",
+         L"0.00", L"0.00"},
+    };
+    for (const Visit& visit : visits) {
+        SCOPED_TRACE(visit.what);
+        CDialogDriver driver([&](HWND dialog) {
+            for (HWND child = GetWindow(dialog, GW_CHILD); child && visit.tab;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                wchar_t caption[64] = {};
+                GetDlgItemTextW(child, IDC_TAB_CAPTION, caption, 64);
+                if (std::wstring(caption) == visit.tab) {
+                    Click(GetDlgItem(child, visit.button));
+                }
+            }
+            CDialogDriver::Press(dialog, IDOK);
+        });
+        Command(ID_OPTIONS);
+        ASSERT_EQ(1u, driver.Seen().size());
+        EXPECT_EQ(visit.downPayment, FieldText(carLoan, 0));
+        EXPECT_EQ(1, tip.Step());
+        EXPECT_EQ(Currency() + visit.bill, tip.BillText());
+        EXPECT_EQ(Currency() + visit.total, tip.TotalText());
+    }
+}
+
 TEST_F(FrameTest, OptionsChangeTheModels) {
     CDialogDriver driver([&](HWND dialog) {
         // "Don't automatically show the SIP", the lease option, the third schedule and a
