@@ -433,7 +433,6 @@ void WizardPage::PaintTitle(HDC dc, const wchar_t* title) {
 }
 
 void WizardPage::PaintFieldStep(HDC dc, const StepInfo& step) {
-    int anyRequired = 0;
     HFONT labelFont = m_stacked ? m_font : m_smallFont;
     for (int field = 0; field < kFieldCount; ++field) {
         const FieldInfo& info = step.fields[field];
@@ -446,15 +445,13 @@ void WizardPage::PaintFieldStep(HDC dc, const StepInfo& step) {
         DrawTextAligned(dc, m_smallFont, place.unit.x, place.unit.y,
                         UnitMark(info.unit, m_context.currency), kMarkColour, TextAlign::Right);
         if (info.required) {
-            anyRequired = 1;
             DrawTextAligned(dc, m_font, place.star.x, place.star.y, L"*", kRequiredColour,
                             TextAlign::Left);
         }
     }
-    if (anyRequired) {
-        DrawTextAligned(dc, m_smallFont, m_footer.x, m_footer.y, L"(*) Required Field",
-                        kRequiredColour, TextAlign::Centre);
-    }
+    // The note stands on every step of fields, whether or not one of them is required.
+    DrawTextAligned(dc, m_smallFont, m_footer.x, m_footer.y, L"(*) Required Field", kRequiredColour,
+                    TextAlign::Centre);
 }
 
 void WizardPage::PaintWizardButtons(HDC dc) {
