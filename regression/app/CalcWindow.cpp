@@ -44,6 +44,16 @@ LRESULT CCalcWindow::OnDestroy(HWND, WPARAM, LPARAM) {
     return 1;
 }
 
+// Closing destroys the window, and nothing else would end the message loop: the
+// program would go on running without a window.
+LRESULT CCalcWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return CZoqWnd::OnMessage(hwnd, message, wParam, lParam);
+}
+
 void CCalcWindow::Redraw() {
     if (m_hWnd) {
         InvalidateRect(m_hWnd, nullptr, FALSE);

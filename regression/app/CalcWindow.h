@@ -21,6 +21,8 @@ public:
     LRESULT OnLButtonDown(HWND hwnd, POINT point) override;
     LRESULT OnMouseMove(HWND hwnd, POINT point) override;
     LRESULT OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+    // The desktop frame's close box quits like "Quit".
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     const CCalcFace& GetFace() const { return m_face; }
 

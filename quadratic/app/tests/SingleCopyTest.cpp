@@ -1,5 +1,6 @@
 // A second start of a program brings the running copy's window to the front and
-// ends at once with exit code 0. The programs' paths come from the build.
+// ends at once with exit code 0; closing the window ends the program. The programs'
+// paths come from the build.
 #include <gtest/gtest.h>
 #include <string>
 #include <windows.h>
@@ -68,6 +69,24 @@ TEST_P(SingleCopy, SecondStartExitsZeroAndLeavesTheFirst) {
     }
     EXPECT_EQ(code, 0u);
     CloseHandle(first);
+}
+
+// The desktop frame has a close box the device lacked: closing the window through it
+// must end the program like "Quit", not leave it running without a window.
+TEST_P(SingleCopy, ClosingTheWindowEndsTheProgram) {
+    const Program& program = GetParam();
+    HANDLE process = Start(program.path);
+    ASSERT_NE(process, nullptr);
+    HWND window = WaitForWindow(program);
+    ASSERT_NE(window, nullptr);
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    const DWORD code = WaitForExit(process);
+    if (code == STILL_ACTIVE) {
+        TerminateProcess(process, 1);
+    }
+    EXPECT_EQ(code, 0u);
+    CloseHandle(process);
 }
 
 INSTANTIATE_TEST_SUITE_P(
