@@ -91,9 +91,15 @@ void CTrendoraCalc::Enter() {
     m_activeX = true;
 }
 
+// Deleting at the new-entry position shortens the lists under the entry number; it
+// moves back to the new-entry position, where the next pair typed is appended
+// rather than refused one place beyond the lists.
 void CTrendoraCalc::DeleteEntry() {
     m_stats.DeleteX(m_current - 1);
     m_stats.DeleteY(m_current - 1);
+    if (m_current > m_stats.GetCountY() + 1) {
+        m_current = m_stats.GetCountY() + 1;
+    }
 }
 
 void CTrendoraCalc::ClearAll() {

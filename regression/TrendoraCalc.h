@@ -25,8 +25,9 @@ public:
     // X: stores the x value of the current entry and moves to Y. Y: stores the y
     // value, moves on to the next entry, refits and refreshes, and moves to X.
     void Enter();
-    // Removes the current entry (at the new-entry position, the last one). The texts
-    // keep their contents until the next refresh.
+    // Removes the current entry (at the new-entry position, the last one, and the
+    // entry number stays at the new-entry position). The texts keep their contents
+    // until the next refresh.
     void DeleteEntry();
     void ClearAll();
     void Navigate(int band);

@@ -157,6 +157,20 @@ TEST(TrendoraCalc, DeletingEntries) {
     EXPECT_STREQ(calc.GetXText(), L"");
 }
 
+// After the last entry is deleted at the new-entry position, the next pair typed
+// is the new last entry, not refused one place beyond the lists.
+TEST(TrendoraCalc, PairTypedAfterDeletingTheLastEntryIsKept) {
+    CTrendoraCalc calc;
+    Press(calc, "1=2=2=4=3=6=");
+    Press(calc, "d");
+    EXPECT_EQ(calc.GetCurrentEntry(), 3) << "the new-entry position";
+    Press(calc, "7=8=");
+    EXPECT_EQ(calc.GetEntryCount(), 3);
+    EXPECT_EQ(calc.GetStats().GetX(2), 7.0);
+    EXPECT_EQ(calc.GetStats().GetY(2), 8.0);
+    EXPECT_EQ(calc.GetCurrentEntry(), 4);
+}
+
 TEST(TrendoraCalc, AHundredEntriesAreTheLimit) {
     CTrendoraCalc calc;
     for (int i = 1; i <= 100; ++i) {
