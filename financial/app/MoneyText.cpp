@@ -6,6 +6,9 @@
 
 namespace {
 
+// Room for any double written out in full.
+constexpr int kWholeCapacity = 320;
+
 // Appends `text` to `out` of length *length; refuses (0) what would not fit.
 int AppendBounded(wchar_t* out, int capacity, int* length, const wchar_t* text, int count) {
     if (*length + count >= capacity) {
@@ -22,6 +25,38 @@ int HasNegativeExponent(const wchar_t* number) {
     return e && e[1] == L'-';
 }
 
+// FormatNumber writes 10^12 and more as "d.ddde+XXX": at twelve significant digits
+// such a number is whole, so it is written out as its digits followed by zeros.
+// Returns 1 with `out` holding the digits, 1 with `out` empty for a number without a
+// positive exponent, 0 when the digits do not fit.
+int ExpandPositiveExponent(const wchar_t* number, wchar_t* out, int capacity) {
+    out[0] = L'\0';
+    const wchar_t* e = wcspbrk(number, L"eE");
+    if (!e || e[1] == L'-') {
+        return 1;
+    }
+    const long exponent = wcstol(e + 1, nullptr, 10);
+    int length = 0;
+    int digits = -1; // digits behind the first one
+    for (const wchar_t* p = number; p < e; ++p) {
+        if (*p == L'-' || (*p >= L'0' && *p <= L'9')) {
+            if (length + 1 >= capacity) {
+                return 0;
+            }
+            out[length++] = *p;
+            digits += *p != L'-';
+        }
+    }
+    if (exponent < 0 || exponent < digits || exponent - digits >= capacity - length) {
+        return 0;
+    }
+    for (long zeros = exponent - digits; zeros > 0; --zeros) {
+        out[length++] = L'0';
+    }
+    out[length] = L'\0';
+    return 1;
+}
+
 } // namespace
 
 int NormalizeMoney(const wchar_t* number, const wchar_t* prefix, wchar_t* out, int capacity) {
@@ -31,6 +66,13 @@ int NormalizeMoney(const wchar_t* number, const wchar_t* prefix, wchar_t* out, i
     out[0] = L'\0';
     if (HasNegativeExponent(number)) {
         number = L"0.";
+    }
+    wchar_t expanded[kWholeCapacity];
+    if (!ExpandPositiveExponent(number, expanded, kWholeCapacity)) {
+        return 0;
+    }
+    if (expanded[0]) {
+        number = expanded;
     }
     int length = 0;
     int ok = 1;

@@ -7,8 +7,9 @@
 // Writes the normalised form of `number` into `out`: the prefix (may be nullptr),
 // the digits, "." when the number has none, at most two digits behind the point,
 // padded with "0" to two. A number in exponent form with a negative exponent is
-// below one cent and becomes "0.00". Returns 1, or 0 when `out` is too small (it
-// then holds the empty text) or a pointer is missing.
+// below one cent and becomes "0.00"; one with a positive exponent is written out in
+// full. Returns 1, or 0 when `out` is too small (it then holds the empty text) or a
+// pointer is missing.
 int NormalizeMoney(const wchar_t* number, const wchar_t* prefix, wchar_t* out, int capacity);
 
 // A double with two decimals, rounded to the nearest cent ("%.02f"); values that

@@ -34,6 +34,10 @@ TEST(MoneyText, NormalisesTwoDecimalsByCutting) {
         {L"1.e-010", nullptr, L"0.00"},
         {L"123.4", L"", L"123.40"},
         {L"99999999.999", nullptr, L"99999999.99"},
+        // 10^12 and more come in exponent form: written out, never cut to the mantissa.
+        {L"1.e+012", nullptr, L"1000000000000.00"},
+        {L"1.23456789012e+015", L"$", L"$1234567890120000.00"},
+        {L"-2.5e+013", nullptr, L"-25000000000000.00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "number " << c.number);
