@@ -258,9 +258,15 @@ int wmain(int argc, wchar_t** argv) {
     ShootSquare();
     {
         CZoqScreen::SetDpi(192);
-        CSession hires(480, 640);
-        ShootCarLoan(hires, L"-hires");
-        ShootTip(hires, L"-hires");
+        {
+            CSession hires(480, 640);
+            ShootCarLoan(hires, L"-hires");
+            ShootMortgage(hires, L"-hires");
+            ShootTip(hires, L"-hires");
+        }
+        CSession wide(640, 480);
+        ShootMortgage(wide, L"-hires-landscape");
+        ShootTip(wide, L"-hires-landscape");
         CZoqScreen::SetDpi(0);
     }
     return g_failures ? 1 : 0;
