@@ -423,3 +423,29 @@ TEST(GraphWindow, EscapeClosesLikeOk) {
     EXPECT_EQ(run.Run(graph, {[](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }}),
               0);
 }
+
+// The texts follow the device screen's dpi like the label positions do, also when the
+// screen played has another dpi than the display.
+TEST(GraphWindow, TextsScaleWithTheScreen) {
+    const int dpis[] = {96, 192};
+    LONG heights[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(dpis[i]);
+        CZoqScreen::SetDpi(dpis[i]);
+        CZoqScreen::SetSize(CZoqScreen::Scaled(240), CZoqScreen::Scaled(320));
+        CWndGraph graph;
+        graph.SetEquation(L"X", 0);
+        CGraphRun run;
+        run.Run(graph, {[&](HWND) {
+                            LOGFONTW font = {};
+                            HGDIOBJ selected = GetCurrentObject(graph.BackBuffer().DC(), OBJ_FONT);
+                            ASSERT_TRUE(GetObjectW(selected, sizeof font, &font));
+                            heights[i] = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+                        },
+                        [](HWND dialog) { TapOk(dialog); }});
+    }
+    CZoqScreen::SetDpi(0);
+    CZoqScreen::SetSize(0, 0);
+    EXPECT_GT(heights[0], 0);
+    EXPECT_EQ(heights[1], 2 * heights[0]);
+}
