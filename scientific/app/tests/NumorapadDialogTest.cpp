@@ -4,6 +4,7 @@
 #include "scientific/app/ConstantCommands.h"
 
 #include <functional>
+#include <iterator>
 
 using namespace keys;
 
@@ -82,9 +83,40 @@ TEST_F(NumorapadTest, HexDigitsWhereTheFunctionIsRefused) {
     EXPECT_EQ(m_dialog->Display().FindShown(L"Deg"), nullptr);
 }
 
-TEST_F(NumorapadTest, VacuumPermittivityIsInsertedLikeTheOtherConstants) {
-    Command(ID_CONST_EPS0);
-    EXPECT_EQ(Line(), L"(8.8541878128e-012)");
+TEST_F(NumorapadTest, EveryConstantsItemInsertsItsConstant) {
+    const struct {
+        const wchar_t* item;
+        const wchar_t* line;
+    } rows[] = {
+        {L"amu (kg)", L"1.66053886e-027"},
+        {L"AU  (m)", L"(149597870691)"},
+        {L"c  (m/s)", L"(299792458)"},
+        {L"eps\u00b0", L"(8.8541878128e-012)"},
+        {L"eV (C)", L"(1.60217646e-019)"},
+        {L"F", L"(96485.3415)"},
+        {L"g (m/s\u00b2)", L"(9.80665)"},
+        {L"G  (m\u00b3 kg -\u00b9 s -\u00b2)", L"(6.6742e-011)"},
+        {L"h  (J s)", L"(6.6260693e-034)"},
+        {L"k  (J/\u00b0K)", L"(1.3806505e-023)"},
+        {L"Me  (kg)", L"(9.1093826e-031)"},
+        {L"Na", L"(6.022141998e+023)"},
+        {L"R  (J/(\u00b0K*mole)", L"(8.314472)"},
+        {L"u\u00b0", L"(4*pi*10^-7)"},
+    };
+    // The items as the menu resource holds them, in their order.
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MENUBAR));
+    HMENU constants = GetSubMenu(menu, 1);
+    ASSERT_EQ(GetMenuItemCount(constants), int(std::size(rows)));
+    for (int i = 0; i < GetMenuItemCount(constants); ++i) {
+        SCOPED_TRACE(testing::Message() << "item " << i);
+        wchar_t text[64] = {};
+        GetMenuStringW(constants, i, text, 64, MF_BYPOSITION);
+        EXPECT_EQ(std::wstring(text), rows[i].item);
+        Tap(kAc);
+        Command(GetMenuItemID(constants, i));
+        EXPECT_EQ(Line(), rows[i].line);
+    }
+    DestroyMenu(menu);
     TapAll({kAc, kTwo, kTimes});
     Command(ID_CONST_C);
     TapAll({kEquals});
