@@ -19,6 +19,20 @@ void SetNumber(wchar_t* text, double value) {
     FormatGeneral(text, kCapacity, value, 6);
 }
 
+// The value Enter stores for a field: the stored one while the text still reads as
+// it is shown (six significant digits), so that stepping through an entry with "="
+// does not round it; otherwise the text as typed.
+double EnteredValue(const wchar_t* text, int index, int count, double stored) {
+    if (index < count) {
+        wchar_t shown[kCapacity];
+        SetNumber(shown, stored);
+        if (std::wcscmp(text, shown) == 0) {
+            return stored;
+        }
+    }
+    return std::wcstod(text, nullptr);
+}
+
 } // namespace
 
 int CTrendoraCalc::Digit(wchar_t digit) {
@@ -78,14 +92,16 @@ void CTrendoraCalc::Enter() {
         if (m_xText[0] == L'\0') {
             return;
         }
-        m_stats.SetX(std::wcstod(m_xText, nullptr), m_current - 1);
+        const int index = m_current - 1;
+        m_stats.SetX(EnteredValue(m_xText, index, m_stats.GetCountX(), m_stats.GetX(index)), index);
         m_activeX = false;
         return;
     }
     if (m_yText[0] == L'\0') {
         return;
     }
-    m_stats.SetY(std::wcstod(m_yText, nullptr), m_current - 1);
+    const int index = m_current - 1;
+    m_stats.SetY(EnteredValue(m_yText, index, m_stats.GetCountY(), m_stats.GetY(index)), index);
     ++m_current;
     RefitAndRefresh();
     m_activeX = true;

@@ -141,6 +141,29 @@ TEST(TrendoraCalc, EditingAnEntryOverwritesIt) {
     EXPECT_STREQ(calc.GetXText(), L"2") << "the next entry is shown";
 }
 
+// An entry is shown with six significant digits; "=" on a field that still reads as
+// shown keeps the stored value, while an edited field stores what was typed.
+TEST(TrendoraCalc, EnterOnAShownEntryKeepsItsValue) {
+    const struct {
+        const char* keys; // at entry 1, which holds (2023.125, 0.1234567)
+        double x, y;
+    } cases[] = {
+        {"==", 2023.125, 0.1234567},   {"y=", 2023.125, 0.1234567},
+        {"<5==", 2023.15, 0.1234567},  {"=<<<<<<<1.5=", 2023.125, 1.5},
+        {"pp==", 2023.125, 0.1234567}, // changed and changed back: reads as shown again
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        CTrendoraCalc calc;
+        Press(calc, "2023.125=.1234567=");
+        calc.Navigate(CTrendoraCalc::FirstEntry);
+        ASSERT_STREQ(calc.GetXText(), L"2023.12");
+        Press(calc, c.keys);
+        EXPECT_EQ(calc.GetStats().GetX(0), c.x);
+        EXPECT_EQ(calc.GetStats().GetY(0), c.y);
+    }
+}
+
 TEST(TrendoraCalc, DeletingEntries) {
     CTrendoraCalc calc;
     Press(calc, "1=2=2=4=3=6=");
