@@ -5,6 +5,7 @@
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -212,6 +213,81 @@ TEST_F(TrendoraWindow, ModelMenuCommandsRefit) {
     EXPECT_EQ(Calc().GetStats().GetModel(), CZoqStats::Power);
     EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Intercept), L"1.09861");
     EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Slope), L"2");
+}
+
+// What the pop-up of a menu-bar button showed while it was open.
+struct PopupSeen {
+    RECT rect = {};
+    std::wstring items; // texts joined by "|", the checked one marked with "*"
+};
+PopupSeen g_popup;
+
+BOOL CALLBACK FindThreadMenu(HWND hwnd, LPARAM found) {
+    wchar_t className[16] = L"";
+    GetClassNameW(hwnd, className, 16);
+    if (wcscmp(className, L"#32768") != 0 || !IsWindowVisible(hwnd)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+// Reads the open pop-up (only this thread's: other Wine processes may have menus
+// open) and closes it.
+void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND window = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindThreadMenu, reinterpret_cast<LPARAM>(&window));
+    HMENU menu =
+        window ? reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)) : nullptr;
+    if (window) {
+        GetWindowRect(window, &g_popup.rect);
+    }
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = L"";
+        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        if (i > 0) {
+            g_popup.items += L"|";
+        }
+        g_popup.items += text;
+        if (GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED) {
+            g_popup.items += L"*";
+        }
+    }
+    EndMenu();
+}
+
+// "File" opens at the client area's bottom-left corner, "Mode" at the middle of its
+// bottom edge with the current model checked.
+TEST_F(TrendoraWindow, MenuBarButtonsOpenTheirPopups) {
+    const struct {
+        UINT command;
+        UINT model;
+        const wchar_t* items;
+        bool centred;
+    } cases[] = {
+        {IDM_FILE, IDM_MODEL_LINEAR, L"About|Load CSV File|Save CSV File|Quit", false},
+        {IDM_MODE, IDM_MODEL_LINEAR, L"Linear*|Log|Log 10|Exponential|Power", true},
+        {IDM_MODE, IDM_MODEL_EXPONENTIAL, L"Linear|Log|Log 10|Exponential*|Power", true},
+    };
+    ShowWindow(m_hwnd, SW_SHOW);
+    SetForegroundWindow(m_hwnd);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        Command(m_hwnd, c.model);
+        g_popup = PopupSeen();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 150, ReadAndCloseMenu);
+        Command(m_hwnd, c.command);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(g_popup.items, c.items)
+            << std::string(g_popup.items.begin(), g_popup.items.end());
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        POINT corner = {c.centred ? client.right / 2 : 0, client.bottom};
+        ClientToScreen(m_hwnd, &corner);
+        EXPECT_EQ(g_popup.rect.left, corner.x);
+        EXPECT_LE(std::abs(g_popup.rect.bottom - corner.y), 1) << "stands on the client's bottom";
+    }
 }
 
 TEST_F(TrendoraWindow, CsvRoundTripThroughTheFileCommands) {
