@@ -7,6 +7,7 @@
 #include "financial/app/resource.h"
 #include "financial/models/FinancialOptions.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <commctrl.h>
 
@@ -30,13 +31,19 @@ HWND g_openDialog = nullptr;
 
 // ---------------------------------------------------------------- tab pages
 
-INT_PTR COptionsTab::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR COptionsTab::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         OnInitDialog();
         return TRUE;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_SIZE:
+        OnSize(HIWORD(lParam));
+        return TRUE;
+    case WM_VSCROLL:
+        OnVScroll(LOWORD(wParam));
         return TRUE;
     default:
         return FALSE;
@@ -59,6 +66,15 @@ void COptionsTab::OnInitDialog() {
         m_captionFont = CreateFontIndirectW(&caption);
         SendDlgItemMessageW(dialog, IDC_TAB_CAPTION, WM_SETFONT,
                             reinterpret_cast<WPARAM>(m_captionFont), FALSE);
+    }
+    RECT margin = {0, 0, 0, 4};
+    MapDialogRect(dialog, &margin);
+    for (HWND control = GetWindow(dialog, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        m_contentHeight = std::max<int>(m_contentHeight, rect.bottom + margin.bottom);
     }
     switch (m_templateId) {
     case IDD_OPT_GENERAL:
@@ -90,6 +106,74 @@ void COptionsTab::OnInitDialog() {
     default:
         break;
     }
+}
+
+void COptionsTab::OnSize(int height) {
+    m_pageHeight = height;
+    ScrollTo(m_scroll);
+}
+
+void COptionsTab::OnVScroll(int code) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    GetScrollInfo(Handle(), SB_VERT, &info);
+    const int line = CZoqScreen::Scaled(13);
+    switch (code) {
+    case SB_TOP:
+        ScrollTo(0);
+        break;
+    case SB_BOTTOM:
+        ScrollTo(m_contentHeight);
+        break;
+    case SB_LINEUP:
+        ScrollTo(m_scroll - line);
+        break;
+    case SB_LINEDOWN:
+        ScrollTo(m_scroll + line);
+        break;
+    case SB_PAGEUP:
+        ScrollTo(m_scroll - m_pageHeight);
+        break;
+    case SB_PAGEDOWN:
+        ScrollTo(m_scroll + m_pageHeight);
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        ScrollTo(info.nTrackPos);
+        break;
+    default:
+        break;
+    }
+}
+
+// Moves the controls so that `position` (clamped to what there is to see) is the top
+// of the page; the scroll bar shows only when the page is shorter than the tab.
+void COptionsTab::ScrollTo(int position) {
+    const int hidden = std::max(0, m_contentHeight - m_pageHeight);
+    position = std::clamp(position, 0, hidden);
+    if (position != m_scroll) {
+        // Each control is moved itself: scrolling the window would leave the controls
+        // of a hidden tab where they were.
+        const int shift = m_scroll - position;
+        for (HWND control = GetWindow(Handle(), GW_CHILD); control;
+             control = GetWindow(control, GW_HWNDNEXT)) {
+            RECT rect;
+            GetWindowRect(control, &rect);
+            MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+            SetWindowPos(control, nullptr, rect.left, rect.top + shift, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        InvalidateRect(Handle(), nullptr, TRUE);
+        m_scroll = position;
+    }
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = hidden > 0 ? m_contentHeight - 1 : 0;
+    info.nPage = hidden > 0 ? static_cast<UINT>(m_pageHeight) : 0;
+    info.nPos = m_scroll;
+    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
 }
 
 void COptionsTab::Apply() {

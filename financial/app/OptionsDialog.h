@@ -26,12 +26,19 @@ private:
     void OnCommand(int id, int code);
     void ClearProfile(int profile);
     void ResetAll();
+    // A screen too short for the tab (landscape, square) scrolls it.
+    void OnSize(int height);
+    void OnVScroll(int code);
+    void ScrollTo(int position);
 
     int m_templateId;
     CFiscoraModels& m_models;
     int& m_autoSip;
     int* m_cleared;
     HFONT m_captionFont = nullptr;
+    int m_contentHeight = 0; // below the lowest control
+    int m_pageHeight = 0;
+    int m_scroll = 0;
 };
 
 // "Options": a full-screen dialog with a menu bar holding "Done" and five tabs

@@ -11,6 +11,8 @@
 #include "financial/models/FinancialKeys.h"
 #include "financial/models/FinancialOptions.h"
 
+#include <algorithm>
+
 namespace {
 
 class FrameTest : public CFrameFixture {
@@ -293,6 +295,54 @@ TEST_F(FrameTest, OptionsChangeTheModels) {
     EXPECT_DOUBLE_EQ(1.5, m_models->mortgage.CostPerPoint());
     Stop();
     EXPECT_EQ(0, LoadAutoSip(m_store)) << "written when the main window goes";
+}
+
+TEST_F(FrameTest, EveryOptionCanBeReachedOnEveryScreen) {
+    struct Screen {
+        int width;
+        int height;
+    };
+    const Screen screens[] = {{240, 320}, {320, 240}, {240, 240}};
+    for (const Screen& screen : screens) {
+        SCOPED_TRACE(testing::Message() << screen.width << " x " << screen.height);
+        Stop();
+        Start(screen.width, screen.height);
+        int tabs = 0;
+        CDialogDriver driver([&](HWND dialog) {
+            for (HWND tab = GetWindow(dialog, GW_CHILD); tab; tab = GetWindow(tab, GW_HWNDNEXT)) {
+                if (!GetDlgItem(tab, IDC_TAB_CAPTION)) {
+                    continue; // the tab control
+                }
+                ++tabs;
+                wchar_t caption[64] = {};
+                GetDlgItemTextW(tab, IDC_TAB_CAPTION, caption, 64);
+                SCOPED_TRACE(testing::Message() << "tab " << caption);
+                // Scrolled to its end, the tab shows its lowest control whole.
+                SendMessageW(tab, WM_VSCROLL, SB_BOTTOM, 0);
+                RECT client;
+                GetClientRect(tab, &client);
+                LONG lowest = 0;
+                for (HWND control = GetWindow(tab, GW_CHILD); control;
+                     control = GetWindow(control, GW_HWNDNEXT)) {
+                    RECT rect;
+                    GetWindowRect(control, &rect);
+                    MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&rect), 2);
+                    lowest = std::max(lowest, rect.bottom);
+                }
+                EXPECT_LE(lowest, client.bottom);
+                // Back at its start the caption stands where the template put it.
+                SendMessageW(tab, WM_VSCROLL, SB_TOP, 0);
+                RECT top;
+                GetWindowRect(GetDlgItem(tab, IDC_TAB_CAPTION), &top);
+                MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&top), 2);
+                EXPECT_GT(top.top, 0);
+                EXPECT_LT(top.top, 20);
+            }
+            CDialogDriver::Press(dialog, IDOK);
+        });
+        Command(ID_OPTIONS);
+        EXPECT_EQ(COptionsDialog::kTabCount, tabs);
+    }
 }
 
 TEST_F(FrameTest, AboutBoxAndExit) {
