@@ -185,7 +185,7 @@ void CSquareSelector::Layout() {
         return;
     }
     const int toggleWidth = Scaled(36);
-    const int toggleHeight = Scaled(16);
+    const int toggleHeight = Scaled(kSquareToggleHeight);
     if (m_expanded) {
         m_width = m_frameWidth;
         m_height = toggleHeight + 2 * Scaled(28) + Scaled(6);

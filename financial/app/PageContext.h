@@ -10,6 +10,10 @@ constexpr UINT kMsgBack = WM_USER + 102;             // a page's "Back"
 constexpr UINT kMsgSelectCalculator = WM_USER + 226; // wParam: calculator index
 constexpr UINT kMsgCollapseSelector = WM_USER + 227; // every stylus down and field focus
 
+// Height (at 96 dpi) of the square screen's selector toggle, which stands at the
+// bottom centre of the screen when the selector is collapsed.
+constexpr int kSquareToggleHeight = 16;
+
 // What every page shares with the main window.
 struct SPageContext {
     CFiscoraModels* models = nullptr;

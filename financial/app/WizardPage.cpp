@@ -329,7 +329,12 @@ void WizardPage::OnSize(int width, int height) {
     m_titleHeight = Scaled(22);
     const int buttonHeight = Scaled(24);
     const int buttonWidth = Scaled(60);
-    const int buttonTop = height - buttonHeight - Scaled(3);
+    // On a square screen the collapsed selector's toggle stands at the bottom centre,
+    // where the note between the buttons and the mortgage's result buttons would be:
+    // the row of buttons stands above it there.
+    const int square = CZoqScreen::Width() == CZoqScreen::Height();
+    const int buttonTop =
+        height - buttonHeight - (square ? Scaled(kSquareToggleHeight) + Scaled(2) : Scaled(3));
     RECT back = {Scaled(4), buttonTop, Scaled(4) + buttonWidth, buttonTop + buttonHeight};
     RECT next = {width - Scaled(4) - buttonWidth, buttonTop, width - Scaled(4),
                  buttonTop + buttonHeight};
@@ -337,14 +342,8 @@ void WizardPage::OnSize(int width, int height) {
     m_next.Create(next, L"Next", Handle(), kMsgNext, m_top, m_bottom);
     m_back.SetDisabled(m_step == 0);
     m_next.SetDisabled(m_step >= m_stepCount - 1);
-    // On a square screen the collapsed selector stands at the bottom centre, where
-    // the footer would be: the footer moves above the buttons there.
-    int fieldsBottom = buttonTop - Scaled(2);
+    const int fieldsBottom = buttonTop - Scaled(2);
     m_footer = {width / 2, buttonTop + (buttonHeight - Scaled(13)) / 2};
-    if (CZoqScreen::Width() == CZoqScreen::Height()) {
-        fieldsBottom -= Scaled(14);
-        m_footer.y = fieldsBottom;
-    }
     LayoutFields(width, fieldsBottom);
     LayoutStep(width, height);
 

@@ -110,6 +110,23 @@ TEST_F(FrameTest, SquareScreenSelectorCollapsesWhenAPageIsTapped) {
     EXPECT_LT(window.right - window.left, 120) << "collapsed it holds only the toggle";
     Tap(selector.Handle(), selector.ToggleRect());
     EXPECT_EQ(1, selector.IsExpanded());
+
+    // The collapsed toggle at the bottom centre covers none of the mortgage result
+    // buttons.
+    Tap(selector.Handle(), selector.ButtonRect(Calculator::Mortgage));
+    CMortgagePage& page = m_frame->MortgagePage();
+    PressNext(page);
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    ASSERT_EQ(0, selector.IsExpanded());
+    GetWindowRect(selector.Handle(), &window);
+    for (int i = 0; i < page.ResultButtonCount(); ++i) {
+        SCOPED_TRACE(testing::Message() << "result button " << i);
+        RECT button = page.ResultButtonRect(i);
+        MapWindowPoints(page.Handle(), nullptr, reinterpret_cast<POINT*>(&button), 2);
+        RECT overlap;
+        EXPECT_FALSE(IntersectRect(&overlap, &button, &window));
+    }
 }
 
 TEST_F(FrameTest, ShortScreensPutTheSelectorInAColumn) {
