@@ -137,6 +137,11 @@ void CTipPage::Init() {
 }
 
 void CTipPage::SaveProfile(int profile) {
+    // A bill typed on the pad reaches the model only at "Next": without this the
+    // profile would keep the bill of the last "Next" instead of the one on screen.
+    if (m_step == kKeypad && m_entry.Length()) {
+        Model().SetAmountFromText(m_entry.Text());
+    }
     Model().SaveProfile(m_context.models->Store(), profile);
 }
 

@@ -190,6 +190,14 @@ TEST_F(FrameTest, LoadProfileShowsTheLoadedValuesOnTheFirstStep) {
     Command(ID_LOAD_PROFILE1);
     EXPECT_EQ(0, tip.Step());
     EXPECT_STREQ(L"42.00", tip.EntryText()) << "the loaded bill is back on the pad";
+
+    // A bill typed on the pad and saved before "Next" is saved too.
+    Tap(tip.Handle(), tip.KeyRect(TipKey::Restart));
+    Tap(tip.Handle(), tip.KeyRect(TipKey::Digit7));
+    Command(ID_SAVE_PROFILE2);
+    Tap(tip.Handle(), tip.KeyRect(TipKey::Restart));
+    Command(ID_LOAD_PROFILE2);
+    EXPECT_STREQ(L"7.00", tip.EntryText());
 }
 
 TEST_F(FrameTest, ValuesSurviveARestartExceptTheMortgage) {
