@@ -93,7 +93,8 @@ void CTrendoraCalc::Enter() {
             return;
         }
         const int index = m_current - 1;
-        m_stats.SetX(EnteredValue(m_xText, index, m_stats.GetCountX(), m_stats.GetX(index)), index);
+        StoreValue(true, EnteredValue(m_xText, index, m_stats.GetCountX(), m_stats.GetX(index)),
+                   index);
         m_activeX = false;
         return;
     }
@@ -101,7 +102,8 @@ void CTrendoraCalc::Enter() {
         return;
     }
     const int index = m_current - 1;
-    m_stats.SetY(EnteredValue(m_yText, index, m_stats.GetCountY(), m_stats.GetY(index)), index);
+    StoreValue(false, EnteredValue(m_yText, index, m_stats.GetCountY(), m_stats.GetY(index)),
+               index);
     ++m_current;
     RefitAndRefresh();
     m_activeX = true;
@@ -111,8 +113,12 @@ void CTrendoraCalc::Enter() {
 // moves back to the new-entry position, where the next pair typed is appended
 // rather than refused one place beyond the lists.
 void CTrendoraCalc::DeleteEntry() {
-    m_stats.DeleteX(m_current - 1);
-    m_stats.DeleteY(m_current - 1);
+    // Both calls must run: an entry may hold its x without a y.
+    const int deletedX = m_stats.DeleteX(m_current - 1);
+    const int deletedY = m_stats.DeleteY(m_current - 1);
+    if (deletedX || deletedY) {
+        m_modified = true;
+    }
     if (m_current > m_stats.GetCountY() + 1) {
         m_current = m_stats.GetCountY() + 1;
     }
@@ -122,6 +128,17 @@ void CTrendoraCalc::ClearAll() {
     m_stats.Clear();
     EmptyTexts();
     m_current = 1;
+    m_modified = false;
+}
+
+int CTrendoraCalc::StoreValue(bool isX, double value, int index) {
+    const int count = isX ? m_stats.GetCountX() : m_stats.GetCountY();
+    const double held = isX ? m_stats.GetX(index) : m_stats.GetY(index);
+    const int stored = isX ? m_stats.SetX(value, index) : m_stats.SetY(value, index);
+    if (stored && (index >= count || held != value)) {
+        m_modified = true;
+    }
+    return stored;
 }
 
 void CTrendoraCalc::EmptyTexts() {

@@ -29,6 +29,8 @@ public:
     // entry number stays at the new-entry position). The texts keep their contents
     // until the next refresh.
     void DeleteEntry();
+    // The user's clear: nothing is left that could be lost, so the entries count as
+    // unmodified afterwards.
     void ClearAll();
     void Navigate(int band);
     void SetActiveX(bool activeX) { m_activeX = activeX; }
@@ -53,9 +55,19 @@ public:
     // After a load: the first entry, refit and refresh.
     void ShowFirstEntry();
 
+    // Whether the entry list changed since it was last saved, loaded or cleared: a
+    // value stored that differs from the one held, an entry added or deleted.
+    // Stepping through the entries with "=" stores what is held and changes nothing.
+    bool IsModified() const { return m_modified; }
+    // The entries were written to or read from a file.
+    void MarkSaved() { m_modified = false; }
+
 private:
     wchar_t* ActiveText() { return m_activeX ? m_xText : m_yText; }
     void EmptyTexts();
+    // Stores `value` as x (or y) value `index`; marks the entries modified when the
+    // list changed. Returns what the statistics returned.
+    int StoreValue(bool isX, double value, int index);
 
     CZoqStats m_stats;
     int m_current = 1;
@@ -63,4 +75,5 @@ private:
     wchar_t m_yText[kTextCapacity] = {};
     wchar_t m_results[ResultCount][kTextCapacity] = {};
     bool m_activeX = true;
+    bool m_modified = false;
 };

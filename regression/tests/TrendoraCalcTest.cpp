@@ -13,10 +13,17 @@
 namespace {
 
 // Runs a key script: digits, "." decimal point, "p" change sign, "<" backspace,
-// "=" enter, "x" "y" select a field, "d" delete entry, "c" clear all.
+// "=" enter, "x" "y" select a field, "d" delete entry, "c" clear all, "f" first
+// entry, "m" the Log model.
 void Press(CTrendoraCalc& calc, const std::string& keys) {
     for (char key : keys) {
         switch (key) {
+        case 'f':
+            calc.Navigate(CTrendoraCalc::FirstEntry);
+            break;
+        case 'm':
+            calc.SetModel(CZoqStats::Log);
+            break;
         case '.':
             calc.DecimalPoint();
             break;
@@ -296,6 +303,47 @@ TEST(TrendoraCalc, GraphCurvePassesThroughTheData) {
             EXPECT_NEAR(y, c.y[i], 1e-5 * std::fabs(c.y[i]))
                 << std::string(substituted, substituted + std::wcslen(substituted));
         }
+    }
+}
+
+// What a user could lose on quitting: the entries changed since the last save or
+// load. Each case saves after `saved` and then runs `then`.
+TEST(TrendoraCalc, ModifiedSinceLastSave) {
+    std::string hundred;
+    for (int i = 0; i < CZoqStats::kCapacity; ++i) {
+        hundred += "1=2=";
+    }
+    const struct {
+        const char* name;
+        std::string saved;
+        std::string then;
+        bool modified;
+    } cases[] = {
+        {"nothing done", "", "", false},
+        {"typed, not entered", "", "12", false},
+        {"an x entered", "", "1=", true},
+        {"a pair entered", "1=2=3=4=", "5=6=", true},
+        {"saved", "1=2=3=4=", "", false},
+        {"a field typed over", "1=2=3=4=", "f5=", true},
+        {"a y typed over", "1=2=3=4=", "f=<7=", true},
+        {"stepped through with =", "1=2=3=4=", "f====", false},
+        {"same value typed again", "1=2=3=4=", "f<1=", false},
+        {"navigated", "1=2=3=4=", "ff", false},
+        {"model changed", "1=2=3=4=", "m", false},
+        {"last entry deleted", "1=2=3=4=", "d", true},
+        {"first entry deleted", "1=2=3=4=", "fd", true},
+        {"delete with no entries", "", "d", false},
+        {"cleared", "1=2=", "3=4=c", false},
+        {"cleared, then a pair", "1=2=", "c3=4=", true},
+        {"a pair the full lists refuse", hundred, "5=6=", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CTrendoraCalc calc;
+        Press(calc, c.saved);
+        calc.MarkSaved();
+        Press(calc, c.then);
+        EXPECT_EQ(calc.IsModified(), c.modified);
     }
 }
 
