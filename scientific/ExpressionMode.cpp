@@ -345,9 +345,7 @@ int CExpressionMode::HistoryBack() {
     if (!entry) {
         return 0;
     }
-    m_line = entry->expression;
-    m_display.Set(entry->result.Get());
-    m_state = kStateEquals;
+    ShowHistoryEntry(entry);
     return 1;
 }
 
@@ -357,13 +355,23 @@ int CExpressionMode::HistoryForward() {
     if (!moved) {
         return 0;
     }
+    ShowHistoryEntry(entry);
+    return 1;
+}
+
+// A shown entry stands as if its "=" had just been pressed: an operator continues from
+// the result on the display, not from whatever was evaluated last.
+void CExpressionMode::ShowHistoryEntry(const CExpressionHistory::SEntry* entry) {
     if (entry) {
         m_line = entry->expression;
         m_display.Set(entry->result.Get());
+        if (!m_answer.Set(entry->result.Get())) {
+            m_answer.Clear();
+        }
     } else {
         m_line.Clear();
         m_display.Clear();
+        m_answer.Clear();
     }
     m_state = kStateEquals;
-    return 1;
 }

@@ -79,6 +79,8 @@ private:
     // keys the answer, so the calculation continues from the result.
     void LineForKey(int continuesResult, CFixedText<kLineCapacity>* line) const;
     int AppendSignChange(CFixedText<kLineCapacity>* line) const;
+    // Puts a history entry (null: past the newest, nothing) on the line and display.
+    void ShowHistoryEntry(const CExpressionHistory::SEntry* entry);
 
     std::unique_ptr<CExpressionHistory> m_history;
 };

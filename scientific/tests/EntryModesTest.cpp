@@ -59,6 +59,8 @@ const SKeyCase kExpressionCases[] = {
     {kExpr, 10, 0, L"1 + 1 = 2 + 2 = up down", L"4.", L"2+2"},
     {kExpr, 10, 0, L"1 + 1 = 2 + 2 = up down down", L"0.", L""},
     {kExpr, 10, 0, L"1 + 1 = up \u00D7 3 =", L"6.", L"2\u00D73"},
+    // An operator after a recalled entry continues from the result shown.
+    {kExpr, 10, 0, L"1 + 1 = 2 + 2 = up \u00D7 3 =", L"6.", L"2\u00D73"},
     // Angle keys: drg cycles the unit, drg> converts the shown value too.
     {kExpr, 10, 0, L"drg drg cos 1 0 0 =", L"0.", L"cos(100)"},
     {kExpr, 10, 0, L"3 0 = drg>", L"0.5235987756", L""},
