@@ -206,8 +206,19 @@ TEST_F(FrameTest, ValuesSurviveARestartExceptTheMortgage) {
     PressNext(m_frame->CarLoanPage());
     Type(m_frame->MortgagePage(), 0, L"300000");
     PressNext(m_frame->MortgagePage());
+    Select(Calculator::Tip);
+    HWND tip = m_frame->TipPage().Handle();
+    PressNext(m_frame->TipPage());
+    for (auto [list, position] : {std::pair{IDC_TIP_PERCENT, 22}, std::pair{IDC_TIP_PEOPLE, 3}}) {
+        SendDlgItemMessageW(tip, list, CB_SETCURSEL, position, 0);
+        SendMessageW(tip, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(tip, list)));
+    }
     Stop(); // every calculator writes its key
     Start();
+    tip = m_frame->TipPage().Handle();
+    EXPECT_EQ(22, SendDlgItemMessageW(tip, IDC_TIP_PERCENT, CB_GETCURSEL, 0, 0)) << "25 %";
+    EXPECT_EQ(3, SendDlgItemMessageW(tip, IDC_TIP_PEOPLE, CB_GETCURSEL, 0, 0)) << "4 People";
     Select(Calculator::CarLoan);
     EXPECT_EQ(L"18000.00", FieldText(m_frame->CarLoanPage(), 0));
     EXPECT_EQ(L"250000.00", FieldText(m_frame->MortgagePage(), 0))
