@@ -103,19 +103,40 @@ int CZoqNumoraUtil::CopyToClipboard(const wchar_t* text, void* owner) {
     return m_clipboard->SetText(text, owner);
 }
 
+namespace {
+bool IsPasteSpace(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
+} // namespace
+
 int CZoqNumoraUtil::PasteFromClipboard(wchar_t* output) {
     if (!output)
         return 0;
-    wchar_t text[kPasteLength + 1];
-    int read = m_clipboard->GetText(text, kPasteLength + 1);
+    // A number copied from another program usually arrives with a line end or spaces
+    // around it; those would turn it into a syntax error, so they are dropped before the
+    // text is cut to the paste length.
+    wchar_t text[kPasteReadLength + 1];
+    int read = m_clipboard->GetText(text, kPasteReadLength + 1);
     if (read == 0)
         return 0;
-    if (read < 0 || text[0] == L'\0') {
+    const wchar_t* start = text;
+    size_t length = 0;
+    if (read > 0) {
+        while (IsPasteSpace(*start))
+            ++start;
+        length = std::wcslen(start);
+        while (length > 0 && IsPasteSpace(start[length - 1]))
+            --length;
+    }
+    if (length == 0) {
         output[0] = L'0';
         output[1] = L'\0';
         return 1;
     }
-    std::wmemcpy(output, text, std::wcslen(text) + 1);
+    if (length > static_cast<size_t>(kPasteLength))
+        length = kPasteLength;
+    std::wmemcpy(output, start, length);
+    output[length] = L'\0';
     return 1;
 }
 

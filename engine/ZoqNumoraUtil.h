@@ -12,6 +12,8 @@ public:
     static constexpr int kWorkCapacity = 512;
     // A pasted text keeps at most this many characters; the output holds one more.
     static constexpr int kPasteLength = 32;
+    // How much of the clipboard is looked at to find the text between surrounding blanks.
+    static constexpr int kPasteReadLength = 256;
 
     static CZoqNumoraUtil* GetInstance();
     static void ReleaseInstance();
@@ -31,9 +33,10 @@ public:
 
     // `owner` is the window that owns the clipboard (an HWND in the programs).
     int CopyToClipboard(const wchar_t* text, void* owner);
-    // Writes the clipboard text cut to kPasteLength characters, or "0" when the
-    // clipboard holds an empty text or no text at all; `output` holds kPasteLength + 1.
-    // 0 when no output is given or the clipboard cannot be read (output untouched).
+    // Writes the clipboard text without surrounding blanks and line ends, cut to
+    // kPasteLength characters, or "0" when the clipboard holds no such text; `output` holds
+    // kPasteLength + 1. 0 when no output is given or the clipboard cannot be read (output
+    // untouched).
     int PasteFromClipboard(wchar_t* output);
 
     // The clipboard to use; null restores the platform clipboard.

@@ -103,6 +103,24 @@ TEST_F(NumoraUtil, ClipboardCopyAndPaste) {
     EXPECT_EQ(util->PasteFromClipboard(out), 1);
     EXPECT_STREQ(out, L"0");
 
+    // Blanks and line ends around a copied number are not part of it.
+    const struct {
+        const wchar_t* clip;
+        const wchar_t* pasted;
+    } trimmed[] = {
+        {L"12\r\n", L"12"},
+        {L"  -3.5e2\t", L"-3.5e2"},
+        {L"\n\n \r\n", L"0"},
+        {L" 1 + 2 ", L"1 + 2"},
+        {L"    1234567890123456789012345678901234567890", L"12345678901234567890123456789012"},
+    };
+    for (const auto& c : trimmed) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.clip)));
+        clipboard.SetText(c.clip, nullptr);
+        EXPECT_EQ(util->PasteFromClipboard(out), 1);
+        EXPECT_STREQ(out, c.pasted);
+    }
+
     clipboard.Empty(); // no text at all
     EXPECT_EQ(util->PasteFromClipboard(out), 1);
     EXPECT_STREQ(out, L"0");
