@@ -13,6 +13,11 @@ int ChooseCsvFile(HWND owner, bool save, wchar_t* path, int capacity) {
     dialog.lpstrFilter = L"CSV\0*.csv\0";
     dialog.lpstrFile = path;
     dialog.nMaxFile = static_cast<DWORD>(capacity);
-    // No flags, and no default extension: the name is used as typed.
-    return (save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)) ? 1 : 0;
+    // No default extension: the name is used as typed. Saving over an existing file
+    // is confirmed by the dialog itself.
+    if (save) {
+        dialog.Flags = OFN_OVERWRITEPROMPT;
+        return GetSaveFileNameW(&dialog) ? 1 : 0;
+    }
+    return GetOpenFileNameW(&dialog) ? 1 : 0;
 }
