@@ -48,10 +48,16 @@ LRESULT CCalcWindow::OnDestroy(HWND, WPARAM, LPARAM) {
 // program would go on running without a window.
 LRESULT CCalcWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
-        PostQuitMessage(0);
+        Quit();
         return 0;
     }
     return CZoqWnd::OnMessage(hwnd, message, wParam, lParam);
+}
+
+void CCalcWindow::Quit() {
+    if (ConfirmQuit()) {
+        PostQuitMessage(0);
+    }
 }
 
 void CCalcWindow::Redraw() {

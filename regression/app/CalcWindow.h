@@ -40,6 +40,12 @@ protected:
     // The display texts, drawn over the panel into the frame being composed.
     virtual void DrawDisplay() = 0;
     void Redraw();
+    // "Quit" and the close box: ends the program unless the derived window keeps it
+    // running (ConfirmQuit).
+    void Quit();
+    // 1 when the program may end now; a window holding data that would be lost asks
+    // the user first and answers 0 to stay.
+    virtual int ConfirmQuit() { return 1; }
     void ShowAbout();
     // Runs `graph` from the graph dialog template, releases it and redraws.
     void RunGraph(CWndGraph& graph);

@@ -135,7 +135,7 @@ LRESULT CDlgTrendora::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
         ShowAbout();
         break;
     case IDM_QUIT:
-        PostQuitMessage(0);
+        Quit();
         break;
     case IDM_LOAD_CSV:
         LoadCsv();
@@ -171,21 +171,45 @@ void CDlgTrendora::ShowPopup(int popup, int x, UINT flags) {
     CZoqMenuBar::TrackPopup(m_hWnd, items, x, client.bottom, flags);
 }
 
+int CDlgTrendora::OfferToSave() {
+    if (!m_calc.IsModified()) {
+        return 1;
+    }
+    switch (MessageBoxW(m_hWnd, L"Save changes to the entries?", kProgramName, MB_YESNOCANCEL)) {
+    case IDYES:
+        return SaveCsv();
+    case IDNO:
+        return 1;
+    default:
+        // Cancel, or no box could be shown: keep the entries.
+        return 0;
+    }
+}
+
 void CDlgTrendora::LoadCsv() {
-    wchar_t path[kPathCapacity] = {};
-    if (m_chooseFile(m_hWnd, false, path, kPathCapacity) && !LoadCsvFile(path, m_calc.GetStats())) {
+    if (!OfferToSave()) {
         return;
+    }
+    wchar_t path[kPathCapacity] = {};
+    if (m_chooseFile(m_hWnd, false, path, kPathCapacity)) {
+        if (!LoadCsvFile(path, m_calc.GetStats())) {
+            return;
+        }
+        m_calc.MarkSaved();
     }
     m_calc.ShowFirstEntry();
     Redraw();
 }
 
-void CDlgTrendora::SaveCsv() {
+int CDlgTrendora::SaveCsv() {
     wchar_t path[kPathCapacity] = {};
-    if (m_chooseFile(m_hWnd, true, path, kPathCapacity)) {
-        SaveCsvFile(path, m_calc.GetStats());
+    int saved = 0;
+    if (m_chooseFile(m_hWnd, true, path, kPathCapacity) && SaveCsvFile(path, m_calc.GetStats())) {
+        m_calc.MarkSaved();
+        saved = 1;
     }
     Redraw();
+    return saved;
 }
 
 void CDlgTrendora::ShowGraph() {

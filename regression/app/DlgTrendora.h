@@ -26,8 +26,14 @@ public:
 private:
     void ButtonAction(int index) override;
     void DrawDisplay() override;
+    int ConfirmQuit() override { return OfferToSave(); }
+    // Before the entries are replaced or the program ends: when they changed since
+    // the last save or load, asks whether to save them first. Returns 1 to go on
+    // (saved, or not wanted), 0 to stay (cancelled, or the save did not happen).
+    int OfferToSave();
     void LoadCsv();
-    void SaveCsv();
+    // Returns 1 when the entries were written to a file.
+    int SaveCsv();
     void ShowGraph();
     void ShowPopup(int popup, int x, UINT flags);
     void DrawEntries();

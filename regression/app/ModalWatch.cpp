@@ -10,6 +10,7 @@ struct Watch {
     // Thread timers get their ids from the system.
     UINT_PTR actTimer = 0;
     UINT_PTR watchdogTimer = 0;
+    bool watchdogFired = false;
     void (*onModal)(HWND, void*) = nullptr;
     void* context = nullptr;
 };
@@ -28,6 +29,7 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
         g_watch.onModal(g_watch.modal, g_watch.context);
     } else if (id == g_watch.watchdogTimer) {
         // Nothing opened or it would not close: end every modal loop of the thread.
+        g_watch.watchdogFired = true;
         PostQuitMessage(0);
     }
 }
@@ -56,9 +58,13 @@ HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT wat
     KillIfSet(g_watch.actTimer);
     UnhookWindowsHookEx(g_watch.hook);
     const HWND seen = g_watch.modal;
+    const bool watchdogFired = g_watch.watchdogFired;
     g_watch = Watch{};
-    // A quit message posted by the watchdog must not end a later loop.
-    MSG message;
-    PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    // A quit message posted by the watchdog must not end a later loop; one that
+    // `action` posted itself stays for the caller to see.
+    if (watchdogFired) {
+        MSG message;
+        PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
     return seen;
 }

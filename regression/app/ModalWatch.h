@@ -8,6 +8,8 @@
 // window activates calls `onModal(window, context)` from inside that window's
 // modal loop; onModal should end the loop. A watchdog ends every modal loop of the
 // thread each `watchdog` milliseconds until `action` returns, so nothing can hang.
-// One watch at a time. Returns the window that activated, or null.
+// The watchdog's quit message is taken off the queue before returning; a quit
+// message `action` posts itself stays. One watch at a time. Returns the window that
+// activated, or null.
 HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
                 void (*onModal)(HWND, void*), void* modalContext);

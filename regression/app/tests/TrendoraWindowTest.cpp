@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -29,17 +30,30 @@ enum {
     kGraph = 18
 };
 
-// The file name the test gives the file dialogs.
+// The file name the test gives the file dialogs (the save dialog its own when
+// set); an empty one cancels.
 std::wstring g_answer;
+std::optional<std::wstring> g_saveAnswer;
 int g_asked = 0;
-int AnswerFileDialog(HWND, bool, wchar_t* path, int capacity) {
+int g_askedSave = 0;
+int AnswerFileDialog(HWND, bool save, wchar_t* path, int capacity) {
     ++g_asked;
-    if (g_answer.empty() || static_cast<int>(g_answer.size()) >= capacity) {
+    g_askedSave += save ? 1 : 0;
+    const std::wstring& answer = save && g_saveAnswer ? *g_saveAnswer : g_answer;
+    if (answer.empty() || static_cast<int>(answer.size()) >= capacity) {
         return 0;
     }
-    wcscpy(path, g_answer.c_str());
+    wcscpy(path, answer.c_str());
     return 1;
 }
+
+// Takes a quit message off the queue; true when there was one.
+bool TakeQuit() {
+    MSG message;
+    return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+const wchar_t kSaveChanges[] = L"Save changes to the entries?";
 
 std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -54,13 +68,17 @@ protected:
         ASSERT_TRUE(m_hwnd);
         m_window.SetFileChooser(AnswerFileDialog);
         g_answer.clear();
-        g_asked = 0;
+        g_saveAnswer.reset();
+        g_asked = g_askedSave = 0;
+        TakeQuit();
         m_dir = fs::temp_directory_path() / L"trendora-window";
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
     void TearDown() override {
         m_window.Destroy();
+        // A quit the test left would end the next test's modal loops.
+        TakeQuit();
         // The file dialogs make the chosen folder current, which keeps it from removal.
         SetCurrentDirectoryW(fs::temp_directory_path().c_str());
         std::error_code ignored;
@@ -87,6 +105,11 @@ protected:
         TapAt(m_hwnd, panel.right - 2, panel.top + panel.Height() * (2 * band + 1) / 10);
     }
     const CTrendoraCalc& Calc() const { return m_window.GetCalc(); }
+    // Load over changed entries, answering "No" to saving them.
+    void LoadDiscarding() {
+        const ModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, IDNO);
+        EXPECT_NE(box.text.find(kSaveChanges), std::wstring::npos) << "no question before loading";
+    }
 
     CDlgTrendora m_window;
     HWND m_hwnd = nullptr;
@@ -299,7 +322,7 @@ TEST_F(TrendoraWindow, CsvRoundTripThroughTheFileCommands) {
     EXPECT_EQ(Read(file), "1.000000,2.000000\r\n3.000000,4.000000\r\n");
 
     PressKeys("c5=6=");
-    Command(m_hwnd, IDM_LOAD_CSV);
+    LoadDiscarding();
     EXPECT_EQ(Calc().GetEntryCount(), 2);
     EXPECT_EQ(Calc().GetCurrentEntry(), 1);
     EXPECT_STREQ(Calc().GetXText(), L"1");
@@ -346,7 +369,7 @@ TEST_F(TrendoraWindow, LoadingFiles) {
         const fs::path file = m_dir / (std::string(c.name) + ".csv");
         std::ofstream(file, std::ios::binary) << c.text;
         g_answer = file.wstring();
-        Command(m_hwnd, IDM_LOAD_CSV);
+        LoadDiscarding();
         EXPECT_EQ(Calc().GetStats().GetCountX(), c.xCount);
         EXPECT_EQ(Calc().GetStats().GetCountY(), c.yCount);
         EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Intercept), c.a);
@@ -356,11 +379,11 @@ TEST_F(TrendoraWindow, LoadingFiles) {
     // A name that cannot be read changes nothing; a cancelled dialog shows entry 1.
     PressKeys("c1=2=3=4=");
     g_answer = (m_dir / L"missing.csv").wstring();
-    Command(m_hwnd, IDM_LOAD_CSV);
+    LoadDiscarding();
     EXPECT_EQ(Calc().GetEntryCount(), 2);
     EXPECT_EQ(Calc().GetCurrentEntry(), 3);
     g_answer.clear();
-    Command(m_hwnd, IDM_LOAD_CSV);
+    LoadDiscarding();
     EXPECT_EQ(Calc().GetEntryCount(), 2);
     EXPECT_EQ(Calc().GetCurrentEntry(), 1);
 }
@@ -394,6 +417,140 @@ TEST_F(TrendoraWindow, GraphButtonOpensTheGraphModally) {
     EXPECT_EQ(graph.title, L"Zoq Trendora");
     EXPECT_TRUE(IsWindow(m_hwnd));
     EXPECT_EQ(Calc().GetEntryCount(), 3);
+}
+
+// Quitting ("Quit" or the close box) with an entry typed since the last save: the
+// question, and whether the program ends and what is saved for each answer.
+TEST_F(TrendoraWindow, QuitWithUnsavedEntriesAsks) {
+    enum Save { NoSave, Saved, SaveCancelled, SaveFails };
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        int answer;
+        Save save;
+        bool quits;
+    } cases[] = {
+        {"Quit, Yes", WM_COMMAND, IDM_QUIT, IDYES, Saved, true},
+        {"close box, Yes", WM_CLOSE, 0, IDYES, Saved, true},
+        {"Quit, Yes, save cancelled", WM_COMMAND, IDM_QUIT, IDYES, SaveCancelled, false},
+        {"Quit, Yes, save fails", WM_COMMAND, IDM_QUIT, IDYES, SaveFails, false},
+        {"close box, Yes, save fails", WM_CLOSE, 0, IDYES, SaveFails, false},
+        {"Quit, No", WM_COMMAND, IDM_QUIT, IDNO, NoSave, true},
+        {"close box, No", WM_CLOSE, 0, IDNO, NoSave, true},
+        {"Quit, Cancel", WM_COMMAND, IDM_QUIT, IDCANCEL, NoSave, false},
+        {"close box, Cancel", WM_CLOSE, 0, IDCANCEL, NoSave, false},
+    };
+    const fs::path file = m_dir / L"quit.csv";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(file);
+        std::ofstream(file, std::ios::binary) << "9.000000,9.000000\r\n";
+        HANDLE held = c.save == SaveFails
+                          ? CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+                          : INVALID_HANDLE_VALUE;
+        g_answer = c.save == SaveCancelled ? L"" : file.wstring();
+        g_asked = 0;
+        PressKeys("c1=2=");
+
+        const ModalCapture box = AnswerMessage(m_hwnd, c.message, c.wParam, c.answer);
+        if (held != INVALID_HANDLE_VALUE) {
+            CloseHandle(held);
+        }
+        EXPECT_TRUE(box.seen);
+        EXPECT_EQ(box.title, L"Zoq Trendora");
+        EXPECT_NE(box.text.find(kSaveChanges), std::wstring::npos);
+        EXPECT_EQ(TakeQuit(), c.quits);
+        EXPECT_TRUE(IsWindow(m_hwnd));
+        EXPECT_EQ(Calc().GetEntryCount(), 1);
+        EXPECT_EQ(g_asked, c.answer == IDYES ? 1 : 0) << "the save dialog";
+        EXPECT_EQ(Read(file), c.save == Saved ? "1.000000,2.000000\r\n" : "9.000000,9.000000\r\n");
+        // What was saved is not asked about again; what was not, is.
+        EXPECT_EQ(Calc().IsModified(), c.save != Saved);
+    }
+}
+
+// Nothing that could be lost: quitting asks nothing and ends the program.
+TEST_F(TrendoraWindow, QuitWithNothingUnsavedAsksNothing) {
+    const fs::path file = m_dir / L"kept.csv";
+    g_answer = file.wstring();
+    const struct {
+        const char* name;
+        const char* keys;
+        UINT before;
+    } cases[] = {
+        {"no entries", "", 0},
+        {"typed, not entered", "12", 0},
+        {"saved", "1=2=3=4=", IDM_SAVE_CSV},
+        {"saved, then stepped through", "1=2=3=4=", IDM_SAVE_CSV},
+        {"loaded", "", IDM_LOAD_CSV},
+        {"cleared", "1=2=c", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PressKeys("c");
+        PressKeys(c.keys);
+        if (c.before) {
+            Command(m_hwnd, c.before);
+        }
+        if (std::string(c.name).find("stepped") != std::string::npos) {
+            TapStrip(CTrendoraCalc::FirstEntry);
+            PressKeys("====");
+        }
+        for (UINT message : {WM_COMMAND, WM_CLOSE}) {
+            const ModalCapture box = AnswerMessage(m_hwnd, message, IDM_QUIT, IDCANCEL);
+            EXPECT_FALSE(box.seen) << std::string(box.text.begin(), box.text.end());
+            EXPECT_TRUE(TakeQuit());
+        }
+    }
+}
+
+// Loading over entries typed since the last save: "Yes" saves them first (and a
+// cancelled save keeps them), "No" loads over them, "Cancel" keeps them.
+TEST_F(TrendoraWindow, LoadOverUnsavedEntriesAsks) {
+    const fs::path loaded = m_dir / L"loaded.csv";
+    std::ofstream(loaded, std::ios::binary) << "5,6\n7,8\n";
+    const fs::path saved = m_dir / L"saved.csv";
+    const struct {
+        const char* name;
+        int answer;
+        bool saveChosen;
+        bool loads;
+    } cases[] = {
+        {"Yes", IDYES, true, true},
+        {"Yes, save cancelled", IDYES, false, false},
+        {"No", IDNO, false, true},
+        {"Cancel", IDCANCEL, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(saved);
+        PressKeys("c1=2=3=4=");
+        g_answer = loaded.wstring();
+        g_saveAnswer = c.saveChosen ? saved.wstring() : L"";
+        g_asked = g_askedSave = 0;
+
+        const ModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, c.answer);
+        EXPECT_TRUE(box.seen);
+        EXPECT_NE(box.text.find(kSaveChanges), std::wstring::npos);
+        EXPECT_EQ(g_askedSave, c.answer == IDYES ? 1 : 0);
+        EXPECT_EQ(g_asked - g_askedSave, c.loads ? 1 : 0) << "the open dialog";
+        EXPECT_EQ(fs::exists(saved), c.saveChosen);
+        if (c.saveChosen) {
+            EXPECT_EQ(Read(saved), "1.000000,2.000000\r\n3.000000,4.000000\r\n");
+        }
+        EXPECT_EQ(Calc().GetStats().GetX(0), c.loads ? 5.0 : 1.0);
+        EXPECT_EQ(Calc().GetCurrentEntry(), c.loads ? 1 : 3);
+        EXPECT_FALSE(TakeQuit());
+
+        // Loaded entries are not asked about: a further load goes straight to the dialog.
+        if (c.loads) {
+            const ModalCapture again = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, IDCANCEL);
+            EXPECT_FALSE(again.seen);
+            EXPECT_EQ(Calc().GetStats().GetX(1), 7.0);
+        }
+    }
 }
 
 } // namespace

@@ -12,6 +12,7 @@ constexpr int kFileNameEdit = 0x480;
 struct CaptureRequest {
     ModalCapture* result;
     const wchar_t* fileName;
+    int answer;
 };
 
 BOOL CALLBACK CollectText(HWND child, LPARAM context) {
@@ -38,27 +39,34 @@ void CloseModal(HWND modal, void* context) {
         }
         SetWindowTextW(edit, request->fileName);
     }
-    // Message boxes end with IDOK; full-screen dialogs with command 1 as well.
-    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    // Message boxes end with the button's command; full-screen dialogs with command
+    // 1 (IDOK) as well.
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(request->answer, BN_CLICKED), 0);
 }
 
 // CaptureModal around any callable.
-template <class Action> ModalCapture CaptureDuring(Action action, const wchar_t* fileName) {
+template <class Action>
+ModalCapture CaptureDuring(Action action, const wchar_t* fileName, int answer = IDOK) {
     return CaptureModal([](void* context) { (*static_cast<Action*>(context))(); }, &action,
-                        fileName);
+                        fileName, answer);
 }
 
 } // namespace
 
-ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName) {
+ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName,
+                          int answer) {
     ModalCapture result;
-    CaptureRequest request{&result, fileName};
+    CaptureRequest request{&result, fileName, answer};
     WatchModal(action, context, 200, 10000, CloseModal, &request);
     return result;
 }
 
 ModalCapture CaptureCommand(HWND hwnd, UINT command, const wchar_t* fileName) {
     return CaptureDuring([=] { Command(hwnd, command); }, fileName);
+}
+
+ModalCapture AnswerMessage(HWND hwnd, UINT message, WPARAM wParam, int answer) {
+    return CaptureDuring([=] { SendMessageW(hwnd, message, wParam, 0); }, nullptr, answer);
 }
 
 ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect) {

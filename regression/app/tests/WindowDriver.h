@@ -57,8 +57,9 @@ inline void Command(HWND hwnd, UINT command) {
 
 // Watches for the next top-level window that opens on this thread while `action`
 // runs (a message box or a modal dialog), records its title and the text of its
-// controls, and closes it: a message box with IDOK, a dialog with command 1 (the
-// "ok" button). With `fileName`, the window is a common file dialog whose file name
+// controls, and closes it with command `answer`: IDOK ends a message box and a
+// dialog (command 1 is the "ok" button); IDYES, IDNO or IDCANCEL answer a message
+// box that asks. With `fileName`, the window is a common file dialog whose file name
 // field gets that text before OK is pressed. A watchdog ends the modal loop even if
 // the window is never seen, so no test can hang.
 struct ModalCapture {
@@ -67,8 +68,11 @@ struct ModalCapture {
     std::wstring text;
 };
 
-ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName = nullptr);
+ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName = nullptr,
+                          int answer = IDOK);
 // CaptureModal around sending `command` to `hwnd`.
 ModalCapture CaptureCommand(HWND hwnd, UINT command, const wchar_t* fileName = nullptr);
+// CaptureModal around sending `message` to `hwnd`, the window answered with `answer`.
+ModalCapture AnswerMessage(HWND hwnd, UINT message, WPARAM wParam, int answer);
 // CaptureModal around a tap on `rect` of `hwnd`.
 ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect);
