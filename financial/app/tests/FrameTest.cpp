@@ -333,7 +333,7 @@ TEST_F(FrameTest, OptionsChangeTheModels) {
     EXPECT_EQ(0, LoadAutoSip(m_store)) << "written when the main window goes";
 }
 
-TEST_F(FrameTest, EveryOptionCanBeReachedOnEveryScreen) {
+TEST_F(FrameTest, EveryOptionAndTheAboutBoxFitEveryScreen) {
     struct Screen {
         int width;
         int height;
@@ -378,6 +378,21 @@ TEST_F(FrameTest, EveryOptionCanBeReachedOnEveryScreen) {
         });
         Command(ID_OPTIONS);
         EXPECT_EQ(COptionsDialog::kTabCount, tabs);
+
+        // The about box's "Done" stands whole on the screen too.
+        LONG doneBottom = 0;
+        RECT client = {};
+        CDialogDriver about([&](HWND dialog) {
+            GetClientRect(dialog, &client);
+            RECT done;
+            GetWindowRect(GetDlgItem(dialog, IDOK), &done);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&done), 2);
+            doneBottom = done.bottom;
+            CDialogDriver::Press(dialog, IDOK);
+        });
+        Command(ID_ABOUT);
+        ASSERT_EQ(1u, about.Seen().size());
+        EXPECT_LE(doneBottom, client.bottom) << "about box";
     }
 }
 
