@@ -553,4 +553,36 @@ TEST_F(TrendoraWindow, LoadOverUnsavedEntriesAsks) {
     }
 }
 
+// The real save dialog asks before replacing an existing file; a new name is
+// written without a question.
+TEST_F(TrendoraWindow, SavingOverAnExistingFileAsksFirst) {
+    m_window.SetFileChooser(ChooseCsvFile);
+    const fs::path file = m_dir / L"existing.csv";
+    const struct {
+        const char* name;
+        bool exists;
+        int answer;
+        const char* kept;
+    } cases[] = {
+        {"replace refused", true, IDNO, "9.000000,9.000000\r\n"},
+        {"replace accepted", true, IDYES, "1.000000,2.000000\r\n"},
+        {"new file", false, IDNO, "1.000000,2.000000\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(file);
+        if (c.exists) {
+            std::ofstream(file, std::ios::binary) << "9.000000,9.000000\r\n";
+        }
+        PressKeys("c1=2=");
+        const ModalCapture dialog =
+            CaptureFileDialog(m_hwnd, IDM_SAVE_CSV, file.wstring().c_str(), c.answer);
+        ASSERT_TRUE(dialog.seen);
+        EXPECT_EQ(!dialog.question.empty(), c.exists)
+            << std::string(dialog.question.begin(), dialog.question.end());
+        EXPECT_EQ(Read(file), c.kept);
+        EXPECT_EQ(Calc().IsModified(), c.answer == IDNO && c.exists);
+    }
+}
+
 } // namespace

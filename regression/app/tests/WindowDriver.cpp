@@ -13,7 +13,28 @@ struct CaptureRequest {
     ModalCapture* result;
     const wchar_t* fileName;
     int answer;
+    // 0 when no question is expected.
+    int questionAnswer = 0;
+    HWND modal = nullptr;
+    UINT_PTR questionTimer = 0;
 };
+
+// Thread timers carry no context of their own.
+CaptureRequest* g_questioned = nullptr;
+
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND window, LPARAM context) {
+    OwnedSearch* search = reinterpret_cast<OwnedSearch*>(context);
+    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
 
 BOOL CALLBACK CollectText(HWND child, LPARAM context) {
     wchar_t text[512];
@@ -24,8 +45,30 @@ BOOL CALLBACK CollectText(HWND child, LPARAM context) {
     return TRUE;
 }
 
+// Runs inside the question's modal loop, which the window's OK opened.
+void CALLBACK AnswerQuestion(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    CaptureRequest* request = g_questioned;
+    if (!request) {
+        return;
+    }
+    request->questionTimer = 0;
+    OwnedSearch search{request->modal, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOwned, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        return;
+    }
+    ModalCapture question;
+    EnumChildWindows(search.found, CollectText, reinterpret_cast<LPARAM>(&question));
+    request->result->question = question.text.empty() ? L"?" : question.text;
+    PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(request->questionAnswer, BN_CLICKED), 0);
+    if (request->questionAnswer != IDYES) {
+        PostMessageW(request->modal, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    }
+}
+
 void CloseModal(HWND modal, void* context) {
-    const CaptureRequest* request = static_cast<CaptureRequest*>(context);
+    CaptureRequest* request = static_cast<CaptureRequest*>(context);
     wchar_t title[256];
     GetWindowTextW(modal, title, 256);
     request->result->seen = true;
@@ -42,6 +85,11 @@ void CloseModal(HWND modal, void* context) {
     // Message boxes end with the button's command; full-screen dialogs with command
     // 1 (IDOK) as well.
     PostMessageW(modal, WM_COMMAND, MAKEWPARAM(request->answer, BN_CLICKED), 0);
+    if (request->questionAnswer) {
+        request->modal = modal;
+        g_questioned = request;
+        request->questionTimer = SetTimer(nullptr, 0, 300, AnswerQuestion);
+    }
 }
 
 // CaptureModal around any callable.
@@ -52,6 +100,21 @@ ModalCapture CaptureDuring(Action action, const wchar_t* fileName, int answer = 
 }
 
 } // namespace
+
+ModalCapture CaptureFileDialog(HWND hwnd, UINT command, const wchar_t* fileName,
+                               int questionAnswer) {
+    ModalCapture result;
+    CaptureRequest request{&result, fileName, IDOK, questionAnswer};
+    auto action = [=] { Command(hwnd, command); };
+    WatchModal([](void* context) { (*static_cast<decltype(action)*>(context))(); }, &action, 200,
+               10000, CloseModal, &request);
+    // No question came: the timer must not outlive the request.
+    if (request.questionTimer) {
+        KillTimer(nullptr, request.questionTimer);
+    }
+    g_questioned = nullptr;
+    return result;
+}
 
 ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName,
                           int answer) {

@@ -66,6 +66,8 @@ struct ModalCapture {
     bool seen = false;
     std::wstring title;
     std::wstring text;
+    // The text of the question the window itself asked after OK (see CaptureFileDialog).
+    std::wstring question;
 };
 
 ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* fileName = nullptr,
@@ -74,5 +76,11 @@ ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* f
 ModalCapture CaptureCommand(HWND hwnd, UINT command, const wchar_t* fileName = nullptr);
 // CaptureModal around sending `message` to `hwnd`, the window answered with `answer`.
 ModalCapture AnswerMessage(HWND hwnd, UINT message, WPARAM wParam, int answer);
+// CaptureCommand through a common file dialog given `fileName`, where the dialog
+// may ask a question of its own after OK (replace the existing file?): it is
+// answered with `questionAnswer`, and when that is not IDYES the dialog, left open
+// for another name, is cancelled.
+ModalCapture CaptureFileDialog(HWND hwnd, UINT command, const wchar_t* fileName,
+                               int questionAnswer);
 // CaptureModal around a tap on `rect` of `hwnd`.
 ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect);
