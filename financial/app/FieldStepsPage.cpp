@@ -4,6 +4,7 @@
 
 int CFieldStepsPage::Next() {
     if (!TakeStep(m_step)) {
+        StepRefused(m_step);
         return 0;
     }
     if (!WizardPage::Next()) {
@@ -34,6 +35,14 @@ void CFieldStepsPage::SaveProfile(int profile) {
         Back();
     }
     RecordModel().SaveProfile(m_context.models->Store(), profile);
+}
+
+void CFieldStepsPage::TakeTypedValues() {
+    // Only a step the user typed on: taking back what the page shows would cut the
+    // model's values to the digits shown.
+    if (!IsResultStep(m_step) && FieldsTyped()) {
+        TakeStep(m_step);
+    }
 }
 
 void CFieldStepsPage::LoadProfile(int profile) {

@@ -16,12 +16,15 @@ public:
     void Init() override;
     void SaveProfile(int profile) override;
     void LoadProfile(int profile) override;
+    void TakeTypedValues() override;
 
 protected:
     virtual CFinancialRecordModel& RecordModel() = 0;
     // Takes the fields of an input step into the model; 0 when they are refused and
     // the page stays where it is.
     virtual int TakeStep(int step) = 0;
+    // Tells the user why "Next" refused the step.
+    virtual void StepRefused(int) {}
     // Fills the fields of the current step from the model.
     virtual void ShowStep() = 0;
 

@@ -97,6 +97,9 @@ LRESULT CFiscoraFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         OnDestroy();
         return 0;
+    case WM_ENDSESSION:
+        OnEndSession(wParam);
+        return 0;
     case WM_ACTIVATE:
         CZoqShell::HandleActivate(m_hwnd, wParam, lParam, &m_activateInfo);
         break;
@@ -166,9 +169,32 @@ LRESULT CFiscoraFrame::OnCreate() {
 }
 
 void CFiscoraFrame::OnDestroy() {
+    // The pages still exist here; the models write their keys only after them.
+    TakeTypedValues();
     SaveAutoSip(m_models.Store(), m_autoSip);
     CZoqMenuBar::Destroy(m_hwnd);
     PostQuitMessage(0);
+}
+
+// A desktop session that ends (log off, shut down) ends the process without
+// destroying the window or the models: the keys are written now or never.
+void CFiscoraFrame::OnEndSession(WPARAM ending) {
+    if (!ending || m_sessionSaved) {
+        return;
+    }
+    m_sessionSaved = 1;
+    TakeTypedValues();
+    m_models.SaveSettings();
+    SaveAutoSip(m_models.Store(), m_autoSip);
+}
+
+// Every page, not only the one showing: changing the calculator confirms nothing, so
+// a hidden page may still hold what was typed on it.
+void CFiscoraFrame::TakeTypedValues() {
+    for (Calculator calculator :
+         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
+        Page(calculator)->TakeTypedValues();
+    }
 }
 
 void CFiscoraFrame::ReadCurrency() {

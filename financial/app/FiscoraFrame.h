@@ -46,6 +46,8 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCreate();
     void OnDestroy();
+    void OnEndSession(WPARAM ending);
+    void TakeTypedValues();
     void OnSize(int width, int height);
     void OnPaint();
     void OnCommand(int id);
@@ -63,6 +65,7 @@ private:
     HWND m_hwnd = nullptr;
     HINSTANCE m_instance = nullptr;
     int m_autoSip = 1;
+    int m_sessionSaved = 0;
     Calculator m_current = Calculator::Mortgage;
     std::unique_ptr<CTipPage> m_tip;
     std::unique_ptr<CLeasePage> m_lease;

@@ -9,6 +9,10 @@ CFiscoraModels::CFiscoraModels(CZoqSettingsStore& store) : m_store(store) {
 }
 
 CFiscoraModels::~CFiscoraModels() {
+    SaveSettings();
+}
+
+void CFiscoraModels::SaveSettings() {
     carLoan.SaveSettings(m_store);
     lease.SaveSettings(m_store);
     mortgage.SaveSettings(m_store);

@@ -18,6 +18,8 @@ public:
     CFiscoraModels& operator=(const CFiscoraModels&) = delete;
 
     CZoqSettingsStore& Store() { return m_store; }
+    // Writes every calculator's key, as the models do when they go at exit.
+    void SaveSettings();
 
     CCarLoanModel carLoan;
     CLeaseModel lease;

@@ -47,8 +47,11 @@ void CMortgagePage::OnInitPage() {
 
 // ---------------------------------------------------------------- steps
 
+// Rates that fail the check are refused as a whole: the model keeps what it had, so
+// that neither a profile saved now nor the key written at exit holds them.
 int CMortgagePage::TakeMortgage() {
     CMortgageModel& model = Model();
+    const CMortgageModel before = model;
     // The principal goes first: the cost of the points is a share of it.
     model.SetPrincipal(FieldValue(0));
     model.SetTerm(FieldInt(1));
@@ -57,11 +60,17 @@ int CMortgagePage::TakeMortgage() {
     model.SetInterestRateWithPoints(FieldValue(4));
     model.Recalculate();
     if (!model.InterestRatesAreValid()) {
-        MessageBoxW(m_context.frame, kInterestRatesErrorText, kInterestRatesErrorCaption,
-                    MB_OK | MB_ICONEXCLAMATION);
+        model = before;
         return 0;
     }
     return 1;
+}
+
+void CMortgagePage::StepRefused(int step) {
+    if (step == kMortgage) {
+        MessageBoxW(m_context.frame, kInterestRatesErrorText, kInterestRatesErrorCaption,
+                    MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 void CMortgagePage::TakeAdditionalCosts() {

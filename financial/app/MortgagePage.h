@@ -54,6 +54,7 @@ private:
     CMortgageModel& Model();
     CFinancialRecordModel& RecordModel() override;
     int TakeStep(int step) override;
+    void StepRefused(int step) override;
     int TakeMortgage();
     void TakeAdditionalCosts();
     void ShowStep() override;

@@ -136,12 +136,17 @@ void CTipPage::Init() {
     WizardPage::Init();
 }
 
-void CTipPage::SaveProfile(int profile) {
-    // A bill typed on the pad reaches the model only at "Next": without this the
-    // profile would keep the bill of the last "Next" instead of the one on screen.
+// A bill typed on the pad reaches the model only at "Next": without this a profile
+// saved or the key written at exit would keep the bill of the last "Next" instead of
+// the one on screen.
+void CTipPage::TakeTypedValues() {
     if (m_step == kKeypad && m_entry.Length()) {
         Model().SetAmountFromText(m_entry.Text());
     }
+}
+
+void CTipPage::SaveProfile(int profile) {
+    TakeTypedValues();
     Model().SaveProfile(m_context.models->Store(), profile);
 }
 

@@ -18,6 +18,7 @@ public:
     void Init() override;
     void SaveProfile(int profile) override;
     void LoadProfile(int profile) override;
+    void TakeTypedValues() override;
     void Refresh() override;
 
     // The keypad, as the pen reaches it; for tests also the key rectangles.

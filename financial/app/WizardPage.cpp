@@ -288,6 +288,15 @@ void WizardPage::SetFieldInt(int field, int value) {
     SetFieldText(field, number);
 }
 
+int WizardPage::FieldsTyped() const {
+    for (int field = 0; field < kFieldCount; ++field) {
+        if (SendMessageW(Field(field), EM_GETMODIFY, 0, 0)) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
 void WizardPage::ApplyStepFields() {
     if (m_templateId != IDD_WIZARDPAGE) {
         return;

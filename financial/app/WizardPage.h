@@ -41,6 +41,11 @@ public:
     // The calculator was cleared behind the page (options dialog): show its values.
     virtual void Refresh() { Init(); }
 
+    // The program ends: what is typed on the current step and not yet confirmed goes
+    // into the model as confirming would take it, but quietly (no message, the page
+    // stays where it is); a value confirming would refuse is not taken.
+    virtual void TakeTypedValues() {}
+
     // Test and layout support: the rectangles of the two wizard buttons.
     RECT BackRect() const { return m_back.Rect(); }
     RECT NextRect() const { return m_next.Rect(); }
@@ -78,6 +83,8 @@ protected:
     void SetFieldNumber(int field, double value);
     void SetFieldMoneyValue(int field, double value);
     void SetFieldInt(int field, int value);
+    // 1 when the user typed into one of the fields since the program last filled them.
+    int FieldsTyped() const;
     // Shows, hides and locks the fields as the current step's table says.
     void ApplyStepFields();
     // Moves to a step and repaints; lowers the input panel on a result step.

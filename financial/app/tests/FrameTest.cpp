@@ -12,6 +12,8 @@
 #include "financial/models/FinancialOptions.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -40,6 +42,27 @@ protected:
     static void Click(HWND control) {
         SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
                      reinterpret_cast<LPARAM>(control));
+    }
+    // Starts again on an empty store, as on a machine where Fiscora never ran.
+    void StartAfresh() {
+        Stop();
+        m_store = CZoqMemoryStore();
+        Start();
+    }
+    // What the calculator keys hold of the values the exit tests type: car loan and
+    // lease down payment, tip bill, mortgage principal, term, rate with points (%).
+    std::vector<double> StoredKeys() {
+        CCarLoanModel carLoan;
+        CLeaseModel lease;
+        CTipModel tip;
+        CMortgageModel mortgage;
+        for (CFinancialRecordModel* model :
+             std::initializer_list<CFinancialRecordModel*>{&carLoan, &lease, &tip, &mortgage}) {
+            model->LoadSettings(m_store);
+        }
+        return {
+            carLoan.DownPayment(), lease.DownPayment(),     tip.Amount(),
+            mortgage.Principal(),  double(mortgage.Term()), mortgage.AnnualRateWithPoints() * 100};
     }
 };
 
@@ -226,6 +249,126 @@ TEST_F(FrameTest, ValuesSurviveARestartExceptTheMortgage) {
     CMortgageModel stored;
     stored.LoadSettings(m_store);
     EXPECT_EQ(300000.0, stored.Principal()) << "though its key was written";
+}
+
+// Values typed on every calculator and confirmed on none: the last one typed on is
+// showing, the others are hidden. Each way out keeps them for the next start; a
+// session that goes on writes nothing.
+TEST_F(FrameTest, WhatIsTypedButUnconfirmedSurvivesEveryWayOut) {
+    struct Way {
+        const char* how;
+        UINT message;
+        WPARAM wParam;
+        int closes; // when the session ends the window stays, then the process is gone
+        int writes;
+    };
+    const Way ways[] = {
+        {"Exit", WM_COMMAND, ID_EXIT, 1, 1},
+        {"Ctrl+Q", WM_COMMAND, IDOK, 1, 1},
+        {"close box", WM_CLOSE, 0, 1, 1},
+        {"session ends", WM_ENDSESSION, TRUE, 0, 1},
+        {"session goes on", WM_ENDSESSION, FALSE, 0, 0},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.how);
+        StartAfresh();
+        // A down payment above the price is void: each loan has a confirmed price.
+        for (Calculator calculator : {Calculator::CarLoan, Calculator::Lease}) {
+            Select(calculator);
+            WizardPage& page = *m_frame->Page(calculator);
+            Type(page, 0, L"30000");
+            PressNext(page);
+            Type(page, 0, calculator == Calculator::Lease ? L"2000" : L"1500");
+        }
+        Select(Calculator::Tip);
+        for (TipKey key : {TipKey::Digit4, TipKey::Digit2}) {
+            Tap(m_frame->TipPage().Handle(), m_frame->TipPage().KeyRect(key));
+        }
+        Select(Calculator::Mortgage);
+        Type(m_frame->MortgagePage(), 0, L"300000");
+        ASSERT_EQ(0.0, m_models->carLoan.DownPayment()) << "nothing confirmed yet";
+
+        HWND main = m_frame->Handle();
+        SendMessageW(main, way.message, way.wParam, 0);
+        Pump();
+        EXPECT_EQ(way.closes == 0, IsWindow(main) != 0);
+        if (way.closes) {
+            Stop(); // the models write their keys as they go
+        }
+        ZoqValueType autoSip = ZoqValueType::Missing;
+        int size = 0;
+        m_store.QueryValue(kFinancialKey, L"AutoSip", &autoSip, &size);
+        EXPECT_EQ(way.writes ? ZoqValueType::Binary : ZoqValueType::Missing, autoSip);
+        if (!way.writes) {
+            EXPECT_EQ(0, m_store.KeyExists(FinancialRecordKey(FinancialCalculator::CarLoan, 0)));
+            continue;
+        }
+        const std::vector<double> typed = {1500, 2000, 42, 300000, 25, 0};
+        EXPECT_EQ(typed, StoredKeys()) << "the mortgage writes its key too";
+        Stop();
+        Start();
+        EXPECT_EQ(1500.0, m_models->carLoan.DownPayment()) << "read back at the next start";
+        EXPECT_EQ(2000.0, m_models->lease.DownPayment());
+        EXPECT_EQ(42.0, m_models->tip.Amount());
+    }
+}
+
+// Typed values that confirming would refuse, and steps nothing was typed on since
+// they were shown, are not taken at exit; and exit never asks anything.
+TEST_F(FrameTest, ExitKeepsConfirmedValuesWhereNothingValidIsTyped) {
+    struct Case {
+        const char* what;
+        std::function<void()> type;
+        std::vector<double> stored; // as StoredKeys() lists them
+    };
+    const Case cases[] = {
+        {"a negative down payment",
+         [&] {
+             Select(Calculator::CarLoan);
+             CCarLoanPage& page = m_frame->CarLoanPage();
+             Type(page, 0, L"20000");
+             PressNext(page);
+             Type(page, 0, L"1500");
+             PressNext(page);
+             PressBack(page);
+             Type(page, 0, L"-5");
+         },
+         {1500, 0, 0, 250000, 25, 0}},
+        {"nothing typed since Back: the step shown in cents is not taken again",
+         [&] {
+             Select(Calculator::CarLoan);
+             CCarLoanPage& page = m_frame->CarLoanPage();
+             Type(page, 0, L"20000");
+             PressNext(page);
+             Type(page, 0, L"1500.555");
+             PressNext(page);
+             PressBack(page);
+         },
+         {1500.555, 0, 0, 250000, 25, 0}},
+        {"a term beyond 30 years, beside a good principal",
+         [&] {
+             Type(m_frame->MortgagePage(), 0, L"300000");
+             Type(m_frame->MortgagePage(), 1, L"45");
+         },
+         {0, 0, 0, 300000, 25, 0}},
+        {"a points rate not below the mortgage rate: the whole step is refused",
+         [&] {
+             Type(m_frame->MortgagePage(), 0, L"300000");
+             Type(m_frame->MortgagePage(), 3, L"1");
+             Type(m_frame->MortgagePage(), 4, L"6");
+         },
+         {0, 0, 0, 250000, 25, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartAfresh();
+        c.type();
+        CDialogDriver driver([](HWND dialog) { CDialogDriver::Press(dialog, IDOK); });
+        Command(ID_EXIT);
+        Stop();
+        EXPECT_TRUE(driver.Seen().empty()) << "no message at exit";
+        EXPECT_EQ(c.stored, StoredKeys());
+    }
 }
 
 TEST_F(FrameTest, ResetAllClearsEveryProfileAndSaysSo) {

@@ -127,6 +127,9 @@ TEST_F(PagesWindowTest, MortgageRatesCheckShowsItsMessageAndStays) {
               text);
     EXPECT_EQ(0, page.Step());
     EXPECT_EQ(0, driver.TimedOut());
+    EXPECT_EQ(0.0, m_models->mortgage.AnnualRateWithPoints())
+        << "the refused step leaves the model as it was, for a profile saved now";
+    EXPECT_EQ(0, m_models->mortgage.Points());
 
     Type(page, 4, L"5.5");
     PressNext(page);
