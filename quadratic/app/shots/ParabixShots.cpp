@@ -3,7 +3,7 @@
 //   ParabixShots.exe FOLDER
 #include "ce/ZoqScreen.h"
 #include "quadratic/app/DlgParabix.h"
-#include "regression/app/shots/ShotDriver.h"
+#include "ui/calc/shots/ShotDriver.h"
 
 namespace {
 

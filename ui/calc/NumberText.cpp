@@ -1,4 +1,4 @@
-#include "regression/NumberText.h"
+#include "ui/calc/NumberText.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "regression/CalcLayout.h"
+#include "ui/calc/CalcLayout.h"
 
 #include <memory>
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "regression/app/CalcWindow.h"
+#include "ui/calc/CalcWindow.h"
 
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqShell.h"

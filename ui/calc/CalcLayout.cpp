@@ -1,4 +1,4 @@
-#include "regression/CalcLayout.h"
+#include "ui/calc/CalcLayout.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "regression/CalcLayout.h"
+#include "ui/calc/CalcLayout.h"
 
 #include <string>
 #include <windows.h>

@@ -1,7 +1,7 @@
-#include "regression/app/shots/ShotDriver.h"
+#include "ui/calc/shots/ShotDriver.h"
 
 #include "ce/ZoqShot.h"
-#include "regression/app/ModalWatch.h"
+#include "ui/calc/ModalWatch.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "regression/CalcLayout.h"
+#include "ui/calc/CalcLayout.h"
 
 #include <gtest/gtest.h>
 

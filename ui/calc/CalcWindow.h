@@ -1,6 +1,6 @@
 #pragma once
 
-#include "regression/app/CalcFace.h"
+#include "ui/calc/CalcFace.h"
 #include "ui/ZoqWnd.h"
 
 struct ZoqMenuBarInfo;

@@ -1,4 +1,4 @@
-#include "regression/app/CalcFace.h"
+#include "ui/calc/CalcFace.h"
 
 #include "ui/ZoqDynBtn.h"
 #include "ui/ZoqDynDisplay.h"

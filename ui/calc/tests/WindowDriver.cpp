@@ -1,6 +1,6 @@
-#include "regression/app/tests/WindowDriver.h"
+#include "ui/calc/tests/WindowDriver.h"
 
-#include "regression/app/ModalWatch.h"
+#include "ui/calc/ModalWatch.h"
 
 namespace {
 

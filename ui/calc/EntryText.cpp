@@ -1,4 +1,4 @@
-#include "regression/EntryText.h"
+#include "ui/calc/EntryText.h"
 
 #include <cwchar>
 

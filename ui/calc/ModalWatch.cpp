@@ -1,4 +1,4 @@
-#include "regression/app/ModalWatch.h"
+#include "ui/calc/ModalWatch.h"
 
 namespace {
 
