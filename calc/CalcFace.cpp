@@ -1,9 +1,9 @@
-#include "ui/calc/CalcFace.h"
+#include "calc/CalcFace.h"
 
 #include "ui/ZoqDynBtn.h"
 #include "ui/ZoqDynDisplay.h"
 #include "ui/ZoqGDI.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 #include "ui/ZoqString.h"
 #include "ce/ZoqScreen.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/calc/CalcLayout.h"
+#include "calc/CalcLayout.h"
 
 #include <memory>
 #include <windows.h>

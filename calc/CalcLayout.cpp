@@ -1,4 +1,4 @@
-#include "ui/calc/CalcLayout.h"
+#include "calc/CalcLayout.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/calc/CalcWindow.h"
+#include "calc/CalcWindow.h"
 
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqShell.h"

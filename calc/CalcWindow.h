@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/calc/CalcFace.h"
+#include "calc/CalcFace.h"
 #include "ui/ZoqWnd.h"
 
 struct ZoqMenuBarInfo;

@@ -1,4 +1,4 @@
-#include "ui/calc/EntryText.h"
+#include "calc/EntryText.h"
 
 #include <cwchar>
 

@@ -1,4 +1,4 @@
-#include "ui/calc/ModalWatch.h"
+#include "calc/ModalWatch.h"
 
 namespace {
 

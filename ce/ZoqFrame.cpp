@@ -2,7 +2,7 @@
 
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqSip.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 #include <windowsx.h>
 #include <cwchar>

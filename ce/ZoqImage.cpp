@@ -1,7 +1,7 @@
 #include "ce/ZoqImage.h"
 
 #include "ce/ZoqWic.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 #include <vector>
 

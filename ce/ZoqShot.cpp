@@ -3,7 +3,7 @@
 #include "ce/ZoqFrame.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqWic.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 #include <shellapi.h>
 

@@ -6,10 +6,30 @@ if(ZOQ_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Gives a target the headers of one source folder, included as "folder/File.h": the
+# include root is a folder in the build tree that holds only a link named like the
+# folder. A target thus sees its own folder and those of the targets it links, and an
+# include of any other folder fails to compile: zoq_expose(target folder [PRIVATE])
+function(zoq_expose target folder)
+    set(scope PUBLIC)
+    if(ARGC GREATER 2)
+        set(scope ${ARGV2})
+    endif()
+    string(REPLACE "/" "_" key "${folder}")
+    set(stage ${CMAKE_BINARY_DIR}/zoq-include/${key})
+    if(NOT IS_SYMLINK ${stage}/${folder})
+        get_filename_component(parent ${stage}/${folder} DIRECTORY)
+        file(MAKE_DIRECTORY ${parent})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${stage}/${folder} SYMBOLIC)
+    endif()
+    target_include_directories(${target} ${scope} ${stage})
+endfunction()
+
 # Settings of every target of ours (not of third-party code built beside it).
 function(zoq_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra)
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    zoq_expose(${target} ${folder})
     if(WIN32)
         target_compile_definitions(${target} PUBLIC UNICODE _UNICODE NOMINMAX
                                    _WIN32_WINNT=0x0601 WINVER=0x0601)

@@ -7,7 +7,7 @@
 #include "graph/GraphStylus.h"
 #include "graph/GraphView.h"
 #include "ui/ZoqGDI.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 namespace {
 

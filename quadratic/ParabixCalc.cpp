@@ -1,7 +1,7 @@
 #include "quadratic/ParabixCalc.h"
 
-#include "ui/calc/EntryText.h"
-#include "ui/calc/NumberText.h"
+#include "calc/EntryText.h"
+#include "calc/NumberText.h"
 #include "ui/ZoqString.h"
 
 #include <cwchar>

@@ -1,7 +1,7 @@
 #include "regression/TrendoraCsv.h"
 
 #include "regression/FileAccess.h"
-#include "ui/calc/NumberText.h"
+#include "calc/NumberText.h"
 #include "regression/ZoqStats.h"
 
 #include <cstdlib>

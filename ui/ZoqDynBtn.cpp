@@ -1,7 +1,7 @@
 #include "ui/ZoqDynBtn.h"
 
 #include "ce/ZoqTransparent.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 #include "ui/ZoqString.h"
 
 namespace {

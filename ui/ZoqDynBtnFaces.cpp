@@ -1,6 +1,6 @@
 #include "ui/ZoqDynBtn.h"
 
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "ui/ZoqDynDisplay.h"
 
 #include "ce/ZoqTransparent.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/ZoqGDI.h"
 
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 #include <cwchar>
 

@@ -1,7 +1,7 @@
-#include "ui/calc/shots/ShotDriver.h"
+#include "calc/shots/ShotDriver.h"
 
 #include "ce/ZoqShot.h"
-#include "ui/calc/ModalWatch.h"
+#include "calc/ModalWatch.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "ui/calc/NumberText.h"
+#include "calc/NumberText.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "ui/calc/tests/WindowDriver.h"
+#include "calc/tests/WindowDriver.h"
 
-#include "ui/calc/ModalWatch.h"
+#include "calc/ModalWatch.h"
 
 namespace {
 

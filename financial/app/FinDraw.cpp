@@ -1,6 +1,6 @@
 #include "financial/app/FinDraw.h"
 
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 #include <cwchar>
 

@@ -1,7 +1,7 @@
 #include "financial/app/PageButton.h"
 
 #include "financial/app/FinDraw.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 namespace {
 constexpr COLORREF kOutline = RGB(40, 40, 40);

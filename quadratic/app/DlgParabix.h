@@ -1,7 +1,7 @@
 #pragma once
 
 #include "quadratic/ParabixCalc.h"
-#include "ui/calc/CalcWindow.h"
+#include "calc/CalcWindow.h"
 
 // The main window of the quadratic calculator: the coefficient keypad, the three
 // fields and the four result lines on the display panel, and the graph.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "regression/TrendoraCalc.h"
-#include "ui/calc/CalcWindow.h"
+#include "calc/CalcWindow.h"
 #include "regression/app/CsvFileChooser.h"
 
 // The main window of the regression calculator: the data entry keypad, the

@@ -2,7 +2,7 @@
 
 #include "ce/ZoqTransparent.h"
 #include "scientific/app/resource.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "scientific/app/KeyTemplate.h"
 #include "scientific/app/NumorapadDialogs.h"
 #include "scientific/app/resource.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 namespace {
 

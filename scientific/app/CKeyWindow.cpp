@@ -1,7 +1,7 @@
 #include "scientific/app/CKeyWindow.h"
 
 #include "scientific/app/CSkin.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "scientific/app/CSkin.h"
 
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 int CSkin::Load(HINSTANCE instance, const SScreenLayout& layout) {
     Release();

@@ -1,5 +1,5 @@
 #include "ui/ZoqGDI.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 #include <gtest/gtest.h>
 

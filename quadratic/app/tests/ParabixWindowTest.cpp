@@ -1,6 +1,6 @@
 #include "quadratic/app/DlgParabix.h"
 #include "quadratic/app/resource.h"
-#include "ui/calc/tests/WindowDriver.h"
+#include "calc/tests/WindowDriver.h"
 
 #include "ce/ZoqScreen.h"
 

@@ -4,7 +4,7 @@
 #include "ce/ZoqScreen.h"
 #include "regression/app/DlgTrendora.h"
 #include "regression/app/resource.h"
-#include "ui/calc/shots/ShotDriver.h"
+#include "calc/shots/ShotDriver.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "regression/app/DlgTrendora.h"
 #include "regression/app/resource.h"
-#include "ui/calc/tests/WindowDriver.h"
+#include "calc/tests/WindowDriver.h"
 
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"

@@ -1,7 +1,7 @@
 #include "NumorapadFixture.h"
 
 #include "ce/ZoqShell.h"
-#include "ui/ZoqGdiScope.h"
+#include "ce/ZoqGdiScope.h"
 
 #include <vector>
 
