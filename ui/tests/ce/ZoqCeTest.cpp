@@ -5,7 +5,7 @@
 #include "ce/ZoqShot.h"
 #include "ce/ZoqSip.h"
 #include "ce/ZoqTransparent.h"
-#include "ce/tests/CeTestResources.h"
+#include "ui/tests/ce/CeTestResources.h"
 #include "ui/ZoqGDI.h"
 #include "ui/ZoqWnd.h"
 
