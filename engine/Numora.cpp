@@ -197,7 +197,7 @@ int Numora::ConvertAngle(const wchar_t* value, wchar_t* output) {
     static const wchar_t* const kFactors[] = {L"*(pi)/180.0", L"*200.0/(pi)", L"*9.0/10.0"};
     wchar_t text[kResultCapacity];
     WriteText(text, length == 0 ? L"0" : value);
-    std::wcscat(text, kFactors[m_angleMode]);
+    m_string.Append(text, kFactors[m_angleMode]);
     Evaluate(text, text);
     WriteText(output, text);
     return 1;

@@ -30,7 +30,7 @@ int ComputeReadout(const CGraphView& view, const CGraphCurves& curves, int slot,
     if (equation->Substitute(readout->xText, expression, kExpressionCapacity))
         value = Numora::GetInstance()->Evaluate(expression, readout->yText);
     else
-        std::wcscpy(readout->yText, L"syntax error");
+        CZoqString::GetInstance()->Copy(readout->yText, L"syntax error");
 
     readout->row = view.ReadoutRow(PlottedValue(value, readout->yText));
     readout->crosshair =

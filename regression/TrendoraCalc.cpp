@@ -55,16 +55,16 @@ int CTrendoraCalc::DecimalPoint() {
     }
     const bool negative = text[0] == L'-';
     wchar_t number[kCapacity] = {};
-    std::wcscpy(number, negative ? text + 1 : text);
+    Append(number, kCapacity, negative ? text + 1 : text);
     if (number[0] == L'\0') {
-        std::wcscpy(number, L"0");
+        Append(number, kCapacity, L"0");
     }
     wchar_t result[kCapacity] = {};
     if (!Append(result, kCapacity, negative ? L"-" : L"") || !Append(result, kCapacity, number) ||
         !Append(result, kCapacity, L".")) {
         return 0;
     }
-    std::wcscpy(text, result);
+    CZoqString::GetInstance()->Copy(text, result, kCapacity);
     return 1;
 }
 

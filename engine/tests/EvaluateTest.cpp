@@ -3,6 +3,7 @@
 #include "engine/ZoqNumoraUtil.h"
 
 #include <cmath>
+#include <cwchar>
 
 namespace {
 
@@ -370,7 +371,7 @@ TEST_F(Evaluate, ConvertAngleGoesToTheNextUnit) {
     EXPECT_STREQ(out, L"90");
     EXPECT_EQ(engine->ConvertAngle(L"", out), 1);
     EXPECT_STREQ(out, L"0");
-    wcscpy(out, L"untouched");
+    std::swprintf(out, Numora::kResultCapacity, L"%ls", L"untouched");
     EXPECT_EQ(engine->ConvertAngle(L"123456789012345678901234567890123", out), 0);
     EXPECT_STREQ(out, L"untouched");
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -75,7 +76,7 @@ TEST_F(NumoraUtil, CountAndCloseParentheses) {
     };
     for (const CloseCase& c : cases) {
         wchar_t text[32];
-        wcscpy(text, c.text);
+        std::swprintf(text, 32, L"%ls", c.text);
         EXPECT_EQ(util->CountOpen(text), c.open);
         EXPECT_EQ(util->CountClose(text), c.close);
         EXPECT_EQ(util->CloseParens(text, 32), 1);

@@ -13,6 +13,7 @@
 #include "financial/app/WindowRoute.h"
 #include "financial/app/resource.h"
 #include "financial/models/FinancialOptions.h"
+#include "ui/ZoqString.h"
 
 namespace {
 
@@ -200,7 +201,7 @@ void CFiscoraFrame::TakeTypedValues() {
 void CFiscoraFrame::ReadCurrency() {
     wchar_t symbol[32];
     if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SCURRENCY, symbol, 32) > 0) {
-        wcscpy(m_context.currency, symbol);
+        CZoqString::GetInstance()->Copy(m_context.currency, symbol);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "financial/models/TipModel.h"
 
 #include "financial/models/FinancialText.h"
+#include "ui/ZoqString.h"
 
 #include <cmath>
 #include <cwchar>
@@ -17,11 +18,9 @@ int WriteNumberWithSuffix(int number, const wchar_t* suffix, wchar_t* text, int 
     if (!WriteIntText(number, composed, 32)) {
         return 0;
     }
-    const size_t used = std::wcslen(composed);
-    if (used + std::wcslen(suffix) + 1 > sizeof composed / sizeof composed[0]) {
+    if (!CZoqString::GetInstance()->Append(composed, suffix)) {
         return 0;
     }
-    std::wcscpy(composed + used, suffix);
     return CopyFittingText(composed, text, capacity);
 }
 
@@ -84,10 +83,9 @@ int CTipModel::PeopleEntryText(int position, wchar_t* text, int capacity, const 
     }
     wchar_t word[64] = L" ";
     const wchar_t* chosen = position == 0 ? person : people;
-    if (std::wcslen(chosen) + 2 > sizeof word / sizeof word[0]) {
+    if (!CZoqString::GetInstance()->Append(word, chosen)) {
         return 0;
     }
-    std::wcscpy(word + 1, chosen);
     return WriteNumberWithSuffix(position + 1, word, text, capacity);
 }
 

@@ -11,6 +11,7 @@
 #include "scientific/app/KeyTemplate.h"
 #include "scientific/app/NumorapadDialogs.h"
 #include "scientific/app/resource.h"
+#include "ui/ZoqString.h"
 #include "ce/ZoqGdiScope.h"
 
 namespace {
@@ -378,8 +379,8 @@ void CDlgNumorapad::InsertConstant(int constant) {
         // Not in the core's table: put in as a value, bracketed on an expression line
         // like the table's constants.
         wchar_t text[32] = L"(";
-        lstrcatW(text, kVacuumPermittivity);
-        lstrcatW(text, L")");
+        CZoqString::GetInstance()->Append(text, kVacuumPermittivity);
+        CZoqString::GetInstance()->Append(text, L")");
         core.CurrentMode().PutValue(core.GetCalcMode() == kModeExpression ? text
                                                                           : kVacuumPermittivity);
     }

@@ -6,6 +6,7 @@
 #include "ce/ZoqShell.h"
 
 #include <cstdlib>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ int AnswerFileDialog(HWND, bool save, wchar_t* path, int capacity) {
     if (answer.empty() || static_cast<int>(answer.size()) >= capacity) {
         return 0;
     }
-    wcscpy(path, answer.c_str());
+    std::swprintf(path, static_cast<size_t>(capacity), L"%ls", answer.c_str());
     return 1;
 }
 
