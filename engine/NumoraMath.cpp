@@ -20,9 +20,10 @@ constexpr double kFromRadians[] = {57.29577951308232, 1.0, 63.66197723675814};
 // Exact powers of ten for the rounded subtraction (k + 1 never exceeds 19).
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9, 1e10,
                              1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20};
-// The rounding of a subtraction only removes noise when it moves the difference by
-// no more than a few units in the last place of the larger operand.
-constexpr double kNoise = 0x1p-50;
+// With an operand written with an exponent the rounding works at the full precision,
+// which can wipe out a tiny difference or overflow a huge one; beyond this share of the
+// difference it is no longer noise that the rounding removes.
+constexpr double kExponentNoise = 1e-13;
 
 double ToRadians(double angle, int mode) {
     return angle * kToRadians[mode];
@@ -67,7 +68,8 @@ double Subtract(double left, double right, int precision) {
     int lengthA = ZoqGeneralFormat(left, precision, a, sizeof a);
     int lengthB = ZoqGeneralFormat(right, precision - 1, b, sizeof b);
     int k = precision;
-    if (!HasExponent(a) && !HasExponent(b))
+    const bool exponent = HasExponent(a) || HasExponent(b);
+    if (!exponent)
         k = (lengthA > lengthB ? lengthA : lengthB) - 1;
     if (k < 0)
         k = 0;
@@ -78,10 +80,10 @@ double Subtract(double left, double right, int precision) {
     t = d >= 0 ? t + 5 : t - 5;
     t = std::trunc(t * 0.1);
     double rounded = t / kPow10[k];
-    double larger = std::fmax(std::fabs(left), std::fabs(right));
-    if (std::fabs(rounded - d) <= kNoise * larger)
-        return rounded;
-    return d;
+    if (exponent &&
+        (!std::isfinite(rounded) || std::fabs(rounded - d) > kExponentNoise * std::fabs(d)))
+        return d;
+    return rounded;
 }
 
 double Power(double left, double right) {
