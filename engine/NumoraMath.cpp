@@ -2,6 +2,7 @@
 
 #include "engine/NumoraProgram.h"
 #include "engine/ZoqConvert.h"
+#include "engine/ZoqMath.h"
 #include "engine/ZoqNumberText.h"
 #include "engine/ZoqPow.h"
 
@@ -111,11 +112,11 @@ double Permutations(double left, double right) {
 }
 
 double PolarX(double radius, double angle, int angleMode) {
-    return radius * std::cos(ToRadians(angle, angleMode));
+    return radius * ZoqCos(ToRadians(angle, angleMode));
 }
 
 double PolarY(double radius, double angle, int angleMode) {
-    return radius * std::sin(ToRadians(angle, angleMode));
+    return radius * ZoqSin(ToRadians(angle, angleMode));
 }
 
 double Radius(double x, double y) {
@@ -126,7 +127,7 @@ double Angle(double x, double y, int angleMode) {
     // Adding +0 turns -0 into +0, so -0<1 is 90 like 0<1 and stays inside [0, 360).
     x += 0.0;
     y += 0.0;
-    double angle = std::atan(y / x);
+    double angle = ZoqAtan(y / x);
     if (x < 0)
         angle += kPi;
     else if (y < 0)
@@ -161,7 +162,7 @@ double Factorial(double v) {
         result = FactorialOfWhole(v);
     } else {
         double x = v + 1;
-        double correction = std::sqrt(x * std::sinh(1 / x) + 1 / (810 * ZoqPow(x, 6)));
+        double correction = std::sqrt(x * ZoqSinh(1 / x) + 1 / (810 * ZoqPow(x, 6)));
         result =
             std::sqrt(6.283185307179586 / x) * ZoqPow((x * 0.36787944117144233) * correction, x);
     }
@@ -221,43 +222,43 @@ double Function(int position, double v, int mode) {
     case FunctionAbs:
         return std::fabs(v);
     case FunctionAcos:
-        return Snap(FromRadians(std::acos(v), mode));
+        return Snap(FromRadians(ZoqAcos(v), mode));
     case FunctionAsin:
-        return Snap(FromRadians(std::asin(v), mode));
+        return Snap(FromRadians(ZoqAsin(v), mode));
     case FunctionAtanh:
-        return 0.5 * std::log((1 + v) / (1 - v));
+        return 0.5 * ZoqLog((1 + v) / (1 - v));
     case FunctionAtan:
-        return Snap(FromRadians(std::atan(v), mode));
+        return Snap(FromRadians(ZoqAtan(v), mode));
     case FunctionCosh:
-        return std::cosh(v);
+        return ZoqCosh(v);
     case FunctionCos:
-        return Snap(std::cos(ToRadians(v, mode)));
+        return Snap(ZoqCos(ToRadians(v, mode)));
     case FunctionExp:
-        return std::exp(v);
+        return ZoqExp(v);
     case FunctionLog2:
-        return std::log(v) / std::log(2.0);
+        return ZoqLog(v) / ZoqLog(2.0);
     case FunctionLog:
-        return std::log10(v);
+        return ZoqLog10(v);
     case FunctionLn:
-        return std::log(v);
+        return ZoqLog(v);
     case FunctionSinh:
-        return std::sinh(v);
+        return ZoqSinh(v);
     case FunctionSin:
-        return Snap(std::sin(ToRadians(v, mode)));
+        return Snap(ZoqSin(ToRadians(v, mode)));
     case FunctionSqrt:
         return std::sqrt(v);
     case FunctionTanh:
-        return std::tanh(v);
+        return ZoqTanh(v);
     case FunctionTan:
-        return Snap(std::tan(ToRadians(v, mode)));
+        return Snap(ZoqTan(ToRadians(v, mode)));
     case FunctionFactorial:
         return Factorial(v);
     case FunctionAsnh:
-        return std::log(std::fabs(v + std::sqrt(v * v + 1)));
+        return ZoqLog(std::fabs(v + std::sqrt(v * v + 1)));
     case FunctionAcsh:
-        return v >= 1 ? std::log(std::fabs(v + std::sqrt(v * v - 1))) : 0;
+        return v >= 1 ? ZoqLog(std::fabs(v + std::sqrt(v * v - 1))) : 0;
     case FunctionAtnh:
-        return v >= 1 || v <= -1 ? 0 : 0.5 * std::log((1 + v) / (1 - v));
+        return v >= 1 || v <= -1 ? 0 : 0.5 * ZoqLog((1 + v) / (1 - v));
     case FunctionSum:
         return Sum(v);
     case FunctionDegreesToDecimal:
