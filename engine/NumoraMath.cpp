@@ -4,7 +4,6 @@
 #include "engine/ZoqConvert.h"
 #include "engine/ZoqMath.h"
 #include "engine/ZoqNumberText.h"
-#include "engine/ZoqPow.h"
 
 #include <cfloat>
 #include <cmath>
@@ -88,15 +87,15 @@ double Subtract(double left, double right, int precision) {
 }
 
 double Power(double left, double right) {
-    return ZoqPow(left, right);
+    return ZoqPower(left, right);
 }
 
 double TimesTenTo(double left, double right) {
-    return left * ZoqPow(10.0, right);
+    return left * ZoqPower(10.0, right);
 }
 
 double Root(double left, double right) {
-    return ZoqPow(left, 1 / right);
+    return ZoqPower(left, 1 / right);
 }
 
 double Combinations(double left, double right) {
@@ -162,9 +161,9 @@ double Factorial(double v) {
         result = FactorialOfWhole(v);
     } else {
         double x = v + 1;
-        double correction = std::sqrt(x * ZoqSinh(1 / x) + 1 / (810 * ZoqPow(x, 6)));
+        double correction = std::sqrt(x * ZoqSinh(1 / x) + 1 / (810 * ZoqPower(x, 6)));
         result =
-            std::sqrt(6.283185307179586 / x) * ZoqPow((x * 0.36787944117144233) * correction, x);
+            std::sqrt(6.283185307179586 / x) * ZoqPower((x * 0.36787944117144233) * correction, x);
     }
     return negative ? -result : result;
 }
@@ -266,19 +265,19 @@ double Function(int position, double v, int mode) {
     case FunctionDecimalToDegrees:
         return DecimalToDegrees(v);
     case FunctionTenX:
-        return ZoqPow(10.0, v);
+        return ZoqPower(10.0, v);
     case FunctionCubeRoot:
-        return v < 0 ? -ZoqPow(-v, 0.3333333333333333) : ZoqPow(v, 0.3333333333333333);
+        return v < 0 ? -ZoqPower(-v, 0.3333333333333333) : ZoqPower(v, 0.3333333333333333);
     case FunctionCube:
-        return ZoqPow(v, 3.0);
+        return ZoqPower(v, 3.0);
     case FunctionSquare:
-        return ZoqPow(v, 2.0);
+        return ZoqPower(v, 2.0);
     case FunctionInverse:
         return 1 / v;
     case FunctionNegate:
         return -v;
     case FunctionEx:
-        return ZoqPow(2.718281828459045, v);
+        return ZoqPower(2.718281828459045, v);
     default:
         return v;
     }

@@ -22,3 +22,5 @@ double ZoqLog10(double x);
 double ZoqSinh(double x);
 double ZoqCosh(double x);
 double ZoqTanh(double x);
+// x^y with the special cases of the C standard's pow.
+double ZoqPower(double x, double y);

@@ -154,7 +154,101 @@ TEST(ZoqMath, AccurateOverTheWholeRange) {
     }
 }
 
+// Bases and exponents of every kind: results over the whole range of doubles, powers
+// of ten and of e as the engine's "E", "tenx" and "ex" take them, whole exponents.
+TEST(ZoqMath, PowerAccurateOverTheWholeRange) {
+    std::mt19937_64 random(34);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    int count = 0;
+    int differentFromRuntime = 0;
+    double worst = 0;
+    double worstBase = 0;
+    double worstExponent = 0;
+    for (int i = 0; i < 200000; ++i) {
+        double x;
+        double y;
+        switch (i % 5) {
+        case 0:
+            x = std::ldexp(1 + std::fabs(unit(random)), static_cast<int>(unit(random) * 1000));
+            y = unit(random) * 1.5;
+            break;
+        case 1:
+            x = std::fabs(unit(random)) * 20;
+            y = std::floor(unit(random) * 200);
+            break;
+        case 2:
+            x = 10;
+            y = i % 2 ? unit(random) * 320 : std::floor(unit(random) * 330);
+            break;
+        case 3:
+            x = 2.718281828459045;
+            y = unit(random) * 745;
+            break;
+        default:
+            x = -std::fabs(unit(random)) * 1e5;
+            y = std::floor(unit(random) * 60);
+            break;
+        }
+        const double value = ZoqPower(x, y);
+        const long double reference = powl(x, y);
+        const double error = UlpError(value, reference);
+        if (error > worst) {
+            worst = error;
+            worstBase = x;
+            worstExponent = y;
+        }
+        differentFromRuntime += value != std::pow(x, y);
+        ++count;
+    }
+    EXPECT_LT(worst, 0.502) << worstBase << "^" << worstExponent;
+    EXPECT_LT(differentFromRuntime, count / 200) << "of " << count;
+    // Exact powers come out exact.
+    for (int n = -22; n <= 22; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(ZoqPower(10, n), std::pow(10.0, n));
+    }
+    EXPECT_EQ(ZoqPower(2, 1023), 0x1p1023);
+    EXPECT_EQ(ZoqPower(2, -1074), 0x1p-1074);
+    EXPECT_EQ(ZoqPower(-3, 3), -27);
+    EXPECT_EQ(ZoqPower(1.5, 2), 2.25);
+}
+
 #endif
+
+struct SPowerCase {
+    double x;
+    double y;
+    double expected;
+};
+
+// The special cases of the standard pow.
+const SPowerCase kPowerCases[] = {
+    {kNan, 0.0, 1.0},     {1.0, kNan, 1.0},         {kNan, 1.0, kNan},
+    {2.0, kNan, kNan},    {0.0, -1.0, kInf},        {-0.0, -1.0, -kInf},
+    {-0.0, -2.0, kInf},   {-0.0, -0.5, kInf},       {0.0, 3.0, 0.0},
+    {-0.0, 3.0, -0.0},    {-0.0, 2.0, 0.0},         {-0.0, 0.5, 0.0},
+    {-1.0, kInf, 1.0},    {-1.0, -kInf, 1.0},       {0.5, kInf, 0.0},
+    {0.5, -kInf, kInf},   {2.0, kInf, kInf},        {-2.0, -kInf, 0.0},
+    {kInf, -1.0, 0.0},    {kInf, 0.5, kInf},        {-kInf, -3.0, -0.0},
+    {-kInf, -2.0, 0.0},   {-kInf, 3.0, -kInf},      {-kInf, 2.0, kInf},
+    {-2.0, 0.5, kNan},    {-8.0, 1.0 / 3, kNan},    {-2.0, 3.0, -8.0},
+    {-2.0, 1e300, kInf},  {-2.0, 0x1p53 + 2, kInf}, {10.0, 309.0, kInf},
+    {10.0, -324.0, 0.0},  {2.0, -1075.0, 0.0},      {1e300, 1e300, kInf},
+    {1e-300, 1e300, 0.0}, {2.0, 1e-300, 1.0},       {2.0, 0.5, 1.4142135623730951},
+};
+
+TEST(ZoqMath, PowerSpecialValues) {
+    for (const SPowerCase& c : kPowerCases) {
+        SCOPED_TRACE(std::to_string(c.x) + " ^ " + std::to_string(c.y));
+        const double value = ZoqPower(c.x, c.y);
+        if (std::isnan(c.expected)) {
+            EXPECT_TRUE(std::isnan(value)) << value;
+        } else {
+            EXPECT_EQ(value, c.expected);
+            EXPECT_EQ(std::signbit(value), std::signbit(c.expected));
+        }
+    }
+}
 
 struct SSpecialCase {
     double (*function)(double);
