@@ -2,8 +2,8 @@
 
 #include "engine/NumoraProgram.h"
 #include "engine/ZoqConvert.h"
+#include "engine/ZoqMath.h"
 #include "engine/ZoqNumberText.h"
-#include "engine/ZoqPow.h"
 
 #include <cfloat>
 #include <cmath>
@@ -20,9 +20,10 @@ constexpr double kFromRadians[] = {57.29577951308232, 1.0, 63.66197723675814};
 // Exact powers of ten for the rounded subtraction (k + 1 never exceeds 19).
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9, 1e10,
                              1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20};
-// The rounding of a subtraction only removes noise when it moves the difference by
-// no more than a few units in the last place of the larger operand.
-constexpr double kNoise = 0x1p-50;
+// With an operand written with an exponent the rounding works at the full precision,
+// which can wipe out a tiny difference or overflow a huge one; beyond this share of the
+// difference it is no longer noise that the rounding removes.
+constexpr double kExponentNoise = 1e-13;
 
 double ToRadians(double angle, int mode) {
     return angle * kToRadians[mode];
@@ -67,7 +68,8 @@ double Subtract(double left, double right, int precision) {
     int lengthA = ZoqGeneralFormat(left, precision, a, sizeof a);
     int lengthB = ZoqGeneralFormat(right, precision - 1, b, sizeof b);
     int k = precision;
-    if (!HasExponent(a) && !HasExponent(b))
+    const bool exponent = HasExponent(a) || HasExponent(b);
+    if (!exponent)
         k = (lengthA > lengthB ? lengthA : lengthB) - 1;
     if (k < 0)
         k = 0;
@@ -78,22 +80,22 @@ double Subtract(double left, double right, int precision) {
     t = d >= 0 ? t + 5 : t - 5;
     t = std::trunc(t * 0.1);
     double rounded = t / kPow10[k];
-    double larger = std::fmax(std::fabs(left), std::fabs(right));
-    if (std::fabs(rounded - d) <= kNoise * larger)
-        return rounded;
-    return d;
+    if (exponent &&
+        (!std::isfinite(rounded) || std::fabs(rounded - d) > kExponentNoise * std::fabs(d)))
+        return d;
+    return rounded;
 }
 
 double Power(double left, double right) {
-    return ZoqPow(left, right);
+    return ZoqPower(left, right);
 }
 
 double TimesTenTo(double left, double right) {
-    return left * ZoqPow(10.0, right);
+    return left * ZoqPower(10.0, right);
 }
 
 double Root(double left, double right) {
-    return ZoqPow(left, 1 / right);
+    return ZoqPower(left, 1 / right);
 }
 
 double Combinations(double left, double right) {
@@ -109,11 +111,11 @@ double Permutations(double left, double right) {
 }
 
 double PolarX(double radius, double angle, int angleMode) {
-    return radius * std::cos(ToRadians(angle, angleMode));
+    return radius * ZoqCos(ToRadians(angle, angleMode));
 }
 
 double PolarY(double radius, double angle, int angleMode) {
-    return radius * std::sin(ToRadians(angle, angleMode));
+    return radius * ZoqSin(ToRadians(angle, angleMode));
 }
 
 double Radius(double x, double y) {
@@ -124,7 +126,7 @@ double Angle(double x, double y, int angleMode) {
     // Adding +0 turns -0 into +0, so -0<1 is 90 like 0<1 and stays inside [0, 360).
     x += 0.0;
     y += 0.0;
-    double angle = std::atan(y / x);
+    double angle = ZoqAtan(y / x);
     if (x < 0)
         angle += kPi;
     else if (y < 0)
@@ -159,9 +161,9 @@ double Factorial(double v) {
         result = FactorialOfWhole(v);
     } else {
         double x = v + 1;
-        double correction = std::sqrt(x * std::sinh(1 / x) + 1 / (810 * ZoqPow(x, 6)));
+        double correction = std::sqrt(x * ZoqSinh(1 / x) + 1 / (810 * ZoqPower(x, 6)));
         result =
-            std::sqrt(6.283185307179586 / x) * ZoqPow((x * 0.36787944117144233) * correction, x);
+            std::sqrt(6.283185307179586 / x) * ZoqPower((x * 0.36787944117144233) * correction, x);
     }
     return negative ? -result : result;
 }
@@ -219,43 +221,43 @@ double Function(int position, double v, int mode) {
     case FunctionAbs:
         return std::fabs(v);
     case FunctionAcos:
-        return Snap(FromRadians(std::acos(v), mode));
+        return Snap(FromRadians(ZoqAcos(v), mode));
     case FunctionAsin:
-        return Snap(FromRadians(std::asin(v), mode));
+        return Snap(FromRadians(ZoqAsin(v), mode));
     case FunctionAtanh:
-        return 0.5 * std::log((1 + v) / (1 - v));
+        return 0.5 * ZoqLog((1 + v) / (1 - v));
     case FunctionAtan:
-        return Snap(FromRadians(std::atan(v), mode));
+        return Snap(FromRadians(ZoqAtan(v), mode));
     case FunctionCosh:
-        return std::cosh(v);
+        return ZoqCosh(v);
     case FunctionCos:
-        return Snap(std::cos(ToRadians(v, mode)));
+        return Snap(ZoqCos(ToRadians(v, mode)));
     case FunctionExp:
-        return std::exp(v);
+        return ZoqExp(v);
     case FunctionLog2:
-        return std::log(v) / std::log(2.0);
+        return ZoqLog(v) / ZoqLog(2.0);
     case FunctionLog:
-        return std::log10(v);
+        return ZoqLog10(v);
     case FunctionLn:
-        return std::log(v);
+        return ZoqLog(v);
     case FunctionSinh:
-        return std::sinh(v);
+        return ZoqSinh(v);
     case FunctionSin:
-        return Snap(std::sin(ToRadians(v, mode)));
+        return Snap(ZoqSin(ToRadians(v, mode)));
     case FunctionSqrt:
         return std::sqrt(v);
     case FunctionTanh:
-        return std::tanh(v);
+        return ZoqTanh(v);
     case FunctionTan:
-        return Snap(std::tan(ToRadians(v, mode)));
+        return Snap(ZoqTan(ToRadians(v, mode)));
     case FunctionFactorial:
         return Factorial(v);
     case FunctionAsnh:
-        return std::log(std::fabs(v + std::sqrt(v * v + 1)));
+        return ZoqLog(std::fabs(v + std::sqrt(v * v + 1)));
     case FunctionAcsh:
-        return v >= 1 ? std::log(std::fabs(v + std::sqrt(v * v - 1))) : 0;
+        return v >= 1 ? ZoqLog(std::fabs(v + std::sqrt(v * v - 1))) : 0;
     case FunctionAtnh:
-        return v >= 1 || v <= -1 ? 0 : 0.5 * std::log((1 + v) / (1 - v));
+        return v >= 1 || v <= -1 ? 0 : 0.5 * ZoqLog((1 + v) / (1 - v));
     case FunctionSum:
         return Sum(v);
     case FunctionDegreesToDecimal:
@@ -263,19 +265,19 @@ double Function(int position, double v, int mode) {
     case FunctionDecimalToDegrees:
         return DecimalToDegrees(v);
     case FunctionTenX:
-        return ZoqPow(10.0, v);
+        return ZoqPower(10.0, v);
     case FunctionCubeRoot:
-        return v < 0 ? -ZoqPow(-v, 0.3333333333333333) : ZoqPow(v, 0.3333333333333333);
+        return v < 0 ? -ZoqPower(-v, 0.3333333333333333) : ZoqPower(v, 0.3333333333333333);
     case FunctionCube:
-        return ZoqPow(v, 3.0);
+        return ZoqPower(v, 3.0);
     case FunctionSquare:
-        return ZoqPow(v, 2.0);
+        return ZoqPower(v, 2.0);
     case FunctionInverse:
         return 1 / v;
     case FunctionNegate:
         return -v;
     case FunctionEx:
-        return ZoqPow(2.718281828459045, v);
+        return ZoqPower(2.718281828459045, v);
     default:
         return v;
     }

@@ -8,9 +8,9 @@
 namespace NumoraMath {
 
 // Subtraction rounded to the decimals the operands show at `precision` digits, which
-// removes the binary noise of differences such as 0.3-0.1. When that rounding would
-// change the difference by more than noise (operands with exponents, tiny or huge
-// differences) the plain difference is the result.
+// removes the binary noise of differences such as 0.3-0.1. With an operand written
+// with an exponent the plain difference is the result when the rounded one is not
+// finite or moves it by more than 1e-13 of its magnitude (1e-20-0 stays 1e-20).
 double Subtract(double left, double right, int precision);
 
 double Power(double left, double right);

@@ -1,7 +1,7 @@
 #include "engine/ZoqBaseConverter.h"
 
 #include "engine/ZoqConvert.h"
-#include "engine/ZoqPow.h"
+#include "engine/ZoqMath.h"
 
 #include <cmath>
 #include <cstdint>
@@ -86,7 +86,7 @@ int CZoqBaseConverter::RunToDecimal(int base, const wchar_t* digits, int length,
     for (int position = 0; position < length; ++position) {
         // The place value is computed in double and truncated, as the calculator
         // always did; runs beyond the 64-bit range saturate instead of wrapping.
-        double place = ZoqPow(static_cast<double>(base), length - 1 - position);
+        double place = ZoqPower(static_cast<double>(base), length - 1 - position);
         int64_t term = SaturatingMultiply(DigitValue(digits[position]), ZoqTruncateToInt64(place));
         sum = SaturatingAdd(sum, term);
     }

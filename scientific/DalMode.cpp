@@ -172,7 +172,7 @@ int CDalMode::ParenthesisKey(int index) {
             return 0;
         }
         if (InState(m_state, {kStateTyping, kStateParenthesis, kStateValue})) {
-            if (!OperatorKey(kOperatorTimes)) {
+            if (!MultiplyByX()) {
                 return 0;
             }
         } else if (m_state == kStateEquals) {
@@ -233,6 +233,11 @@ int CDalMode::ActOnX(const wchar_t* functionText) {
     return 1;
 }
 
+// The angle keys leave the value state with X possibly empty; an empty X is no factor.
+int CDalMode::MultiplyByX() {
+    return m_x.IsEmpty() ? 1 : OperatorKey(kOperatorTimes);
+}
+
 int CDalMode::PrefixFunction(const wchar_t* text) {
     // Room for X, the operator and the function text, so that nothing is half done.
     if (m_levels[m_level].Length() + m_x.Length() + m_openFunctions[m_level] + 2 +
@@ -241,7 +246,7 @@ int CDalMode::PrefixFunction(const wchar_t* text) {
         return 0;
     }
     if (InState(m_state, {kStateTyping, kStateParenthesis, kStateValue})) {
-        if (!OperatorKey(kOperatorTimes)) {
+        if (!MultiplyByX()) {
             return 0;
         }
     } else if (m_state == kStateEquals) {

@@ -59,4 +59,5 @@ protected:
 private:
     int Percent();
     int PrefixFunction(const wchar_t* text);
+    int MultiplyByX();
 };

@@ -297,10 +297,11 @@ int CDisplayFormatter::FloatForm(const wchar_t* text, wchar_t* out, int capacity
         return WritePlainForm(number, PlainDecimals(number), out, capacity);
     }
     // A small value the engine wrote with an exponent is written out as 0.000ddd when
-    // at least four significant digits still fit the width; smaller values would show
-    // as a row of zeros and keep the Scientific form.
+    // all of it, or at least four significant digits, fit the width; smaller values
+    // would show as a row of zeros and keep the Scientific form.
     const int leadingZeros = -number.exponent - 1;
-    if (2 + leadingZeros + 4 > width) {
+    const int plainLength = (number.negative ? 1 : 0) + 2 + leadingZeros + number.count;
+    if (plainLength > width && 2 + leadingZeros + 4 > width) {
         return ScientificForm(text, out, capacity, width, 0);
     }
     SDecimal magnitude = number;

@@ -72,10 +72,38 @@ TEST_F(Evaluate, RoundedSubtractionKeepsDifferencesThatAreNotNoise) {
         {L"1.5e+020-1", L"1.5e+020"},
         {L"0.000001234567891-0", L"1.234567891e-006"},
         {L"1e-300-1e-301", L"9.e-301"},
+        {L"4e-16-0", L"4.e-016"},
+        // Rounding 15 decimals away moves this difference by 3.6e-13 of itself: kept.
+        {L"0.00123456789012345-1e-20", L"1.23456789012345e-003"},
+        {L"1e+308-1e+292", L"1.e+308"},
     };
     Check(cases);
     Eval(L"1.234567891234e-8-0");
     EXPECT_EQ(value, 1.234567891234e-8);
+}
+
+// The rounding applies however far it moves a difference of operands written without
+// an exponent; with an exponent it applies while it moves it by at most 1e-13 of itself.
+TEST_F(Evaluate, RoundedSubtractionRemovesTheNoiseOfEveryDifference) {
+    const struct {
+        const wchar_t* expression;
+        const wchar_t* expected;
+        double value;
+    } cases[] = {
+        {L"-586P-cos((-334.1))--665%17.6", L"14.8", 14.8},
+        {L"0.1-1e-16", L"0.1", 0.1},
+        {L"0.0123456789012345-1e-20", L"1.2345678901235e-002", 0.012345678901235},
+        {L"1e+20-1e+19", L"9.e+019", 9e19},
+        {L"1e-20-1e-21", L"9.e-021", 9e-21},
+        {L"0.30000000000001-0.1", L"0.20000000000001", 0.20000000000001},
+        {L"2.675-2", L"0.675", 0.675},
+        {L"1-0.9", L"0.1", 0.1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Narrow(c.expression));
+        EXPECT_EQ(Eval(c.expression), c.expected);
+        EXPECT_EQ(value, c.value);
+    }
 }
 
 TEST_F(Evaluate, EmptyOperandsAreZero) {

@@ -83,6 +83,14 @@ const SKeyCase kAlgebraicCases[] = {
     {kDal, 10, 0, L"( sin 3 0 ) =", L"0.5", L"="},
     {kDal, 10, 0, L"9 sqrt", L"3.", L""},
     {kDal, 10, 0, L"2 + 3 \u00D7 4 =", L"14.", L"="},
+    // The angle keys on an empty X leave nothing to multiply; on a value they keep it.
+    {kDal, 10, 0, L"drg drg sin 1 0 0 =", L"1.", L"="},
+    {kDal, 10, 0, L"drg sin 0 =", L"0.", L"="},
+    {kDal, 10, 0, L"drg drg ( 1 0 0 ) =", L"100.", L"="},
+    {kDal, 10, 0, L"drg drg ( sin 1 0 0 + 2 ) =", L"3.", L"="},
+    {kDal, 10, 0, L"3 drg drg sin 1 0 0 =", L"3.", L"="},
+    {kDal, 10, 0, L"3 drg drg ( 2 ) =", L"6.", L"="},
+    {kDal, 10, 0, L"1 + drg drg sin 1 0 0 =", L"2.", L"="},
     {kAlg, 10, 0, L"2 + 3 \u00D7 4 =", L"14.", L"="},
     {kChain, 10, 0, L"2 + 3 \u00D7 4 =", L"20.", L"="},
     // Percent of the previous value after + or -.
