@@ -51,7 +51,9 @@ int CNumoraSettings::ReadOption(const wchar_t* keyPath, const wchar_t* name, int
 }
 
 // Options are applied in the stored order; UseComma comes before Seperator, so
-// Seperator wins. A value the holder refuses counts as missing: its default applies.
+// Seperator wins. A value the holder refuses counts as missing: its default applies,
+// except that a missing or refused Seperator keeps what UseComma set: both hold the
+// same setting, and a damaged copy must not overrule the good one.
 // Base, BaseBits and RpnStackSize are refused when the whole stored number is out of
 // range, not only its low byte.
 int CNumoraSettings::Load(const wchar_t* keyPath, CCalculator& calculator,
@@ -71,7 +73,7 @@ int CNumoraSettings::Load(const wchar_t* keyPath, CCalculator& calculator,
     apply(L"PlusMinus", 0, [&](int v) { return options.SetPlusMinus(v); });
     apply(L"CalcMode", kDefaultCalcMode, [&](int v) { return calculator.SetCalcMode(v); });
     apply(L"Notation", kDefaultNotation, [&](int v) { return formatter.SetNotation(v); });
-    apply(L"Seperator", kDefaultSeparator, [&](int v) { return formatter.SetSeparator(v); });
+    apply(L"Seperator", formatter.GetSeparator(), [&](int v) { return formatter.SetSeparator(v); });
     apply(L"Base", kDefaultBase, [&](int v) { return calculator.SetBase(v); });
     apply(L"BaseBits", kDefaultBits, [&](int v) { return calculator.SetBaseBits(v); });
     apply(L"RpnStackSize", CRpnMode::kDefaultDepth,

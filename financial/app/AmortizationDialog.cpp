@@ -68,6 +68,7 @@ INT_PTR CAmortizationDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_SIZE:
         MoveWindow(List(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        FitColumns();
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -107,6 +108,38 @@ void CAmortizationDialog::OnInitDialog() {
     RECT client;
     GetClientRect(Handle(), &client);
     MoveWindow(List(), 0, 0, client.right, client.bottom, TRUE);
+    FitColumns();
+}
+
+// The nominal widths are wider than the list beside its vertical scroll bar on a
+// 240-pixel screen: the last column would hide under a horizontal scroll. The widths
+// are shared out in their nominal proportions over the client width instead. Fitting
+// can remove the horizontal bar and with it the vertical one, widening the client
+// area, so it is measured again until it stays put.
+void CAmortizationDialog::FitColumns() {
+    HWND list = List();
+    int nominal = 0;
+    for (const SColumn& column : kColumns) {
+        nominal += column.width;
+    }
+    int fitted = -1;
+    for (int pass = 0; pass < 3; ++pass) {
+        RECT client;
+        GetClientRect(list, &client);
+        const int available = client.right - client.left;
+        if (available <= 0 || available == fitted) {
+            return;
+        }
+        int used = 0;
+        for (int column = 0; column < kScheduleColumns; ++column) {
+            const int width = column == kScheduleColumns - 1
+                                  ? available - used
+                                  : kColumns[column].width * available / nominal;
+            ListView_SetColumnWidth(list, column, width);
+            used += width;
+        }
+        fitted = available;
+    }
 }
 
 void CAmortizationDialog::FillList() {

@@ -28,6 +28,8 @@ protected:
 private:
     void OnInitDialog();
     void FillList();
+    // Shares the list's client width out among the columns, so all of them show.
+    void FitColumns();
     void AskAndSave();
     HWND List() const;
 

@@ -20,9 +20,42 @@ int AppendBounded(wchar_t* out, int capacity, int* length, const wchar_t* text, 
     return 1;
 }
 
-int HasNegativeExponent(const wchar_t* number) {
+// FormatNumber writes values from 0.01 down in exponent form ("9.87654321e-002"):
+// such a text is written out as "0.0987654321" so that its cents are cut like any
+// other's. Only the digits up to the cents matter, so the fraction stops at
+// `capacity`. Returns 1 with `out` holding the fixed form, 1 with `out` empty for a
+// number without a negative exponent.
+int ExpandNegativeExponent(const wchar_t* number, wchar_t* out, int capacity) {
+    out[0] = L'\0';
     const wchar_t* e = wcspbrk(number, L"eE");
-    return e && e[1] == L'-';
+    if (!e || e[1] != L'-') {
+        return 1;
+    }
+    const long exponent = wcstol(e + 2, nullptr, 10);
+    const wchar_t* p = number;
+    int length = 0;
+    if (*p == L'-') {
+        out[length++] = *p++;
+    }
+    out[length++] = L'0';
+    out[length++] = L'.';
+    for (long zeros = 1; zeros < exponent && length + 1 < capacity; ++zeros) {
+        out[length++] = L'0';
+    }
+    for (; p < e && length + 1 < capacity; ++p) {
+        if (*p >= L'0' && *p <= L'9') {
+            out[length++] = *p;
+        }
+    }
+    out[length] = L'\0';
+    return 1;
+}
+
+// A number text whose shown digits are all 0 ("-0.00") loses its sign.
+void DropNegativeZero(wchar_t* number) {
+    if (number[0] == L'-' && !wcspbrk(number, L"123456789")) {
+        wmemmove(number, number + 1, wcslen(number));
+    }
 }
 
 // FormatNumber writes 10^12 and more as "d.ddde+XXX": at twelve significant digits
@@ -64,12 +97,12 @@ int NormalizeMoney(const wchar_t* number, const wchar_t* prefix, wchar_t* out, i
         return 0;
     }
     out[0] = L'\0';
-    if (HasNegativeExponent(number)) {
-        number = L"0.";
-    }
     wchar_t expanded[kWholeCapacity];
     if (!ExpandPositiveExponent(number, expanded, kWholeCapacity)) {
         return 0;
+    }
+    if (!expanded[0]) {
+        ExpandNegativeExponent(number, expanded, kWholeCapacity);
     }
     if (expanded[0]) {
         number = expanded;
@@ -95,6 +128,9 @@ int NormalizeMoney(const wchar_t* number, const wchar_t* prefix, wchar_t* out, i
     }
     if (!ok) {
         out[0] = L'\0';
+    }
+    if (ok) {
+        DropNegativeZero(out + (prefix ? wcslen(prefix) : 0));
     }
     return ok;
 }

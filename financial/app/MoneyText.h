@@ -6,10 +6,10 @@
 
 // Writes the normalised form of `number` into `out`: the prefix (may be nullptr),
 // the digits, "." when the number has none, at most two digits behind the point,
-// padded with "0" to two. A number in exponent form with a negative exponent is
-// below one cent and becomes "0.00"; one with a positive exponent is written out in
-// full. Returns 1, or 0 when `out` is too small (it then holds the empty text) or a
-// pointer is missing.
+// padded with "0" to two. A number in exponent form is written out in full first, so
+// "9.87654321e-002" shows 0.09 and "1.e+012" 1000000000000.00. A result whose digits
+// are all 0 shows without a minus sign. Returns 1, or 0 when `out` is too small (it
+// then holds the empty text) or a pointer is missing.
 int NormalizeMoney(const wchar_t* number, const wchar_t* prefix, wchar_t* out, int capacity);
 
 // A double with two decimals, rounded to the nearest cent ("%.02f"); values that

@@ -2,7 +2,7 @@
 
 #include "financial/models/FinancialText.h"
 
-#include "engine/ZoqPow.h"
+#include "financial/models/Annuity.h"
 
 #include <cmath>
 
@@ -80,7 +80,8 @@ void CCarLoanModel::Calculate() {
                        m_rebate - m_tradeIn;
     if (m_monthsValue > 0 && m_interestRate > 0 && m_amountBorrowed > 0 && m_carPrice > 0) {
         const double i = m_interestRate * 0.0008333333333333334;
-        m_totalCost = m_amountBorrowed * i * m_monthsValue / (1 - ZoqPow(1 + i, -m_monthsValue));
+        const int months = static_cast<int>(m_monthsValue);
+        m_totalCost = AnnuityPayment(m_amountBorrowed, i, months) * m_monthsValue;
         // The caps are display limits: results beyond them show as 0.
         if (m_amountBorrowed > 999999.0) {
             m_amountBorrowed = 0;

@@ -16,13 +16,14 @@ bool IsStoredMonths(double months) {
 } // namespace
 
 template <class Self, class Visitor> void CCarLoanModel::VisitRecord(Self& self, Visitor& v) {
-    v.Double(L"CarPrice", self.m_carPrice, IsFieldValue);
+    const int priceTaken = v.Double(L"CarPrice", self.m_carPrice, IsFieldValue);
     v.Double(L"SalesTaxRate", self.m_salesTaxRate, IsFieldValue);
     v.Double(L"SalesTax", self.m_salesTax, IsAnyValue);
     v.Double(L"RegistrationFees", self.m_registrationFees, IsFieldValue);
     v.Double(L"OtherFees", self.m_otherFees, IsFieldValue);
-    v.Double(L"DownPayment", self.m_downPayment,
-             [&self](double amount) { return IsFieldValue(amount) && amount <= self.m_carPrice; });
+    v.Double(L"DownPayment", self.m_downPayment, [&self, priceTaken](double amount) {
+        return IsFieldValue(amount) && (!priceTaken || amount <= self.m_carPrice);
+    });
     v.Double(L"Rebate", self.m_rebate, IsFieldValue);
     v.Double(L"TradeIn", self.m_tradeIn, IsFieldValue);
     v.Double(L"NoOfMonths", self.m_monthsValue, IsStoredMonths);

@@ -13,7 +13,9 @@
 // A model lists its values once, in record order, to a visitor with Double/Int
 // calls; the writer stores them, the reader takes each value only when it is
 // present with the right size, finite, and accepted by the field's rule. A value
-// that fails leaves its field as it was, so damaged data never reaches a model.
+// that fails leaves its field as it was, so damaged data never reaches a model. A
+// rule that compares a value with a neighbour applies only when the neighbour was
+// taken from the same record: a damaged neighbour must not cost a good value.
 
 void EncodeRecordDouble(double value, unsigned char bytes[8]);
 double DecodeRecordDouble(const unsigned char bytes[8]);
@@ -25,11 +27,14 @@ public:
     CFinancialRecordWriter(CZoqSettingsStore& store, const wchar_t* key)
         : m_store(store), m_key(key) {}
 
-    template <class Accept> void Double(const wchar_t* name, const double& value, Accept) {
+    // 1, as a reader answers for a value it took.
+    template <class Accept> int Double(const wchar_t* name, const double& value, Accept) {
         WriteDouble(name, value);
+        return 1;
     }
-    template <class Accept> void Int(const wchar_t* name, const int& value, Accept) {
+    template <class Accept> int Int(const wchar_t* name, const int& value, Accept) {
         WriteInt(name, value);
+        return 1;
     }
     // A value kept in the record for other readers but never loaded back.
     void WriteOnlyDouble(const wchar_t* name, double value) { WriteDouble(name, value); }
@@ -51,17 +56,22 @@ public:
     CFinancialRecordReader(CZoqSettingsStore& store, const wchar_t* key)
         : m_store(store), m_key(key) {}
 
-    template <class Accept> void Double(const wchar_t* name, double& field, Accept accept) {
+    // 1 when the stored value was taken, 0 when it was missing or refused.
+    template <class Accept> int Double(const wchar_t* name, double& field, Accept accept) {
         double value = 0;
         if (ReadDouble(name, &value) && std::isfinite(value) && accept(value)) {
             field = value;
+            return 1;
         }
+        return 0;
     }
-    template <class Accept> void Int(const wchar_t* name, int& field, Accept accept) {
+    template <class Accept> int Int(const wchar_t* name, int& field, Accept accept) {
         int value = 0;
         if (ReadInt(name, &value) && accept(value)) {
             field = value;
+            return 1;
         }
+        return 0;
     }
     void WriteOnlyDouble(const wchar_t*, double) {}
 

@@ -4,13 +4,14 @@
 
 template <class Self, class Visitor> void CLeaseModel::VisitRecord(Self& self, Visitor& v) {
     v.Int(L"Months", self.m_months, [](int months) { return months >= 0 && months <= 100000000; });
-    v.Double(L"Price", self.m_price, IsFieldValue);
+    const int priceTaken = v.Double(L"Price", self.m_price, IsFieldValue);
     v.Double(L"TaxPercent", self.m_taxPercent, IsFieldValue);
     v.Double(L"TotalTax", self.m_totalTax, IsAnyValue);
     v.Double(L"Fees", self.m_fees, IsFieldValue);
     v.Double(L"Residual", self.m_residual, IsFieldValue);
-    v.Double(L"DownPayment", self.m_downPayment,
-             [&self](double amount) { return IsFieldValue(amount) && amount <= self.m_price; });
+    v.Double(L"DownPayment", self.m_downPayment, [&self, priceTaken](double amount) {
+        return IsFieldValue(amount) && (!priceTaken || amount <= self.m_price);
+    });
     v.Double(L"Trade", self.m_trade, IsFieldValue);
     v.Double(L"Interest", self.m_interest, IsFieldValue);
     v.Double(L"MoneyFactor", self.m_moneyFactor, IsFieldValue);

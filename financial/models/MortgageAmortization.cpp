@@ -65,6 +65,9 @@ double CMortgageModel::TotalInterest() const {
 }
 
 double CMortgageModel::Total(int kind) const {
+    if (m_balances.empty() && kind >= 0 && kind <= 5) {
+        return 0; // no calculation, or one without payments
+    }
     switch (kind) {
     case 0:
         return m_principal + TotalInterest() + m_term * m_propertyTax * 12 +

@@ -1,6 +1,6 @@
 #include "financial/models/MortgageModel.h"
 
-#include "engine/ZoqPow.h"
+#include "financial/models/Annuity.h"
 
 #include <cmath>
 
@@ -20,7 +20,7 @@ bool IsPercent(double value) {
 
 double CanadianMonthlyRate(double monthlyRate) {
     const double annualPercent = monthlyRate * 1200;
-    return ZoqPow(1 + annualPercent * 0.005, 0.16666666666666666) - 1;
+    return RatePerPart(annualPercent * 0.005, 6);
 }
 
 CMortgageModel::CMortgageModel() : CFinancialRecordModel(FinancialCalculator::Mortgage) {
@@ -28,6 +28,8 @@ CMortgageModel::CMortgageModel() : CFinancialRecordModel(FinancialCalculator::Mo
 }
 
 void CMortgageModel::Reset(MortgageReset kind) {
+    // The schedule belongs to the inputs being reset: its rows and totals go with them.
+    FreeSchedule();
     m_usePoints = 0;
     m_principal = 250000.0;
     m_annualRate = 0.05;
@@ -56,7 +58,6 @@ void CMortgageModel::FreeSchedule() {
 }
 
 void CMortgageModel::Clear() {
-    FreeSchedule();
     Reset(MortgageReset::Partial);
 }
 
@@ -201,12 +202,7 @@ double CMortgageModel::Payment() {
     }
     // The monthly payment is always worked out over the term in months; the
     // schedule only rescales it.
-    const int n = m_term * 12;
-    double monthly = 0;
-    if (n > 0) {
-        // Without interest the annuity formula is 0/0; its limit is an even split.
-        monthly = i == 0 ? financed / n : i / (1 - ZoqPow(1 + i, -n)) * financed;
-    }
+    const double monthly = AnnuityPayment(financed, i, m_term * 12);
     m_payment =
         IsMortgageSchedule(m_schedule) ? monthly * kMortgageSchedules[m_schedule].factor : monthly;
     return m_payment;
@@ -215,6 +211,9 @@ double CMortgageModel::Payment() {
 int CMortgageModel::Recalculate() {
     SetSchedule(m_schedule);
     if (m_paymentCount < 1 || m_paymentCount > kMaxMortgagePayments) {
+        // No payments: nothing of an earlier loan may stay on the result page.
+        FreeSchedule();
+        m_payment = 0;
         return 0;
     }
     Payment();

@@ -62,7 +62,7 @@ public:
     // Returns 1.0 to 4.0 instead when a principal, rate or count is negative.
     double Payment();
     // Schedule, payment, balances and principal portions; 0 when the term gives
-    // no payment, the arrays then stay as they were.
+    // no payment: the schedule is then absent and the payment and totals are 0.
     int Recalculate();
 
     // Amortization schedule entry i (0-based), or kMortgageOutsideSchedule outside it.
@@ -75,6 +75,8 @@ public:
     int ScheduleLength() const { return static_cast<int>(m_balances.size()); }
 
     double PeriodInterest(double balance) const;
+    // 0 for every kind while there is no schedule (after a reset, or a calculation
+    // without payments); -1.0 for an unknown kind.
     double Total(int kind) const;
     double Total(MortgageTotal kind) const { return Total(static_cast<int>(kind)); }
     double TimeToRecover(double savings) const;
@@ -84,8 +86,9 @@ public:
     // 1 when the mortgage rate is above the rate with points (and so above 0).
     int InterestRatesAreValid() const;
 
+    // Both kinds also free the schedule.
     void Reset(MortgageReset kind);
-    // Frees the schedule and makes a partial reset.
+    // A partial reset.
     void Clear();
 
     int UsePoints() const { return m_usePoints; }

@@ -24,7 +24,7 @@ template <class Self, class Visitor> void CMortgageModel::VisitRecord(Self& self
     v.WriteOnlyDouble(L"PrinciplePerMonth", self.ScheduleLength() > 0 ? self.m_portions[0] : 0);
     v.WriteOnlyDouble(L"PrincipleRemaining", self.ScheduleLength() > 0 ? self.m_balances[0] : 0);
     v.Int(L"UsePoints", self.m_usePoints, IsFlag);
-    v.Double(L"Principle", self.m_principal, IsNonNegative);
+    const int principalTaken = v.Double(L"Principle", self.m_principal, IsNonNegative);
     v.Double(L"InterestRate", self.m_annualRate, IsRateFraction);
     v.Int(L"Term", self.m_term, [](int years) { return years >= 0 && years <= 30; });
     v.Double(L"FractionalInterest", self.m_monthlyRate, IsMonthlyRateFraction);
@@ -39,9 +39,9 @@ template <class Self, class Visitor> void CMortgageModel::VisitRecord(Self& self
     v.Double(L"CostForsPoint", self.m_costOfPoints, IsNonNegative);
     v.Double(L"AdjustedFractionalInterest", self.m_monthlyRateWithPoints, IsMonthlyRateFraction);
     // The principal has been read by now, so a down payment is checked against the
-    // principal it belongs with.
-    v.Double(L"DownPayment", self.m_downPayment, [&self](double amount) {
-        return amount == 0 || (amount > 0 && amount < self.m_principal);
+    // principal it belongs with, when that was stored intact.
+    v.Double(L"DownPayment", self.m_downPayment, [&self, principalTaken](double amount) {
+        return amount == 0 || (amount > 0 && (!principalTaken || amount < self.m_principal));
     });
     v.Double(L"CostForsPointPercent", self.m_costPerPoint, IsPercent);
     v.Int(L"CanadianMortgage", self.m_canadian, IsFlag);

@@ -299,3 +299,120 @@ TEST(FinancialOptions, CostOfPointsList) {
     EXPECT_EQ(CostOfPointsPosition(0.25), 2);
     EXPECT_EQ(CostOfPointsPosition(5), -1);
 }
+
+// A down payment is checked against its price only when that price was stored intact:
+// a damaged or missing price leaves a good down payment loaded, and it is what the
+// next save writes back. A good price still refuses a down payment above it.
+namespace {
+
+double DownPaymentOf(CCarLoanModel& model) {
+    return model.DownPayment(nullptr, 0);
+}
+double DownPaymentOf(CLeaseModel& model) {
+    return model.DownPayment(nullptr, 0);
+}
+double DownPaymentOf(CMortgageModel& model) {
+    return model.DownPayment();
+}
+void SetPrice(CCarLoanModel& model, double price) {
+    model.SetCarPrice(price);
+}
+void SetPrice(CLeaseModel& model, double price) {
+    model.SetPrice(price);
+}
+void SetPrice(CMortgageModel& model, double price) {
+    model.SetPrincipal(price);
+}
+
+struct SDownPaymentCase {
+    double price;
+    double down;
+    int damage; // 0 none: the price is replaced by `replacedPrice`
+    double replacedPrice;
+    double expected;
+};
+
+// Saves price and down payment, damages the stored price, loads a fresh model from
+// the record, and saves that into `again` as the program does at exit.
+template <class Model>
+double LoadAfterDamage(const SDownPaymentCase& row, FinancialCalculator calculator,
+                       const wchar_t* priceName, CZoqMemoryStore& again) {
+    CZoqMemoryStore store;
+    {
+        Model saved;
+        SetPrice(saved, row.price);
+        saved.SetDownPayment(row.down);
+        EXPECT_EQ(saved.SaveSettings(store), 1);
+    }
+    const wchar_t* key = FinancialRecordKey(calculator, 0);
+    switch (row.damage) {
+    case 0:
+        store.WriteBinary(key, priceName, DoubleBytes(row.replacedPrice).data(), 8);
+        break;
+    case 1:
+        EXPECT_EQ(store.DeleteValue(key, priceName), 1);
+        break;
+    case 2:
+        store.WriteBinary(key, priceName, DoubleBytes(NAN).data(), 8);
+        break;
+    case 3:
+        store.WriteBinary(key, priceName, DoubleBytes(-1).data(), 8);
+        break;
+    case 4:
+        store.WriteBinary(key, priceName, DoubleBytes(row.price).data(), 7);
+        break;
+    default:
+        store.WriteDword(key, priceName, 5);
+        break;
+    }
+    Model loaded;
+    loaded.LoadSettings(store);
+    EXPECT_EQ(loaded.SaveSettings(again), 1);
+    return DownPaymentOf(loaded);
+}
+
+} // namespace
+
+TEST(FinancialRecord, GoodDownPaymentSurvivesADamagedPrice) {
+    const SDownPaymentCase rows[] = {
+        {400000, 300000, 1, 0, 300000},
+        {400000, 300000, 2, 0, 300000},
+        {400000, 300000, 3, 0, 300000},
+        {400000, 300000, 4, 0, 300000},
+        {400000, 300000, 5, 0, 300000},
+        {20000, 2000, 1, 0, 2000},
+        {20000, 2000, 2, 0, 2000},
+        {400000, 300000, 0, 400000, 300000},
+        {400000, 300000, 0, 350000, 300000},
+        {400000, 300000, 0, 200000, 0},
+        {400000, 0, 1, 0, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << "price " << row.price << " down " << row.down << " damage " << row.damage
+                     << " replaced by " << row.replacedPrice);
+        struct {
+            const char* name;
+            FinancialCalculator calculator;
+            double (*load)(const SDownPaymentCase&, FinancialCalculator, const wchar_t*,
+                           CZoqMemoryStore&);
+            const wchar_t* price;
+        } const calculators[] = {
+            {"car loan", FinancialCalculator::CarLoan, LoadAfterDamage<CCarLoanModel>, L"CarPrice"},
+            {"lease", FinancialCalculator::Lease, LoadAfterDamage<CLeaseModel>, L"Price"},
+            {"mortgage", FinancialCalculator::Mortgage, LoadAfterDamage<CMortgageModel>,
+             L"Principle"},
+        };
+        for (const auto& calculator : calculators) {
+            SCOPED_TRACE(calculator.name);
+            CZoqMemoryStore again;
+            EXPECT_EQ(calculator.load(row, calculator.calculator, calculator.price, again),
+                      row.expected);
+            unsigned char written[8];
+            ASSERT_EQ(again.ReadBinary(FinancialRecordKey(calculator.calculator, 0), L"DownPayment",
+                                       written, 8),
+                      1);
+            EXPECT_EQ(DecodeRecordDouble(written), row.expected);
+        }
+    }
+}

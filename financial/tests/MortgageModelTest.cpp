@@ -144,16 +144,59 @@ TEST(MortgageModel, InterestRatesCheck) {
     }
 }
 
-TEST(MortgageModel, TermOfZeroGivesNoSchedule) {
-    CMortgageModel model = MakeLoan(250000, 5, 25, 0);
-    ASSERT_EQ(model.Recalculate(), 1);
-    const double firstBalance = model.BalanceAt(0);
-    ASSERT_EQ(model.SetTerm(0), 1);
-    EXPECT_EQ(model.Recalculate(), 0);
-    EXPECT_EQ(model.PaymentCount(), 0);
-    // The previous schedule stays as it was.
-    EXPECT_EQ(model.BalanceAt(0), firstBalance);
-    EXPECT_EQ(model.Payment(), 0.0);
+// After a calculation without payments and after every kind of reset nothing of the
+// previous loan is left: no schedule, no payment, every total 0.
+TEST(MortgageModel, NoPaymentsAndResetsLeaveNothingOfTheLastLoan) {
+    const struct {
+        const char* name;
+        void (*act)(CMortgageModel&);
+    } rows[] = {
+        {"term of 0 years",
+         [](CMortgageModel& m) {
+             ASSERT_EQ(m.SetTerm(0), 1);
+             EXPECT_EQ(m.Recalculate(), 0);
+         }},
+        {"term of 0 years, payment asked again",
+         [](CMortgageModel& m) {
+             ASSERT_EQ(m.SetTerm(0), 1);
+             m.Recalculate();
+             EXPECT_EQ(m.Payment(), 0.0);
+         }},
+        {"full reset", [](CMortgageModel& m) { m.Reset(MortgageReset::Full); }},
+        {"partial reset", [](CMortgageModel& m) { m.Reset(MortgageReset::Partial); }},
+        {"clear", [](CMortgageModel& m) { m.Clear(); }},
+    };
+    for (const auto& row : rows) {
+        for (int schedule : {0, 4, 8}) {
+            SCOPED_TRACE(testing::Message() << row.name << ", schedule " << schedule);
+            CMortgageModel model = MakeLoan(250000, 5, 25, schedule);
+            model.SetPropertyTax(200);
+            model.SetInsurance(50);
+            model.SetRecurringCosts(10);
+            ASSERT_EQ(model.SetDownPayment(10000), 1);
+            ASSERT_EQ(model.Recalculate(), 1);
+            ASSERT_GT(model.ScheduleLength(), 0);
+            ASSERT_GT(model.Total(MortgageTotal::Grand), 0);
+            row.act(model);
+            EXPECT_EQ(model.ScheduleLength(), 0);
+            EXPECT_EQ(model.PaymentCount(), 0);
+            EXPECT_EQ(model.PaymentAmount(), 0.0);
+            for (int i : {0, 1, 299}) {
+                EXPECT_EQ(model.BalanceAt(i), kMortgageOutsideSchedule);
+                EXPECT_EQ(model.PrincipalPortionAt(i), kMortgageOutsideSchedule);
+                EXPECT_EQ(model.InterestAt(i), kMortgageOutsideSchedule);
+            }
+            for (int kind = 0; kind <= 5; ++kind) {
+                EXPECT_EQ(model.Total(kind), 0.0) << "total " << kind;
+            }
+            EXPECT_EQ(model.Total(6), -1.0);
+            // A new calculation builds a whole new schedule.
+            model.SetTerm(10);
+            ASSERT_EQ(model.Recalculate(), 1);
+            EXPECT_EQ(model.ScheduleLength(), model.PaymentCount());
+            EXPECT_GT(model.Total(MortgageTotal::InterestPaid), 0);
+        }
+    }
 }
 
 TEST(MortgageModel, AccessorsAnswerTheSentinelOutsideTheSchedule) {

@@ -125,14 +125,19 @@ TEST_F(SettingsTest, RegistersSavedInHexReadBackUnchanged) {
     EXPECT_EQ(Display(), L"255.");
 }
 
-TEST_F(SettingsTest, SeperatorWinsOverUseComma) {
+// Both values hold the one setting: a good Seperator wins, a missing or refused one
+// leaves what a good UseComma set, and what was loaded is what is written back.
+TEST_F(SettingsTest, SeperatorWinsOverUseCommaUnlessItIsRefused) {
     struct {
         int useComma; // -1: missing
         int seperator;
         int separator;
-    } const cases[] = {{0, 1, 1}, {1, 0, 0}, {1, -1, 0}, {-1, 1, 1}, {1, 7, 0}};
+    } const cases[] = {{0, 1, 1}, {1, 0, 0},  {1, -1, 1}, {-1, 1, 1}, {1, 7, 1}, {1, 5, 1},
+                       {0, 5, 0}, {-1, 5, 0}, {2, 1, 1},  {2, -1, 0}, {7, 0, 0}, {-1, -1, 0}};
     for (const auto& row : cases) {
         SCOPED_TRACE(std::to_string(row.useComma) + "/" + std::to_string(row.seperator));
+        TearDown();
+        SetUp();
         m_store.DeleteKey(kKey);
         if (row.useComma >= 0) {
             PlantDword(L"UseComma", static_cast<uint32_t>(row.useComma));
@@ -142,6 +147,12 @@ TEST_F(SettingsTest, SeperatorWinsOverUseComma) {
         }
         Load();
         EXPECT_EQ(m_calculator->GetFormatter().GetSeparator(), row.separator);
+        ASSERT_EQ(Save(), 1);
+        for (const wchar_t* name : {L"UseComma", L"Seperator"}) {
+            uint32_t written = 99;
+            ASSERT_EQ(m_store.ReadDword(kKey, name, &written), 1);
+            EXPECT_EQ(written, static_cast<uint32_t>(row.separator)) << Narrow(name);
+        }
     }
 }
 

@@ -2,9 +2,15 @@
 #include "financial/app/PageSteps.h"
 #include "financial/app/ScheduleText.h"
 #include "financial/app/TipEntry.h"
+#include "financial/models/TipModel.h"
+#include "ui/ZoqString.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -32,6 +38,17 @@ TEST(MoneyText, NormalisesTwoDecimalsByCutting) {
         {L"7.", nullptr, L"7.00"},
         {L"0", L"EUR ", L"EUR 0.00"},
         {L"1.e-010", nullptr, L"0.00"},
+        // Below 0.1 FormatNumber may answer in exponent form: its cents still count.
+        {L"9.87654321e-002", nullptr, L"0.09"},
+        {L"1.08333333333e-002", L"$", L"$0.01"},
+        {L"1.e-002", nullptr, L"0.01"},
+        {L"5.55555555556E-002", nullptr, L"0.05"},
+        {L"-9.87654321e-002", nullptr, L"-0.09"},
+        {L"9.99999999999e-003", nullptr, L"0.00"},
+        {L"-9.99999999999e-003", nullptr, L"0.00"},
+        {L"-0.004", L"$", L"$0.00"},
+        {L"1.e-300", nullptr, L"0.00"},
+        {L"4.9406564584124654e-324", nullptr, L"0.00"},
         {L"123.4", L"", L"123.40"},
         {L"99999999.999", nullptr, L"99999999.99"},
         // 10^12 and more come in exponent form: written out, never cut to the mantissa.
@@ -42,6 +59,84 @@ TEST(MoneyText, NormalisesTwoDecimalsByCutting) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "number " << c.number);
         EXPECT_EQ(std::wstring(c.expected), Money(c.number, c.prefix));
+    }
+}
+
+// What FormatNumber writes at twelve digits, cut to cents: worked out from the
+// runtime's exponent form, by moving the digits to where the exponent puts them.
+std::wstring CutToCents(double value) {
+    char scientific[64];
+    std::snprintf(scientific, sizeof scientific, "%.11e", std::fabs(value));
+    std::string digits;
+    for (const char* p = scientific; *p && *p != 'e'; ++p) {
+        if (*p != '.') {
+            digits += *p;
+        }
+    }
+    const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
+    auto digit = [&](int index) { // index 0 is the 10^exponent place
+        return index >= 0 && index < static_cast<int>(digits.size()) ? digits[index] : '0';
+    };
+    std::wstring whole;
+    for (int index = 0; index <= exponent; ++index) {
+        whole += static_cast<wchar_t>(digit(index));
+    }
+    if (whole.empty()) {
+        whole = L"0";
+    }
+    const std::wstring cents = {static_cast<wchar_t>(digit(exponent + 1)),
+                                static_cast<wchar_t>(digit(exponent + 2))};
+    const bool zero = whole.find_first_not_of(L'0') == std::wstring::npos && cents == L"00";
+    return (value < 0 && !zero ? L"-" : L"") + whole + L"." + cents;
+}
+
+TEST(MoneyText, EveryValueKeepsItsCents) {
+    // Cents 1 to 9 with tails of every length, then the same digits at every scale.
+    const double tails[] = {0, 0.0012345678901, 0.00087654321, 0.0055555555555, 0.0098765432};
+    int checked = 0;
+    for (int scale = -3; scale <= 14; ++scale) {
+        for (int cents = 1; cents <= 99; cents += cents < 10 ? 1 : 11) {
+            for (double tail : tails) {
+                for (int sign : {1, -1}) {
+                    const double value = sign * (cents / 100.0 + tail) * std::pow(10.0, scale);
+                    wchar_t number[CZoqString::kNumberCapacity];
+                    ASSERT_EQ(1, CZoqString::GetInstance()->FormatNumber(
+                                     number, value, 12, CZoqString::kNumberCapacity));
+                    SCOPED_TRACE(testing::Message()
+                                 << "value " << value << " text "
+                                 << std::string(number, number + wcslen(number)));
+                    EXPECT_EQ(CutToCents(value), Money(number));
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 1500);
+}
+
+// A bill of 0.05 with 30 % split among 6: 0.0108333... each, shown as one cent.
+TEST(MoneyText, SmallTipSharesShowTheirCents) {
+    const struct {
+        const wchar_t* bill;
+        int percentPosition;
+        int peoplePosition;
+        const wchar_t* perPerson;
+    } rows[] = {
+        {L"0.05", 23, 5, L"0.01"},                          // 30 %
+        {L"0.3", 0, 4, L"0.06"},                            // 0 %, 5 people
+        {L"0.5", 10, 5, L"0.09"},                           // 10 %, 6 people
+        {L"0.07", 0, 0, L"0.07"},  {L"1", 20, 19, L"0.06"}, // 20 %, 20 people
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << std::string(row.bill, row.bill + wcslen(row.bill)));
+        CTipModel tip;
+        tip.SetAmountFromText(row.bill);
+        ASSERT_EQ(1, tip.SetPercentagePosition(row.percentPosition));
+        ASSERT_EQ(1, tip.SetPeoplePosition(row.peoplePosition));
+        wchar_t number[CZoqString::kNumberCapacity];
+        ASSERT_EQ(1, CZoqString::GetInstance()->FormatNumber(number, tip.TotalSplit(), 12,
+                                                             CZoqString::kNumberCapacity));
+        EXPECT_EQ(std::wstring(L"$") + row.perPerson, Money(number, L"$"));
     }
 }
 

@@ -10,6 +10,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 class PagesWindowTest : public CFrameFixture {
@@ -204,6 +206,104 @@ TEST_F(PagesWindowTest, MortgageResultsAndAmortizationList) {
     Tap(page.Handle(), page.ResultButtonRect(0)); // "Reset"
     EXPECT_EQ(0, page.Step());
     EXPECT_EQ(1, IsShown(Field(page, 0)));
+}
+
+// The four columns share the list's client width beside its vertical scroll bar: no
+// horizontal scroll bar, nothing of the last column ("Principle") hidden, and each
+// column wide enough for its title and its widest figure.
+TEST_F(PagesWindowTest, AmortizationColumnsFitTheListOnEveryScreen) {
+    struct Screen {
+        int width;
+        int height;
+    };
+    const Screen screens[] = {{240, 320}, {320, 240}, {240, 240}, {480, 640}};
+    for (const Screen& screen : screens) {
+        SCOPED_TRACE(testing::Message() << screen.width << " x " << screen.height);
+        Stop();
+        Start(screen.width, screen.height);
+        CMortgagePage& page = m_frame->MortgagePage();
+        Type(page, 1, L"30"); // 360 rows: the list needs its vertical scroll bar
+        PressNext(page);
+        PressNext(page);
+        ASSERT_EQ(2, page.Step());
+        int checked = 0;
+        CDialogDriver driver([&](HWND dialog) {
+            HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
+            const LONG style = GetWindowLongW(list, GWL_STYLE);
+            EXPECT_NE(0, style & WS_VSCROLL);
+            EXPECT_EQ(0, style & WS_HSCROLL) << "a horizontal scroll bar";
+            RECT client;
+            GetClientRect(list, &client);
+            HWND header = ListView_GetHeader(list);
+            ASSERT_EQ(4, Header_GetItemCount(header));
+            int right = 0;
+            const wchar_t* widest[4] = {L"360", L"250000.00", L"1041.67", L"Principle"};
+            for (int column = 0; column < 4; ++column) {
+                SCOPED_TRACE(column);
+                RECT item;
+                ASSERT_TRUE(Header_GetItemRect(header, column, &item));
+                EXPECT_EQ(right, item.left);
+                right = item.right;
+                wchar_t title[32] = {};
+                LVCOLUMNW info = {};
+                info.mask = LVCF_TEXT;
+                info.pszText = title;
+                info.cchTextMax = 32;
+                ASSERT_TRUE(ListView_GetColumn(list, column, &info));
+                const int needed = std::max(ListView_GetStringWidth(list, title),
+                                            ListView_GetStringWidth(list, widest[column]));
+                EXPECT_GE(item.right - item.left, needed + 6) << "too narrow for its text";
+            }
+            EXPECT_LE(right, client.right) << "the last column runs under the scroll bar";
+            EXPECT_GE(right, client.right - 4) << "the columns leave the list partly empty";
+            ++checked;
+            CDialogDriver::Press(dialog, IDOK);
+        });
+        Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
+        EXPECT_EQ(1, checked);
+    }
+}
+
+// A term of 0 years after a calculation gives no payments: the results show nothing
+// of the earlier loan, and the list is empty.
+TEST_F(PagesWindowTest, ZeroYearTermAfterACalculationShowsNoOldFigures) {
+    CMortgagePage& page = m_frame->MortgagePage();
+    PressNext(page);
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    PressBack(page);
+    PressBack(page);
+    ASSERT_EQ(0, page.Step());
+    Type(page, 1, L"0");
+    PressNext(page);
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    const std::wstring zero = Currency() + L"0.00";
+    const struct {
+        const wchar_t* label;
+        std::wstring value;
+    } rows[] = {
+        {L"Term:", L"0 Years"},     {L"Interest Paid:", zero},  {L"Sum of Payments:", zero},
+        {L"Payment Amount:", zero}, {L"Total Payments:", L"0"}, {L"Total:", zero},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << row.label);
+        int found = -1;
+        for (int i = 0; i < page.ResultRowCount(); ++i) {
+            if (std::wstring(page.ResultLabel(i)) == row.label) {
+                found = i;
+            }
+        }
+        ASSERT_NE(-1, found);
+        EXPECT_EQ(row.value, page.ResultValue(found));
+    }
+    int rowsListed = -1;
+    CDialogDriver driver([&](HWND dialog) {
+        rowsListed = ListView_GetItemCount(GetDlgItem(dialog, IDC_AMORT_LIST));
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
+    EXPECT_EQ(0, rowsListed);
 }
 
 TEST_F(PagesWindowTest, MortgageWithPointsComparesAndAmortizes) {
