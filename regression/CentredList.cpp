@@ -59,14 +59,14 @@ int CentredList::Set(const double* values, int n, int transform) {
     double sum = 0.0;
     equal = true;
     for (int i = 0; i < n; ++i) {
-        if (!std::isfinite(Transformed(values[i], transform))) {
-            return 0;
-        }
+        const double transformed = Transformed(values[i], transform);
         offsets[i] = Offset(values[i], values[0], transform);
-        if (!std::isfinite(offsets[i])) {
+        if (!std::isfinite(transformed) || !std::isfinite(offsets[i])) {
             return 0;
         }
-        equal = equal && offsets[i] == 0.0;
+        // Equal as the transformed doubles are, even where the offsets still tell
+        // two values apart.
+        equal = equal && transformed == base;
         sum += offsets[i];
     }
     meanOffset = sum / n;

@@ -17,7 +17,7 @@ struct CentredList {
     int exponent = 0;
     // Sum of the squared scaled deviations, less the rounding left in their sum.
     double squares = 0.0;
-    // Every transformed value equals the first one.
+    // Every transformed value (as a double) equals the first one.
     bool equal = false;
 
     // Fills the list from `count` (1 .. kCapacity) raw values. Returns 0 when a

@@ -360,6 +360,9 @@ TEST(ZoqStats, GeneratedFitsMatchTheReference) {
 // undefined: the line is flat.
 TEST(ZoqStats, EqualValuesAreDetectedExactly) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Three values whose logarithms round to one double.
+    const double above1e300 = std::nextafter(1e300, 2e300);
+    ASSERT_EQ(std::log(1e300), std::log(std::nextafter(above1e300, 2e300)));
     const FitCase cases[] = {
         {"x = 0.1 seven times",
          CZoqStats::Linear,
@@ -402,6 +405,13 @@ TEST(ZoqStats, EqualValuesAreDetectedExactly) {
          0,
          nan},
         {"power of equal y", CZoqStats::Power, {1, 2, 3}, {0.3, 0.3, 0.3}, std::log(0.3), 0, nan},
+        {"ln x equal as doubles",
+         CZoqStats::Log,
+         {1e300, above1e300, std::nextafter(above1e300, 2e300)},
+         {1, 2, 3},
+         nan,
+         nan,
+         nan},
         {"x almost equal",
          CZoqStats::Linear,
          {0.1, 0.1, std::nextafter(0.1, 1.0)},
