@@ -2,8 +2,6 @@
 
 #include "ui/ZoqString.h"
 
-#include "engine/ZoqPow.h"
-
 #include <cmath>
 
 CQuadSolver::CQuadSolver() : m_string(*CZoqString::GetInstance()) {}
@@ -27,32 +25,96 @@ int CQuadSolver::SetC(const wchar_t* text) {
     return 1;
 }
 
+namespace {
+
+// A, B and C as mantissas times powers of two. Scaling by a power of two is exact, so
+// the scaled discriminant rounds just as B*B - 4*A*C would wherever that neither
+// overflows nor underflows, and B = 1e200 still gives its finite roots.
+struct ScaledQuadratic {
+    double a = 0.0; // in [1, 2) in magnitude
+    int exponentA = 0;
+    double b = 0.0; // B / 2^scale
+    double c = 0.0; // in [1, 2) in magnitude, or 0
+    int exponentC = 0;
+    int scale = 0;  // s = sqrt(d') * 2^scale
+    double d = 0.0; // the discriminant / 2^(2*scale)
+};
+
+ScaledQuadratic Scale(double a, double b, double c) {
+    ScaledQuadratic q;
+    if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c)) {
+        q.a = a, q.b = b, q.c = c;
+        q.d = b * b - c * a * 4;
+        return q;
+    }
+    q.exponentA = std::ilogb(a);
+    q.a = std::ldexp(a, -q.exponentA);
+    if (c != 0.0) {
+        q.exponentC = std::ilogb(c);
+        q.c = std::ldexp(c, -q.exponentC);
+    }
+    // The larger of |B| and sqrt(|4AC|) comes to between 1 and 4, the smaller one
+    // may underflow only where it is far below the other's rounding.
+    const int productExponent = q.exponentA + q.exponentC;
+    const int halfProduct = productExponent >= 0 ? (productExponent + 1) / 2 : productExponent / 2;
+    if (b != 0.0 && (c == 0.0 || std::ilogb(b) > halfProduct)) {
+        q.scale = std::ilogb(b);
+    } else if (c != 0.0) {
+        q.scale = halfProduct;
+    }
+    q.b = std::ldexp(b, -q.scale);
+    const double product = std::ldexp(q.c * q.a * 4, productExponent - 2 * q.scale);
+    q.d = q.b * q.b - product;
+    return q;
+}
+
+// Root 1 is (s - B) / (2A) and root 2 is (-B - s) / (2A). The one of them whose
+// numerator adds magnitudes is q / A with q = -(B + sign(B) s) / 2; the other,
+// whose numerator would cancel, is C / q (their product is C / A).
+void SolveRealRoots(const ScaledQuadratic& q, QuadResult& result) {
+    const double s = std::sqrt(q.d);
+    const int rootExponent = q.scale - q.exponentA;
+    if (q.b == 0.0) {
+        result.root1 = std::ldexp(s / (q.a * 2), rootExponent);
+        result.root2 = std::ldexp(-s / (q.a * 2), rootExponent);
+        return;
+    }
+    const double half = -(q.b + std::copysign(s, q.b)) / 2;
+    const double byA = std::ldexp(half / q.a, rootExponent);
+    const double fromC = std::ldexp(q.c / half, q.exponentC - q.scale);
+    result.root1 = q.b < 0 ? byA : fromC;
+    result.root2 = q.b < 0 ? fromC : byA;
+}
+
+} // namespace
+
 int CQuadSolver::Solve(QuadResult& result) const {
     result = QuadResult();
     const double a = m_a, b = m_b, c = m_c;
-    double d = 0.0;
     if (a == 0.0) {
         result.kind = QuadResult::Line;
-    } else {
-        d = ZoqPow(b, 2) - c * a * 4;
-        result.kind = d < 0 ? QuadResult::ComplexRoots : QuadResult::TwoRealRoots;
-    }
-    if (result.kind == QuadResult::TwoRealRoots) {
-        const double s = ZoqPow(d, 0.5);
-        result.root1 = (s - b) / (a * 2);
-        result.root2 = (-b - s) / (a * 2);
-        const double vx = -(b / (a * 2));
-        result.vertexX = vx;
-        result.vertexY = b * vx + a * ZoqPow(vx, 2) + c;
-    } else if (result.kind == QuadResult::ComplexRoots) {
-        const double k = 1 / (a * 2);
-        result.root1 = -b * k;
-        result.root2 = k * std::sqrt(-(b * b - c * a * 4));
-    } else {
         result.root2 = 0.0;
         if (b != 0.0) {
             result.root1 = -(c / b);
         }
+        BuildGraphText(result);
+        return 1;
+    }
+    const ScaledQuadratic q = Scale(a, b, c);
+    const int rootExponent = q.scale - q.exponentA;
+    if (q.d < 0) {
+        result.kind = QuadResult::ComplexRoots;
+        const double k = 1 / (q.a * 2);
+        result.root1 = std::ldexp(-b * k, -q.exponentA);
+        result.root2 = std::ldexp(k * std::sqrt(-q.d), rootExponent);
+    } else {
+        result.kind = QuadResult::TwoRealRoots;
+        SolveRealRoots(q, result);
+        const double vx = -std::ldexp(b / (q.a * 2), -q.exponentA);
+        result.vertexX = vx;
+        // B*vx + A*vx^2 + C with A*vx = -B/2: the square of vx can neither underflow
+        // nor overflow here, and B = 1e200 gives -inf rather than inf - inf.
+        result.vertexY = c + (b * 0.5) * vx;
     }
     BuildGraphText(result);
     return 1;

@@ -4,6 +4,7 @@
 #include "calc/NumberText.h"
 #include "ui/ZoqString.h"
 
+#include <cmath>
 #include <cwchar>
 
 namespace {
@@ -204,14 +205,23 @@ const wchar_t* CTrendoraCalc::GetResult(int which) const {
 }
 
 // Exponential and power fit ln y against x or ln x; their curves are
-// y = e^(a + b*x) and y = e^a * x^b.
+// y = e^(a + b*x) and y = e^a * x^b. The coefficients go in with 15 digits rather
+// than as the six-digit texts shown: data at 1e8 need the intercept's ninth digit
+// for the line to pass through them.
 int CTrendoraCalc::BuildGraphEquation(wchar_t* out, int capacity) const {
     if (!out || capacity <= 0) {
         return 0;
     }
     out[0] = L'\0';
-    const wchar_t* a = m_results[Intercept];
-    const wchar_t* b = m_results[Slope];
+    // Without shown results (fewer than three entries) or with non-finite ones (an
+    // impossible fit) there is no curve: the graph shows the points alone.
+    const double intercept = m_stats.GetIntercept(), slope = m_stats.GetSlope();
+    if (m_results[Intercept][0] == L'\0' || !std::isfinite(intercept) || !std::isfinite(slope)) {
+        return 0;
+    }
+    wchar_t a[kCapacity], b[kCapacity];
+    FormatGeneral(a, kCapacity, intercept + 0.0, kGraphDigits);
+    FormatGeneral(b, kCapacity, slope + 0.0, kGraphDigits);
     const wchar_t* parts[6] = {};
     switch (m_stats.GetModel()) {
     case CZoqStats::Linear:

@@ -10,6 +10,8 @@ public:
     static constexpr int kTextCapacity = 64;
     // Digits are refused once a field is longer than this.
     static constexpr int kDigitLimit = 15;
+    // Significant digits of the coefficients in the graph equation.
+    static constexpr int kGraphDigits = 15;
     enum Result { Spare = 0, Intercept = 1, Slope = 2, Correlation = 3, ResultCount = 4 };
     // The bands of the navigation strip, top to bottom.
     enum Band { FirstEntry = 0, PreviousEntry = 1, NoBand = 2, NextEntry = 3, NewEntry = 4 };
@@ -40,8 +42,9 @@ public:
     // and the x and y of the current entry when it exists.
     void RefitAndRefresh();
 
-    // The fitted relation as an equation in X for the graph window, built from the
-    // b and a texts. Returns 0 when it does not fit.
+    // The fitted relation as an equation in X for the graph window, with a and b of
+    // the shown fit to kGraphDigits significant digits. Returns 0 (an empty text)
+    // when it does not fit, and when no fit is shown or the fit is impossible.
     int BuildGraphEquation(wchar_t* out, int capacity) const;
 
     CZoqStats& GetStats() { return m_stats; }

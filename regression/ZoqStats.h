@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regression/CentredList.h"
+
 #include <cstdint>
 
 // The data set of the regression calculator and the least-squares fit of one of
@@ -39,7 +41,10 @@ public:
     // Recomputes sums, means and deviations of both lists, then the coefficients.
     // Returns 0 (keeping a, b and r of the last fit) when the lists differ in length
     // or the model has no transformation. Non-finite results are not refused: a
-    // logarithm of a value <= 0, a single entry or equal x values give them.
+    // logarithm of a value <= 0, a single entry or equal transformed x values (a
+    // fit that is impossible: a, b and r are all NaN) give them; equal y values
+    // leave r undefined. Means and deviations are taken about the mean, so data far
+    // from 0 keep their digits.
     int Fit();
     double GetIntercept() const { return m_intercept; }
     double GetSlope() const { return m_slope; }
@@ -57,8 +62,12 @@ private:
     static int Delete(double* values, int16_t& count, int index);
     double TransformX(double x) const;
     double TransformY(double y) const;
-    void SumList(const double* values, int count, bool isX, double& sum, double& sumSquares,
-                 double& mean) const;
+    int TransformOfX() const;
+    int TransformOfY() const;
+    void SumList(const double* values, int count, bool isX, double& sum, double& sumSquares) const;
+    static void Describe(const CentredList& list, bool centred, double sum, double sumSquares,
+                         int count, double& mean, double& population, double& sample);
+    void FitCentred(const CentredList& x, const CentredList& y);
 
     int32_t m_model = Linear;
     double m_meanX = 0.0;

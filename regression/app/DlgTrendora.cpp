@@ -219,9 +219,11 @@ void CDlgTrendora::ShowGraph() {
     for (int i = 0; i < stats.GetCountX(); ++i) {
         graph.AddPoint(stats.GetX(i), stats.GetY(i));
     }
+    // Without a fitted curve the graph shows the points alone.
     wchar_t equation[CTrendoraCalc::kTextCapacity * 2 + 16];
-    m_calc.BuildGraphEquation(equation, sizeof equation / sizeof equation[0]);
-    graph.SetEquation(equation, 0);
+    if (m_calc.BuildGraphEquation(equation, sizeof equation / sizeof equation[0])) {
+        graph.SetEquation(equation, 0);
+    }
     RunGraph(graph);
 }
 

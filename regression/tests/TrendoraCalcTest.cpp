@@ -261,11 +261,53 @@ TEST(TrendoraCalc, GraphEquations) {
 
 } // namespace
 
+// The graph gets an equation only for a fit that the results show and that is
+// possible; otherwise it draws the points alone. The coefficients keep their digits
+// where the six-digit texts would move the line off data far from 0.
+TEST(TrendoraCalc, GraphEquationOnlyForAFittedLine) {
+    const struct {
+        const char* name;
+        std::string keys;
+        const wchar_t* equation; // null: no equation
+        const wchar_t* results[3];
+    } cases[] = {
+        {"no entries", "", nullptr, {L"", L"", L""}},
+        {"two entries", "1=2=2=4=", nullptr, {L"", L"", L""}},
+        {"three entries", "1=3=2=5=3=7=", L"2*X+1", {L"1", L"2", L"1"}},
+        {"equal x 0.1",
+         "0.1=0=0.1=1=0.1=2=0.1=3=0.1=4=0.1=5=0.1=6=",
+         nullptr,
+         {L"-nan", L"-nan", L"-nan"}},
+        {"equal x 2", "2=1=2=2=2=3=", nullptr, {L"-nan", L"-nan", L"-nan"}},
+        {"log of 0", "m0=1=1=2=2=3=", nullptr, {L"-nan", L"-nan", L"-nan"}},
+        {"far from 0",
+         "100000000=1=100000001=3=100000002=5=100000003=7=",
+         L"2*X+-199999999",
+         {L"-2e+08", L"2", L"1"}},
+        {"far falling",
+         "1000000000=5=1000000001=3=1000000002=1=",
+         L"-2*X+2000000005",
+         {L"2e+09", L"-2", L"-1"}},
+        {"flat", "1=4=2=4=3=4=", L"0*X+4", {L"4", L"0", L"-nan"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CTrendoraCalc calc;
+        Press(calc, c.keys);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Intercept + i), c.results[i]) << "abr"[i];
+        }
+        wchar_t equation[64] = L"unchanged";
+        EXPECT_EQ(calc.BuildGraphEquation(equation, 64), c.equation ? 1 : 0);
+        EXPECT_STREQ(equation, c.equation ? c.equation : L"");
+    }
+}
+
 namespace {
 
 // The graph window puts each x value, bracketed, in place of every X and
 // evaluates the text with the engine; the fitted curve must pass through data
-// that lie on it. The coefficients are six-digit texts, hence the tolerance.
+// that lie on it, also far from 0.
 TEST(TrendoraCalc, GraphCurvePassesThroughTheData) {
     const struct {
         int model;
@@ -280,6 +322,11 @@ TEST(TrendoraCalc, GraphCurvePassesThroughTheData) {
         {CZoqStats::Power,
          {0.5, 2, 5},
          {1.5 * std::pow(0.5, -1.2), 1.5 * std::pow(2, -1.2), 1.5 * std::pow(5, -1.2)}},
+        {CZoqStats::Linear, {1e8, 1e8 + 1, 1e8 + 3}, {1, 3, 7}},
+        {CZoqStats::Log,
+         {1.7e9, 1.7e9 + 3600, 1.7e9 + 7200},
+         {1, 1 + 1e3 * std::log1p(3600 / 1.7e9), 1 + 1e3 * std::log1p(7200 / 1.7e9)}},
+        {CZoqStats::Exponential, {1e6, 1e6 + 1, 1e6 + 2}, {1, std::exp(0.5), std::exp(1.0)}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.model);
@@ -300,7 +347,7 @@ TEST(TrendoraCalc, GraphCurvePassesThroughTheData) {
                 equation, L"X", (std::wstring(L"(") + number + L")").c_str(), substituted, 256);
             wchar_t output[256];
             const double y = Numora::GetInstance()->Evaluate(substituted, output);
-            EXPECT_NEAR(y, c.y[i], 1e-5 * std::fabs(c.y[i]))
+            EXPECT_NEAR(y, c.y[i], 1e-9 * std::fabs(c.y[i]))
                 << std::string(substituted, substituted + std::wcslen(substituted));
         }
     }

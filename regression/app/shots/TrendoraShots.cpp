@@ -1,9 +1,14 @@
-// Screenshots of Trendora: the window with results in portrait and landscape, and
-// the graph of each of the five models with its data points on the fitted curve.
+// Screenshots of Trendora: the window with results in portrait and landscape, the
+// graph of each of the five models with its data points on the fitted curve, and
+// the graph of data 1e8 away from 0 with the line through them.
 //   TrendoraShots.exe FOLDER
 #include "ce/ZoqScreen.h"
+#include "ce/ZoqShot.h"
+#include "graph/GraphResources.h"
+#include "graph/WndGraph.h"
 #include "regression/app/DlgTrendora.h"
 #include "regression/app/resource.h"
+#include "calc/ModalWatch.h"
 #include "calc/shots/ShotDriver.h"
 
 #include <cmath>
@@ -59,6 +64,71 @@ void OpenGraph(void* hwnd) {
     SendMessageW(static_cast<HWND>(hwnd), WM_CHAR, L'g', 0);
 }
 
+// Data far from 0 on y = 1 + 2 (x - 1e8): the fit must keep the ninth digit of
+// its intercept for the line to pass through them.
+constexpr double kFarOffset = 1e8;
+constexpr double kFarSteps[] = {0, 1, 2, 3, 4};
+
+void EnterFarData(HWND hwnd) {
+    SendMessageW(hwnd, WM_CHAR, L'c', 0);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDM_MODEL_LINEAR, 0), 0);
+    for (double step : kFarSteps) {
+        TypeNumber(hwnd, kFarOffset + step);
+        TypeNumber(hwnd, 1 + 2 * step);
+    }
+}
+
+void Stylus(HWND graph, UINT message, int x, int y) {
+    SendMessageW(graph, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+struct FarShot {
+    std::wstring path;
+    int written = 0;
+};
+
+// The graph opens at -5 .. 5. A user gets to data at 1e8 as below: zoom out as far
+// as the graph allows, drag the view across in translate mode until the data show,
+// then zoom back in step by step, tapping the data to centre them each time.
+void GoToFarData(HWND modal, void* context) {
+    FarShot& shot = *static_cast<FarShot*>(context);
+    auto* graph = dynamic_cast<CWndGraph*>(
+        reinterpret_cast<CZoqWnd*>(GetWindowLongPtrW(modal, GWLP_USERDATA)));
+    if (graph) {
+        const CGraphView& view = graph->View();
+        const double x = kFarOffset + 2, y = 5;
+        for (double range = 0; range != view.XRange();) {
+            range = view.XRange();
+            SendMessageW(modal, WM_COMMAND, IDM_GRAPH_ZOOM_OUT, 0);
+        }
+        SendMessageW(modal, WM_COMMAND, IDM_GRAPH_MODE, 0); // translate
+        const int width = view.Width(), height = view.Height();
+        for (int drag = 0; drag < 1000 && view.XToScreen(x) > width * 8 / 10; ++drag) {
+            Stylus(modal, WM_LBUTTONDOWN, width * 85 / 100, height / 2);
+            Stylus(modal, WM_MOUSEMOVE, width * 15 / 100, height / 2);
+            Stylus(modal, WM_LBUTTONUP, width * 15 / 100, height / 2);
+        }
+        for (;;) {
+            Stylus(modal, WM_LBUTTONDOWN, view.XToScreen(x), view.YToScreen(y));
+            Stylus(modal, WM_LBUTTONUP, view.XToScreen(x), view.YToScreen(y));
+            if (view.XRange() <= 10) {
+                break;
+            }
+            SendMessageW(modal, WM_COMMAND, IDM_GRAPH_ZOOM_IN, 0);
+        }
+        RedrawWindow(modal, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+        shot.written = CZoqShot::SaveWindow(modal, shot.path.c_str());
+    }
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+int ShootFarGraph(HWND hwnd, const std::wstring& path) {
+    EnterFarData(hwnd);
+    FarShot shot{path};
+    WatchModal(OpenGraph, hwnd, 700, 60000, GoToFarData, &shot);
+    return shot.written;
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -92,6 +162,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                 EnterModel(hwnd, model);
                 failures += !ShootModal(
                     OpenGraph, hwnd, folder + L"trendora-graph-" + prefix + model.name + L".png");
+            }
+            // Getting there takes some two hundred resamplings: one screen only.
+            if (screen.dpi == 96) {
+                failures += !ShootFarGraph(hwnd, folder + L"trendora-graph-far.png");
             }
         }
         window.Destroy();

@@ -4,6 +4,8 @@
 
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
+#include "graph/WndGraph.h"
+#include "ui/calc/ModalWatch.h"
 
 #include <cstdlib>
 #include <cwchar>
@@ -13,6 +15,8 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -418,6 +422,69 @@ TEST_F(TrendoraWindow, GraphButtonOpensTheGraphModally) {
     EXPECT_EQ(graph.title, L"Zoq Trendora");
     EXPECT_TRUE(IsWindow(m_hwnd));
     EXPECT_EQ(Calc().GetEntryCount(), 3);
+}
+
+// What the graph that "g" opens holds and draws.
+struct GraphSeen {
+    bool seen = false;
+    std::wstring equation; // empty: no curve
+    int curvePixels = 0;
+    int pointsDrawn = 0; // data points with a white centre pixel
+    std::vector<std::pair<double, double>> points;
+};
+
+void OpenGraph(void* hwnd) {
+    SendMessageW(static_cast<HWND>(hwnd), WM_CHAR, L'g', 0);
+}
+
+void InspectGraph(HWND modal, void* context) {
+    GraphSeen& seen = *static_cast<GraphSeen*>(context);
+    auto* graph = dynamic_cast<CWndGraph*>(
+        reinterpret_cast<CZoqWnd*>(GetWindowLongPtrW(modal, GWLP_USERDATA)));
+    if (graph) {
+        seen.seen = true;
+        const wchar_t* equation = graph->Curves().Equation(0);
+        seen.equation = equation ? equation : L"";
+        const CZoqGDI& back = graph->BackBuffer();
+        for (int y = 0; y < back.Height(); ++y) {
+            for (int x = 0; x < back.Width(); ++x) {
+                seen.curvePixels += back.PixelAt(x, y) == RGB(0, 128, 255);
+            }
+        }
+        for (const auto& [x, y] : seen.points) {
+            const CGraphView& view = graph->View();
+            seen.pointsDrawn +=
+                back.PixelAt(view.XToScreen(x), view.YToScreen(y)) == RGB(255, 255, 255);
+        }
+    }
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+// The graph shows the fitted line only when there is one: with fewer than three
+// entries or every x equal, the points alone.
+TEST_F(TrendoraWindow, GraphDrawsTheLineOnlyForAFit) {
+    const struct {
+        const char* name;
+        const char* keys;
+        std::vector<std::pair<double, double>> points;
+        const wchar_t* equation;
+    } cases[] = {
+        {"two entries", "1=2=2=4=", {{1, 2}, {2, 4}}, L""},
+        {"every x equal", "1=1=1=2=1=3=", {{1, 1}, {1, 2}, {1, 3}}, L""},
+        {"a line", "1=2=2=3=3=4=", {{1, 2}, {2, 3}, {3, 4}}, L"1*X+1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PressKeys("c");
+        PressKeys(c.keys);
+        GraphSeen seen;
+        seen.points = c.points;
+        WatchModal(OpenGraph, m_hwnd, 300, 15000, InspectGraph, &seen);
+        ASSERT_TRUE(seen.seen);
+        EXPECT_EQ(seen.equation, c.equation);
+        EXPECT_EQ(seen.curvePixels > 0, c.equation[0] != L'\0') << seen.curvePixels;
+        EXPECT_EQ(seen.pointsDrawn, static_cast<int>(c.points.size()));
+    }
 }
 
 // Quitting ("Quit" or the close box) with an entry typed since the last save: the
