@@ -5,7 +5,7 @@
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
 #include "graph/WndGraph.h"
-#include "ui/calc/ModalWatch.h"
+#include "calc/ModalWatch.h"
 
 #include <cstdlib>
 #include <cwchar>
