@@ -30,8 +30,23 @@ const char* FieldEnd(const char* p, const char* end, char separator) {
     return p;
 }
 
+bool IsBlankText(const char* begin, const char* end) {
+    for (; begin < end; ++begin) {
+        if (*begin != ' ' && *begin != '\t' && *begin != '\v' && *begin != '\f') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The entry is in the first two fields after any empty ones (a spreadsheet's empty
+// first column).
 bool ReadEntry(const char* begin, const char* end, char separator, double& x, double& y) {
     const char* xEnd = FieldEnd(begin, end, separator);
+    while (xEnd != end && IsBlankText(begin, xEnd)) {
+        begin = xEnd + 1;
+        xEnd = FieldEnd(begin, end, separator);
+    }
     if (xEnd == end) {
         return false;
     }

@@ -31,11 +31,11 @@ struct CsvReadReport {
 // Appends the entries of the first kCsvReadLimit of `size` bytes to `stats`, which
 // must hold as many x values as y values, until it holds 100.
 // A line holds an entry when its first two fields are numbers as ParseCsvNumber
-// reads them; further fields are ignored. Fields are separated by ",", or, where
-// that gives no entry, by ";" or a tab; a field in double quotes may hold the
-// separator. Lines end with a line feed, a carriage return or both. A UTF-8
-// byte-order mark, blank lines (white space and separators only) and a first
-// line in which no field is a number (a header) are skipped silently.
+// reads them; empty fields before them and further fields after them are ignored. Fields are
+// separated by ",", or, where that gives no entry, by ";" or a tab; a field in double quotes may
+// hold the separator. Lines end with a line feed, a carriage return or both. A UTF-8 byte-order
+// mark, blank lines (white space and separators only) and a first line in which no field is a
+// number (a header) are skipped silently.
 CsvReadReport ReadCsvEntries(const char* bytes, int size, CZoqStats& stats);
 
 // The whole file text: lines "x,y" for entries 0 .. n_y - 1 (an x value without

@@ -55,6 +55,7 @@ TEST(TrendoraCsv, ReadingLines) {
         {"quoted numbers", "\"1.5\",\"2\"\n\" 3 \";\"-4\"\n", {1.5, 3}, {2, -4}, 0},
         {"white space around", "  1 ,  2  \n", {1}, {2}, 0},
         {"further fields ignored", "1,2,9\n3,4,x\n", {1, 3}, {2, 4}, 0},
+        {"empty first columns", ",1,2\n,,3,4\n;5;6\n\t7\t8\n", {1, 3, 5, 7}, {2, 4, 6, 8}, 0},
         {"decimal comma and semicolon", "1,5;2,5\n1;2,5\n", {}, {}, 2},
         {"quoted decimal comma", "1,2\n\"1,5\",\"2,5\"\n", {1}, {2}, 1},
         {"decimal commas only", "\"1,5\",\"2,5\"\n\"3,5\",\"4,5\"\n", {}, {}, 1},
