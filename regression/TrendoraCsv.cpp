@@ -30,9 +30,13 @@ const char* FieldEnd(const char* p, const char* end, char separator) {
     return p;
 }
 
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
 bool IsBlankText(const char* begin, const char* end) {
     for (; begin < end; ++begin) {
-        if (*begin != ' ' && *begin != '\t' && *begin != '\v' && *begin != '\f') {
+        if (!IsSpace(*begin)) {
             return false;
         }
     }
@@ -81,12 +85,20 @@ bool HoldsAnyNumber(const char* begin, const char* end) {
 // An empty row of a spreadsheet is written as its separators alone.
 bool IsBlankLine(const char* begin, const char* end) {
     for (; begin < end; ++begin) {
-        const char c = *begin;
-        if (c != ' ' && c != '\t' && c != '\v' && c != '\f' && c != ',' && c != ';') {
+        if (!IsSpace(*begin) && *begin != ',' && *begin != ';') {
             return false;
         }
     }
     return true;
+}
+
+bool ReadLineEntry(const char* begin, const char* end, double& x, double& y) {
+    for (const char separator : kSeparators) {
+        if (ReadEntry(begin, end, separator, x, y)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The bytes to read: a text longer than the limit ends at the last line end the
@@ -125,12 +137,7 @@ CsvReadReport ReadCsvEntries(const char* bytes, int size, CZoqStats& stats) {
         if (!IsBlankLine(p, lineEnd)) {
             double x = 0.0;
             double y = 0.0;
-            bool entry = false;
-            for (const char separator : kSeparators) {
-                if (!entry) {
-                    entry = ReadEntry(p, lineEnd, separator, x, y);
-                }
-            }
+            const bool entry = ReadLineEntry(p, lineEnd, x, y);
             if (entry && stats.GetCountY() < CZoqStats::kCapacity && stats.AppendX(x)) {
                 stats.AppendY(y);
                 ++report.entries;
