@@ -5,7 +5,12 @@ namespace {
 // Hooks and thread timers carry no context of their own.
 struct Watch {
     HHOOK hook = nullptr;
+    // The first window seen, and the one being acted on.
     HWND modal = nullptr;
+    HWND current = nullptr;
+    HWND currentOwner = nullptr;
+    int count = 1;
+    int seen = 0;
     UINT delay = 0;
     // Thread timers get their ids from the system.
     UINT_PTR actTimer = 0;
@@ -26,7 +31,7 @@ void KillIfSet(UINT_PTR& timer) {
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
     if (id == g_watch.actTimer) {
         KillIfSet(g_watch.actTimer);
-        g_watch.onModal(g_watch.modal, g_watch.context);
+        g_watch.onModal(g_watch.current, g_watch.context);
     } else if (id == g_watch.watchdogTimer) {
         // Nothing opened or it would not close: end every modal loop of the thread.
         g_watch.watchdogFired = true;
@@ -35,8 +40,16 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && !g_watch.modal) {
-        g_watch.modal = reinterpret_cast<HWND>(wParam);
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    const bool again =
+        g_watch.current && (window == g_watch.current || window == g_watch.currentOwner);
+    if (code == HCBT_ACTIVATE && g_watch.seen < g_watch.count && !g_watch.actTimer && !again) {
+        if (!g_watch.modal) {
+            g_watch.modal = window;
+        }
+        g_watch.current = window;
+        g_watch.currentOwner = GetWindow(window, GW_OWNER);
+        ++g_watch.seen;
         // Act once the window is running its modal loop.
         g_watch.actTimer = SetTimer(nullptr, 0, g_watch.delay, OnTimer);
     }
@@ -47,7 +60,13 @@ LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
 
 HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
                 void (*onModal)(HWND, void*), void* modalContext) {
+    return WatchModals(action, actionContext, delay, watchdog, onModal, modalContext, 1);
+}
+
+HWND WatchModals(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
+                 void (*onModal)(HWND, void*), void* modalContext, int count) {
     g_watch = Watch{};
+    g_watch.count = count;
     g_watch.delay = delay;
     g_watch.onModal = onModal;
     g_watch.context = modalContext;

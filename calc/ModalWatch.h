@@ -13,3 +13,9 @@
 // activated, or null.
 HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
                 void (*onModal)(HWND, void*), void* modalContext);
+
+// WatchModal for up to `count` modal windows that open one after another (a
+// message box after a dialog closed): onModal is called for each. A window that
+// activates again when a watched one closes (its owner) is not a new one.
+HWND WatchModals(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
+                 void (*onModal)(HWND, void*), void* modalContext, int count);

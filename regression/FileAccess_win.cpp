@@ -43,6 +43,17 @@ int WriteAll(HANDLE file, const char* data, size_t size) {
     return 1;
 }
 
+// Moving a file over a read-only one replaces it and drops the attribute, where
+// a plain write would be refused: refuse the same way.
+bool MayReplace(const wchar_t* target) {
+    const DWORD attributes = GetFileAttributesW(target);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    }
+    return (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+}
+
 } // namespace
 
 int ReadFileHead(const wchar_t* path, char* buffer, int capacity) {
@@ -75,6 +86,9 @@ int ReplaceFileContents(const wchar_t* path, const char* data, size_t size) {
         return 0;
     }
     const std::wstring target = path;
+    if (!MayReplace(path)) {
+        return 0;
+    }
     std::wstring temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
     // A fresh name beside the target, never one that exists already.

@@ -67,13 +67,17 @@ void CALLBACK AnswerQuestion(HWND, UINT, UINT_PTR id, DWORD) {
     }
 }
 
-void CloseModal(HWND modal, void* context) {
-    CaptureRequest* request = static_cast<CaptureRequest*>(context);
+void Record(HWND modal, ModalCapture& result) {
     wchar_t title[256];
     GetWindowTextW(modal, title, 256);
-    request->result->seen = true;
-    request->result->title = title;
-    EnumChildWindows(modal, CollectText, reinterpret_cast<LPARAM>(request->result));
+    result.seen = true;
+    result.title = title;
+    EnumChildWindows(modal, CollectText, reinterpret_cast<LPARAM>(&result));
+}
+
+void CloseModal(HWND modal, void* context) {
+    CaptureRequest* request = static_cast<CaptureRequest*>(context);
+    Record(modal, *request->result);
     if (request->fileName) {
         HWND field = GetDlgItem(modal, kFileNameCombo);
         HWND edit = field ? FindWindowExW(field, nullptr, L"Edit", nullptr) : nullptr;
@@ -90,6 +94,22 @@ void CloseModal(HWND modal, void* context) {
         g_questioned = request;
         request->questionTimer = SetTimer(nullptr, 0, 300, AnswerQuestion);
     }
+}
+
+struct SequenceRequest {
+    std::vector<ModalCapture> results;
+    const std::vector<int>* answers;
+    size_t next = 0;
+};
+
+void CloseNextModal(HWND modal, void* context) {
+    SequenceRequest* request = static_cast<SequenceRequest*>(context);
+    if (request->next >= request->results.size()) {
+        return;
+    }
+    Record(modal, request->results[request->next]);
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM((*request->answers)[request->next], BN_CLICKED), 0);
+    ++request->next;
 }
 
 // CaptureModal around any callable.
@@ -134,4 +154,13 @@ ModalCapture AnswerMessage(HWND hwnd, UINT message, WPARAM wParam, int answer) {
 
 ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect) {
     return CaptureDuring([=] { Tap(hwnd, rect); }, nullptr);
+}
+
+std::vector<ModalCapture> AnswerMessages(HWND hwnd, UINT message, WPARAM wParam,
+                                         const std::vector<int>& answers) {
+    SequenceRequest request{std::vector<ModalCapture>(answers.size()), &answers};
+    auto action = [=] { SendMessageW(hwnd, message, wParam, 0); };
+    WatchModals([](void* context) { (*static_cast<decltype(action)*>(context))(); }, &action, 200,
+                10000, CloseNextModal, &request, static_cast<int>(answers.size()));
+    return request.results;
 }

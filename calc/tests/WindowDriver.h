@@ -3,6 +3,7 @@
 #include "calc/CalcLayout.h"
 
 #include <string>
+#include <vector>
 #include <windows.h>
 
 // Drives the calculator windows in tests the way a user does: pen taps on keypad
@@ -76,6 +77,11 @@ ModalCapture CaptureModal(void (*action)(void*), void* context, const wchar_t* f
 ModalCapture CaptureCommand(HWND hwnd, UINT command, const wchar_t* fileName = nullptr);
 // CaptureModal around sending `message` to `hwnd`, the window answered with `answer`.
 ModalCapture AnswerMessage(HWND hwnd, UINT message, WPARAM wParam, int answer);
+// AnswerMessage for windows that open one after another while `message` is handled
+// (a question, then a message box): each is recorded and closed with its answer
+// in turn. Returns one capture per answer; one not seen has `seen` false.
+std::vector<ModalCapture> AnswerMessages(HWND hwnd, UINT message, WPARAM wParam,
+                                         const std::vector<int>& answers);
 // CaptureCommand through a common file dialog given `fileName`, where the dialog
 // may ask a question of its own after OK (replace the existing file?): it is
 // answered with `questionAnswer`, and when that is not IDYES the dialog, left open

@@ -4,6 +4,7 @@
 #include "ce/ZoqScreen.h"
 #include "graph/WndGraph.h"
 #include "regression/TrendoraCsv.h"
+#include "regression/app/CsvMessages.h"
 #include "regression/app/resource.h"
 
 #include <cwchar>
@@ -191,24 +192,36 @@ void CDlgTrendora::LoadCsv() {
         return;
     }
     wchar_t path[kPathCapacity] = {};
+    CsvReadReport report;
     if (m_chooseFile(m_hWnd, false, path, kPathCapacity)) {
-        if (!LoadCsvFile(path, m_calc.GetStats())) {
+        if (!LoadCsvFile(path, m_calc.GetStats(), report)) {
             return;
         }
+        // What was left out is still in the file: nothing held can be lost.
         m_calc.MarkSaved();
     }
     m_calc.ShowFirstEntry();
     Redraw();
+    if (report.AnythingLeftOut()) {
+        MessageBoxW(m_hWnd, CsvLeftOutMessage(report).c_str(), kProgramName,
+                    MB_OK | MB_ICONWARNING);
+    }
 }
 
 int CDlgTrendora::SaveCsv() {
     wchar_t path[kPathCapacity] = {};
     int saved = 0;
-    if (m_chooseFile(m_hWnd, true, path, kPathCapacity) && SaveCsvFile(path, m_calc.GetStats())) {
-        m_calc.MarkSaved();
-        saved = 1;
+    const bool chosen = m_chooseFile(m_hWnd, true, path, kPathCapacity) != 0;
+    if (chosen) {
+        saved = SaveCsvFile(path, m_calc.GetStats());
+        if (saved) {
+            m_calc.MarkSaved();
+        }
     }
     Redraw();
+    if (chosen && !saved) {
+        MessageBoxW(m_hWnd, CsvNotSavedMessage(path).c_str(), kProgramName, MB_OK | MB_ICONWARNING);
+    }
     return saved;
 }
 

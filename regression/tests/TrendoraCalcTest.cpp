@@ -213,19 +213,22 @@ TEST(TrendoraCalc, AHundredEntriesAreTheLimit) {
     EXPECT_EQ(calc.GetCurrentEntry(), 102) << "the entry number still advances";
 }
 
-TEST(TrendoraCalc, LoadedTrailingXRefusesTheFit) {
+// A last line with an x alone is left out: the entries loaded fit, and the old
+// results do not stay.
+TEST(TrendoraCalc, LoadedTrailingXIsLeftOut) {
     CTrendoraCalc calc;
     Press(calc, "1=5=2=3=3=8=");
     const std::string text = "1,2\n2,4\n3,6\n4\n";
     calc.GetStats().Clear();
-    ReadCsvEntries(text.data(), (int)text.size(), calc.GetStats());
+    EXPECT_EQ(ReadCsvEntries(text.data(), (int)text.size(), calc.GetStats()).unreadable, 1);
     calc.ShowFirstEntry();
     EXPECT_EQ(calc.GetCurrentEntry(), 1);
+    EXPECT_EQ(calc.GetStats().GetCountX(), 3);
     EXPECT_STREQ(calc.GetXText(), L"1");
     EXPECT_STREQ(calc.GetYText(), L"2");
     EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Intercept), L"0");
-    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Slope), L"0");
-    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Correlation), L"0");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Slope), L"2");
+    EXPECT_STREQ(calc.GetResult(CTrendoraCalc::Correlation), L"1");
 }
 
 TEST(TrendoraCalc, GraphEquations) {

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -129,6 +130,48 @@ int ShootFarGraph(HWND hwnd, const std::wstring& path) {
     return shot.written;
 }
 
+// The data file the load shot opens: entries, a line of words, more than 100 entries.
+std::wstring g_loadPath;
+int AnswerLoad(HWND, bool, wchar_t* path, int capacity) {
+    if (static_cast<int>(g_loadPath.size()) >= capacity) {
+        return 0;
+    }
+    g_loadPath.copy(path, g_loadPath.size());
+    path[g_loadPath.size()] = L'\0';
+    return 1;
+}
+
+void LoadCsv(void* hwnd) {
+    SendMessageW(static_cast<HWND>(hwnd), WM_COMMAND, MAKEWPARAM(IDM_LOAD_CSV, 0), 0);
+}
+
+// The message after a load that left lines out, over the entries it loaded.
+int ShootLoadMessage(CDlgTrendora& window, const std::wstring& folder) {
+    wchar_t temporary[MAX_PATH];
+    if (!GetTempPathW(MAX_PATH, temporary)) {
+        return 0;
+    }
+    g_loadPath = std::wstring(temporary) + L"trendora-shot.csv";
+    std::string text = "x,y\r\n";
+    for (int i = 0; i < 104; ++i) {
+        text += (i == 2 ? "n/a" : std::to_string(i)) + "," + std::to_string(2 * i + 1) + "\r\n";
+    }
+    FILE* file = _wfopen(g_loadPath.c_str(), L"wb");
+    if (!file) {
+        return 0;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    std::fclose(file);
+    if (!written) {
+        return 0;
+    }
+    window.SetFileChooser(AnswerLoad);
+    SendMessageW(window.GetHandle(), WM_CHAR, L'c', 0);
+    const int shot = ShootModal(LoadCsv, window.GetHandle(), folder + L"trendora-load-message.png");
+    DeleteFileW(g_loadPath.c_str());
+    return shot;
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -167,6 +210,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             if (screen.dpi == 96) {
                 failures += !ShootFarGraph(hwnd, folder + L"trendora-graph-far.png");
             }
+        }
+        if (screen.dpi == 96 && screen.graphs) {
+            failures += !ShootLoadMessage(window, folder);
         }
         window.Destroy();
     }

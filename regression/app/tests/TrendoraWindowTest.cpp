@@ -352,21 +352,38 @@ TEST_F(TrendoraWindow, CsvRoundTripThroughTheRealFileDialogs) {
     EXPECT_EQ(Calc().GetStats().GetX(1), 3.0);
 }
 
-TEST_F(TrendoraWindow, LoadingFiles) {
-    std::string big;
-    for (int i = 0; i < 60; ++i) {
+// Lines of 100 bytes: "i,3i" and spaces.
+std::string PaddedLines(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
         std::string line = std::to_string(i) + "," + std::to_string(3 * i);
-        big += line + std::string(99 - line.size(), ' ') + "\n";
+        text += line + std::string(99 - line.size(), ' ') + "\n";
+    }
+    return text;
+}
+
+// A load that leaves values out says how many in one message after the entries
+// are shown; a file read whole says nothing.
+TEST_F(TrendoraWindow, LoadingFiles) {
+    std::string wide;
+    for (int i = 0; i < 100; ++i) {
+        wide += "-9999999999999999.000000,-9999999999999999.000000\r\n";
     }
     const struct {
         const char* name;
         std::string text;
-        int xCount, yCount;
-        const wchar_t* a;
+        int count;
+        const wchar_t* a;                 // null: not checked
+        std::vector<const wchar_t*> told; // parts of the message; none: no message
     } cases[] = {
-        {"trailing x", "1,2\n2,4\n3,6\n7\n", 4, 3, L"0"},
-        {"6000 bytes", big, 50, 50, L"0"},
-        {"empty", "", 0, 0, L""},
+        {"x without y", "1,2\n2,4\n3,6\n7\n", 3, L"0", {L"1 line of the file was left out"}},
+        {"6000 bytes", PaddedLines(60), 60, L"0", {}},
+        {"100 wide entries", wide, 100, nullptr, {}},
+        {"130 entries", PaddedLines(130), 100, L"0", {L"30 lines", L"first 100 entries"}},
+        {"words", "1,2\n2,4\nfoo,bar\n3,6\n", 3, L"0", {L"1 line"}},
+        {"spreadsheet", "\xEF\xBB\xBFx;y\r\n1;\"2\"\r\n2;4\r\n3;6\r\n\r\n", 3, L"0", {}},
+        {"70000 bytes", PaddedLines(700), 100, L"0", {L"555 lines", L"65536 bytes"}},
+        {"empty", "", 0, L"", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -374,11 +391,23 @@ TEST_F(TrendoraWindow, LoadingFiles) {
         const fs::path file = m_dir / (std::string(c.name) + ".csv");
         std::ofstream(file, std::ios::binary) << c.text;
         g_answer = file.wstring();
-        LoadDiscarding();
-        EXPECT_EQ(Calc().GetStats().GetCountX(), c.xCount);
-        EXPECT_EQ(Calc().GetStats().GetCountY(), c.yCount);
-        EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Intercept), c.a);
+        const std::vector<ModalCapture> boxes =
+            AnswerMessages(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, {IDNO, IDOK});
+        EXPECT_NE(boxes[0].text.find(kSaveChanges), std::wstring::npos);
+        EXPECT_EQ(Calc().GetStats().GetCountX(), c.count);
+        EXPECT_EQ(Calc().GetStats().GetCountY(), c.count);
+        if (c.a) {
+            EXPECT_STREQ(Calc().GetResult(CTrendoraCalc::Intercept), c.a);
+        }
         EXPECT_EQ(Calc().GetCurrentEntry(), 1);
+        EXPECT_EQ(boxes[1].seen, !c.told.empty());
+        EXPECT_EQ(boxes[1].title, c.told.empty() ? L"" : L"Zoq Trendora");
+        for (const wchar_t* part : c.told) {
+            EXPECT_NE(boxes[1].text.find(part), std::wstring::npos)
+                << std::string(boxes[1].text.begin(), boxes[1].text.end());
+        }
+        EXPECT_FALSE(Calc().IsModified());
+        EXPECT_FALSE(TakeQuit());
     }
 
     // A name that cannot be read changes nothing; a cancelled dialog shows entry 1.
@@ -393,18 +422,43 @@ TEST_F(TrendoraWindow, LoadingFiles) {
     EXPECT_EQ(Calc().GetCurrentEntry(), 1);
 }
 
-TEST_F(TrendoraWindow, FailedSaveLeavesTheOldFile) {
-    const fs::path file = m_dir / L"held.csv";
-    std::ofstream(file, std::ios::binary) << "9.000000,9.000000\r\n";
-    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    PressKeys("1=2=");
-    g_answer = file.wstring();
-    Command(m_hwnd, IDM_SAVE_CSV);
-    CloseHandle(held);
-    EXPECT_EQ(Read(file), "9.000000,9.000000\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+// A save that fails keeps the old file as it was and tells the user; the entries
+// still count as unsaved.
+TEST_F(TrendoraWindow, FailedSaveLeavesTheOldFileAndTells) {
+    const struct {
+        const char* name;
+        bool readOnly;
+    } cases[] = {
+        {"held open", false},
+        {"read-only", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path file = m_dir / L"kept.csv";
+        std::ofstream(file, std::ios::binary) << "9.000000,9.000000\r\n";
+        if (c.readOnly) {
+            ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+        HANDLE held = c.readOnly ? INVALID_HANDLE_VALUE
+                                 : CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        PressKeys("c1=2=");
+        g_answer = file.wstring();
+        const std::vector<ModalCapture> boxes =
+            AnswerMessages(m_hwnd, WM_COMMAND, IDM_SAVE_CSV, {IDOK});
+        if (held != INVALID_HANDLE_VALUE) {
+            CloseHandle(held);
+        }
+        EXPECT_TRUE(boxes[0].seen) << "the user is told";
+        EXPECT_EQ(boxes[0].title, L"Zoq Trendora");
+        EXPECT_NE(boxes[0].text.find(L"not saved"), std::wstring::npos);
+        EXPECT_EQ(Read(file), "9.000000,9.000000\r\n");
+        EXPECT_EQ((GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_READONLY) != 0, c.readOnly);
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+        EXPECT_TRUE(Calc().IsModified());
+        SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        fs::remove(file);
+    }
 }
 
 TEST_F(TrendoraWindow, AboutBox) {
@@ -522,11 +576,14 @@ TEST_F(TrendoraWindow, QuitWithUnsavedEntriesAsks) {
         g_asked = 0;
         PressKeys("c1=2=");
 
-        const ModalCapture box = AnswerMessage(m_hwnd, c.message, c.wParam, c.answer);
+        const std::vector<ModalCapture> boxes =
+            AnswerMessages(m_hwnd, c.message, c.wParam, {c.answer, IDOK});
+        const ModalCapture& box = boxes[0];
         if (held != INVALID_HANDLE_VALUE) {
             CloseHandle(held);
         }
         EXPECT_TRUE(box.seen);
+        EXPECT_EQ(boxes[1].seen, c.save == SaveFails) << "a failed save is told";
         EXPECT_EQ(box.title, L"Zoq Trendora");
         EXPECT_NE(box.text.find(kSaveChanges), std::wstring::npos);
         EXPECT_EQ(TakeQuit(), c.quits);
