@@ -1,6 +1,7 @@
 #include "engine/ZoqMath.h"
 
 #include "engine/ZoqAngleReduction.h"
+#include "engine/ZoqExtended.h"
 
 #include <cmath>
 #include <cstdint>
@@ -22,94 +23,103 @@ constexpr LD kLog2E = 0xB8AA3B295C17F0BCP-63L;
 constexpr LD kLog10E = 0xDE5BD8A937287195P-65L;
 constexpr LD kTanEighthPi = 0.41421356237309504880L;
 
-constexpr int kTerms = 22;
-
-// The coefficients of the series below, computed once by the compiler in extended
-// precision: 1/n! (every n! up to 21! is exact in 64 bits of significand: it is an
-// odd number below 2^64 times a power of two) and 1/n.
-struct SCoefficients {
-    LD inverseFactorial[kTerms];
-    LD inverse[2 * kTerms];
+// The series below, their coefficients computed once by the compiler in extended
+// precision (every n! up to 21! is exact in 64 bits of significand: an odd number
+// below 2^64 times a power of two).
+struct SSeries {
+    LD sine[10];      // (-1)^(k+1)/(2k+3)!: sin r = r + r·z·P(z), z = r²
+    LD cosine[10];    // (-1)^(k+1)/(2k+2)!: cos r = 1 + z·P(z)
+    LD exp[18];       // 1/(k+1)!: e^r = 1 + r·P(r)
+    LD logarithm[13]; // 1/(2k+3): ln m = 2s + 2s·z·P(z)
+    LD atan[13];      // (-1)^(k+1)/(2k+3): atan t = t + t·z·P(z)
+    LD sinh[9];       // 1/(2k+3)!: sinh x = x + x·z·P(z)
 };
 
-constexpr SCoefficients MakeCoefficients() {
-    SCoefficients c{};
+constexpr SSeries MakeSeries() {
+    SSeries s{};
+    LD inverseFactorial[24] = {};
     LD factorial = 1;
-    for (int n = 0; n < kTerms; ++n) {
+    for (int n = 0; n < 24; ++n) {
         if (n > 1) {
             factorial *= n;
         }
-        c.inverseFactorial[n] = 1 / factorial;
+        inverseFactorial[n] = 1 / factorial;
     }
-    for (int n = 1; n < 2 * kTerms; ++n) {
-        c.inverse[n] = 1.0L / n;
+    for (int k = 0; k < 10; ++k) {
+        s.sine[k] = k % 2 ? inverseFactorial[2 * k + 3] : -inverseFactorial[2 * k + 3];
+        s.cosine[k] = k % 2 ? inverseFactorial[2 * k + 2] : -inverseFactorial[2 * k + 2];
     }
-    return c;
+    for (int k = 0; k < 18; ++k) {
+        s.exp[k] = inverseFactorial[k + 1];
+    }
+    for (int k = 0; k < 13; ++k) {
+        s.logarithm[k] = 1.0L / (2 * k + 3);
+        s.atan[k] = k % 2 ? 1.0L / (2 * k + 3) : -1.0L / (2 * k + 3);
+    }
+    for (int k = 0; k < 9; ++k) {
+        s.sinh[k] = inverseFactorial[2 * k + 3];
+    }
+    return s;
 }
 
-constexpr SCoefficients kCoefficients = MakeCoefficients();
-
-LD InverseFactorial(int n) {
-    return kCoefficients.inverseFactorial[n];
-}
+constexpr SSeries kSeries = MakeSeries();
 
 // sin r for |r| <= π/4 (Taylor to r^21; the next term is below 2^-70 of the result).
 LD SinKernel(LD r) {
     const LD z = r * r;
-    LD sum = 0;
-    for (int k = 10; k >= 1; --k) {
-        const LD term = InverseFactorial(2 * k + 1);
-        sum = sum * z + (k % 2 ? -term : term);
-    }
-    return r + r * z * sum;
+    return r + r * z * ZoqPolynomial(kSeries.sine, z);
 }
 
 // cos r for |r| <= π/4 (Taylor to r^20).
 LD CosKernel(LD r) {
     const LD z = r * r;
-    LD sum = 0;
-    for (int k = 10; k >= 1; --k) {
-        const LD term = InverseFactorial(2 * k);
-        sum = sum * z + (k % 2 ? -term : term);
-    }
-    return 1 + z * sum;
+    return 1 + z * ZoqPolynomial(kSeries.cosine, z);
 }
 
-// sin and cos of x: which kernel and which sign the quadrant gives each.
-void SinCos(double x, LD* sine, LD* cosine) {
+// sin(hi + lo) or cos(hi + lo) of a reduced argument. lo is below 2^-63 of hi, so
+// its term needs the other function to a few digits only.
+LD ReducedSin(LD hi, LD lo) {
+    if (lo == 0) {
+        return SinKernel(hi); // adding 0 would turn sin(-0) into +0
+    }
+    const LD z = hi * hi;
+    return SinKernel(hi) + lo * (1 - z * (0.5L - z * (1 / 24.0L - z / 720)));
+}
+
+LD ReducedCos(LD hi, LD lo) {
+    if (lo == 0) {
+        return CosKernel(hi);
+    }
+    const LD z = hi * hi;
+    return CosKernel(hi) - lo * hi * (1 - z * (1 / 6.0L - z * (1 / 120.0L - z / 5040)));
+}
+
+LD SinExtended(double x) {
     int quadrant;
     LD hi;
     LD lo;
     ZoqReduceQuarterTurns(x, &quadrant, &hi, &lo);
-    // The low part enters to first order: sin(h + l) = sin h + l·cos h.
-    const LD s = SinKernel(hi);
-    const LD c = CosKernel(hi);
-    // lo is 0 for small x, and adding it would turn sin(-0) into +0.
-    const LD sr = lo == 0 ? s : s + lo * c;
-    const LD cr = lo == 0 ? c : c - lo * s;
-    switch (quadrant) {
-    case 0:
-        *sine = sr;
-        *cosine = cr;
-        break;
-    case 1:
-        *sine = cr;
-        *cosine = -sr;
-        break;
-    case 2:
-        *sine = -sr;
-        *cosine = -cr;
-        break;
-    default:
-        *sine = -cr;
-        *cosine = sr;
-        break;
-    }
+    const LD value = quadrant % 2 ? ReducedCos(hi, lo) : ReducedSin(hi, lo);
+    return quadrant >= 2 ? -value : value;
 }
 
-// 2^n as an extended value, exactly, for |n| below the extended exponent range.
-LD PowerOfTwo(int n) {
-    return std::ldexp(1.0L, n);
+LD CosExtended(double x) {
+    int quadrant;
+    LD hi;
+    LD lo;
+    ZoqReduceQuarterTurns(x, &quadrant, &hi, &lo);
+    const LD value = quadrant % 2 ? ReducedSin(hi, lo) : ReducedCos(hi, lo);
+    return quadrant == 1 || quadrant == 2 ? -value : value;
+}
+
+LD TanExtended(double x) {
+    int quadrant;
+    LD hi;
+    LD lo;
+    ZoqReduceQuarterTurns(x, &quadrant, &hi, &lo);
+    const LD s = ReducedSin(hi, lo);
+    const LD c = ReducedCos(hi, lo);
+    return quadrant % 2 ? -c / s : s / c;
 }
 
 // e^x for |x| <= 12000, which the extended range holds without overflow.
@@ -117,11 +127,7 @@ LD ExpExtended(LD x) {
     const LD scaled = x * kLog2E;
     const int k = static_cast<int>(scaled < 0 ? scaled - 0.5L : scaled + 0.5L);
     const LD r = (x - k * kLn2Hi) - k * kLn2Lo;
-    LD sum = 0;
-    for (int n = 18; n >= 1; --n) {
-        sum = (sum + InverseFactorial(n)) * r;
-    }
-    return (1 + sum) * PowerOfTwo(k);
+    return (1 + r * ZoqPolynomial(kSeries.exp, r)) * ZoqPowerOfTwo(k);
 }
 
 // ln x for a finite positive double.
@@ -145,23 +151,14 @@ LD LogExtended(double x) {
     // ln m = 2 atanh s with s = (m - 1)/(m + 1), |s| <= 0.1716.
     const LD s = (mantissa - 1) / (mantissa + 1);
     const LD z = s * s;
-    LD sum = 0;
-    for (int k = 13; k >= 1; --k) {
-        sum = sum * z + kCoefficients.inverse[2 * k + 1];
-    }
-    const LD logMantissa = 2 * s + 2 * s * z * sum;
+    const LD logMantissa = 2 * s + 2 * s * z * ZoqPolynomial(kSeries.logarithm, z);
     return e * kLn2Hi + (e * kLn2Lo + logMantissa);
 }
 
 // atan t for |t| <= tan(π/16) (Taylor to t^27).
 LD AtanKernel(LD t) {
     const LD z = t * t;
-    LD sum = 0;
-    for (int k = 13; k >= 1; --k) {
-        const LD term = kCoefficients.inverse[2 * k + 1];
-        sum = sum * z + (k % 2 ? -term : term);
-    }
-    return t + t * z * sum;
+    return t + t * z * ZoqPolynomial(kSeries.atan, z);
 }
 
 // atan t for any extended t, infinities included.
@@ -199,11 +196,7 @@ LD AtanExtended(LD t) {
 // sinh x for |x| < 0.5 (Taylor to x^19).
 LD SinhKernel(LD x) {
     const LD z = x * x;
-    LD sum = 0;
-    for (int k = 9; k >= 1; --k) {
-        sum = sum * z + InverseFactorial(2 * k + 1);
-    }
-    return x + x * z * sum;
+    return x + x * z * ZoqPolynomial(kSeries.sinh, z);
 }
 
 double Nan() {
@@ -219,20 +212,14 @@ double ZoqSin(double x) {
     if (x == 0) {
         return x; // keeps the sign of -0
     }
-    LD s;
-    LD c;
-    SinCos(x, &s, &c);
-    return static_cast<double>(s);
+    return static_cast<double>(SinExtended(x));
 }
 
 double ZoqCos(double x) {
     if (std::isnan(x) || std::isinf(x)) {
         return x - x;
     }
-    LD s;
-    LD c;
-    SinCos(x, &s, &c);
-    return static_cast<double>(c);
+    return static_cast<double>(CosExtended(x));
 }
 
 double ZoqTan(double x) {
@@ -242,10 +229,7 @@ double ZoqTan(double x) {
     if (x == 0) {
         return x; // keeps the sign of -0
     }
-    LD s;
-    LD c;
-    SinCos(x, &s, &c);
-    return static_cast<double>(s / c);
+    return static_cast<double>(TanExtended(x));
 }
 
 double ZoqAtan(double x) {

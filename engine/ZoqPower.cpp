@@ -1,5 +1,7 @@
 #include "engine/ZoqMath.h"
 
+#include "engine/ZoqExtended.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -154,18 +156,19 @@ constexpr LD kLog2E = 0xB8AA3B295C17F0BCP-63L;
 constexpr LD kSplit = 4294967297.0L; // 2^32 + 1 splits a 64-bit significand in halves
 
 struct SSeries {
-    LD inverseFactorial[19];
-    LD inverseOdd[14]; // 1/(2k + 1)
+    LD exp[18];      // 1/(k+1)!: e^r = 1 + r·P(r)
+    LD logarithm[6]; // 1/(2k+3): 2 atanh s = 2s + 2s·z·P(z)
 };
 
 constexpr SSeries MakeSeries() {
     SSeries series{};
-    series.inverseFactorial[0] = 1;
-    for (int n = 1; n < 19; ++n) {
-        series.inverseFactorial[n] = series.inverseFactorial[n - 1] / n;
+    LD factorial = 1; // exact up to 21!
+    for (int k = 0; k < 18; ++k) {
+        factorial *= k + 1;
+        series.exp[k] = 1 / factorial;
     }
-    for (int k = 0; k < 14; ++k) {
-        series.inverseOdd[k] = 1.0L / (2 * k + 1);
+    for (int k = 0; k < 6; ++k) {
+        series.logarithm[k] = 1.0L / (2 * k + 3);
     }
     return series;
 }
@@ -215,11 +218,7 @@ SPair LogPair(double x) {
     const SPair product = TwoProduct(s, denominator);
     const LD sLo = ((numerator - product.hi) - product.lo) / denominator;
     const LD z = s * s;
-    LD sum = 0;
-    for (int k = 6; k >= 1; --k) {
-        sum = sum * z + kSeries.inverseOdd[k];
-    }
-    const LD tail = 2 * sLo + 2 * s * z * sum;
+    const LD tail = 2 * sLo + 2 * s * z * ZoqPolynomial(kSeries.logarithm, z);
     // e·ln 2 + ln c + 2s + tail, added from the largest part down.
     SPair total = TwoSum(e * kLn2Hi, kLogTable[j][0]);
     SPair next = TwoSum(total.hi, 2 * s);
@@ -233,11 +232,7 @@ LD ExpPair(LD hi, LD lo) {
     const LD scaled = hi * kLog2E;
     const int k = static_cast<int>(scaled < 0 ? scaled - 0.5L : scaled + 0.5L);
     const LD r = ((hi - k * kLn2Hi) - k * kLn2Lo) + (lo - k * kLn2Lo2);
-    LD sum = 0;
-    for (int n = 18; n >= 1; --n) {
-        sum = (sum + kSeries.inverseFactorial[n]) * r;
-    }
-    return (1 + sum) * std::ldexp(1.0L, k);
+    return (1 + r * ZoqPolynomial(kSeries.exp, r)) * ZoqPowerOfTwo(k);
 }
 
 int IsWhole(double y) {
@@ -276,6 +271,19 @@ double ZoqPower(double x, double y) {
     }
     if (negative && !IsWhole(y)) {
         return std::numeric_limits<double>::quiet_NaN();
+    }
+    // Cases whose correctly rounded result one operation gives, the common ones first.
+    if (y == 2) {
+        return x * x;
+    }
+    if (y == 1) {
+        return x;
+    }
+    if (y == -1) {
+        return 1 / x;
+    }
+    if (y == 0.5 && x > 0) {
+        return std::sqrt(x);
     }
     const SPair log = LogPair(std::fabs(x));
     // y·ln|x| as hi + lo: the product of the leading parts exactly, then the rest.

@@ -1,0 +1,41 @@
+#pragma once
+
+// Extended-precision building blocks of the engine's elementary functions (x87 80-bit
+// long double, the same on both x86-64 builds).
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the elementary functions need the x87 extended format");
+
+// 2^n exactly, for n within the extended exponent range; built from its bits, which is
+// much faster than a library call.
+inline long double ZoqPowerOfTwo(int n) {
+    unsigned char bytes[sizeof(long double)] = {};
+    const uint64_t significand = uint64_t{1} << 63;
+    const uint16_t exponent = static_cast<uint16_t>(16383 + n);
+    std::memcpy(bytes, &significand, sizeof significand);
+    std::memcpy(bytes + sizeof significand, &exponent, sizeof exponent);
+    long double value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// c[0] + c[1]·z + … + c[n-1]·z^(n-1) as two interleaved Horner chains in z², which
+// halves the chain of dependent operations.
+template <int N> long double ZoqPolynomial(const long double (&c)[N], long double z) {
+    const long double z2 = z * z;
+    long double even = 0;
+    long double odd = 0;
+    int k = N - 1;
+    if (k % 2 == 0) {
+        even = c[k--];
+    }
+    for (; k >= 1; k -= 2) {
+        odd = odd * z2 + c[k];
+        even = even * z2 + c[k - 1];
+    }
+    return even + z * odd;
+}
