@@ -180,7 +180,7 @@ int FindMaximum(const CSearchFunction& f, double low, double high, double near,
                 SCurvePoint* point) {
     const CNegatedCurve negated(f);
     SCurvePoint p;
-    if (!FindMinimum(negated, low, high, near, &p))
+    if (!point || !FindMinimum(negated, low, high, near, &p))
         return 0;
     point->x = p.x;
     point->y = -p.y;

@@ -237,6 +237,16 @@ TEST(CurveSearch, Intersections) {
         Check(c);
 }
 
+TEST(CurveSearch, NoPointToWriteFindsNothing) {
+    CEquationTemplate equation;
+    equation.Prepare(L"X^2-1");
+    const CEquationCurve f(equation);
+    EXPECT_EQ(FindZero(f, -2, 2, kNone, nullptr), 0);
+    EXPECT_EQ(FindMinimum(f, -2, 2, kNone, nullptr), 0);
+    EXPECT_EQ(FindMaximum(f, -2, 2, kNone, nullptr), 0);
+    EXPECT_EQ(FindIntersection(f, f, -2, 2, kNone, nullptr), 0);
+}
+
 TEST(CurveSearch, ShortestDecimalStaysInsideTheInterval) {
     const struct {
         double x, low, high, scale, expected;
