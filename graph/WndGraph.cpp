@@ -138,16 +138,14 @@ void CWndGraph::Analyse(EGraphAnalysis kind) {
         if (!AskGraphX(m_hWnd, m_instance, &x))
             return;
     }
-    const int column = m_cursorSet ? m_cursor.x : m_view.Width() / 2;
-    const int row = m_cursorSet ? m_cursor.y : m_view.Height() / 2;
-    ShowAnalysis(kind, AnalyseGraph(m_view, m_curves, kind, column, row, x, &m_mark));
+    const POINT cursor = Cursor();
+    ShowAnalysis(kind, AnalyseGraph(m_view, m_curves, kind, cursor.x, cursor.y, x, &m_mark));
 }
 
-void CWndGraph::ValueAt(double x) {
-    const int column = m_cursorSet ? m_cursor.x : m_view.Width() / 2;
-    const int row = m_cursorSet ? m_cursor.y : m_view.Height() / 2;
-    ShowAnalysis(kAnalysisValue,
-                 AnalyseGraph(m_view, m_curves, kAnalysisValue, column, row, x, &m_mark));
+POINT CWndGraph::Cursor() const {
+    if (m_cursorSet)
+        return m_cursor;
+    return POINT{m_view.Width() / 2, m_view.Height() / 2};
 }
 
 LRESULT CWndGraph::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
@@ -179,8 +177,8 @@ LRESULT CWndGraph::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
     return 0;
 }
 
-// The context menu of the point-on-graph mode: the right button or a held stylus at a
-// point (which becomes the cursor), or the keyboard's menu key (at the cursor).
+// The context menu of the point-on-graph mode: the right button at a point (which becomes
+// the cursor), or the keyboard's menu key or Shift+F10 (at the cursor).
 void CWndGraph::ShowAnalysisMenu(LPARAM screenPoint) {
     if (m_stylus.Mode() != CGraphStylus::kModePoint || m_stylus.IsDown())
         return;
@@ -188,8 +186,7 @@ void CWndGraph::ShowAnalysisMenu(LPARAM screenPoint) {
     POINT point = {static_cast<short>(LOWORD(screenPoint)),
                    static_cast<short>(HIWORD(screenPoint))};
     if (point.x == -1 && point.y == -1) {
-        point.x = m_cursorSet ? m_cursor.x : m_view.Width() / 2;
-        point.y = m_cursorSet ? m_cursor.y : m_view.Height() / 2;
+        point = Cursor();
     } else {
         ScreenToClient(m_hWnd, &point);
         m_cursor = point;

@@ -41,8 +41,6 @@ public:
     // of `kind` around the cursor (the last tap, or the middle of the graph) and marks it;
     // says "No zero here" and the like when there is none. kAnalysisValue asks for the x.
     void Analyse(EGraphAnalysis kind);
-    // The same at a given x, without asking.
-    void ValueAt(double x);
 
     // State, for the calculators' tests and the screenshots.
     const CGraphView& View() const { return m_view; }
@@ -77,6 +75,8 @@ private:
     void DrawFullFrame(HDC dc);
     void ShowAnalysis(EGraphAnalysis kind, int found);
     void ShowAnalysisMenu(LPARAM screenPoint);
+    // The last tap in point-on-graph mode, or the middle of the graph before the first.
+    POINT Cursor() const;
     void ClearAnalysis();
 
     CGraphView m_view;
