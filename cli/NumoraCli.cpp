@@ -2,6 +2,7 @@
 
 #include "cli/NumoraKeys.h"
 #include "cli/NumoraOptions.h"
+#include "cli/NumoraSearch.h"
 #include "engine/Numora.h"
 #include "scientific/KeyScript.h"
 
@@ -77,6 +78,7 @@ int RunNumora(const std::vector<std::wstring>& arguments) {
     }
     if (options.help) {
         std::fputs(NumoraUsage(), stdout);
+        std::fputs(NumoraSearchUsage(), stdout);
         std::fputs(KeyScriptHelp(), stdout);
         return 0;
     }
@@ -85,7 +87,9 @@ int RunNumora(const std::vector<std::wstring>& arguments) {
     Numora& engine = *Numora::GetInstance();
     Configure(engine, options);
     int status = 0;
-    if (options.expressions.empty()) {
+    if (options.search.kind != ESearchKind::None) {
+        status = RunSearch(options.search);
+    } else if (options.expressions.empty()) {
         status = EvaluateStandardInput(engine);
     } else {
         for (const std::wstring& expression : options.expressions)

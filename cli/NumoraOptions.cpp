@@ -107,6 +107,12 @@ int ParseNumoraOptions(const std::vector<std::wstring>& arguments, SNumoraComman
             optionsEnded = true;
             continue;
         }
+        const int search = ParseSearchOption(arguments, i, options.search, error);
+        if (search != 0) {
+            if (search < 0)
+                return 0;
+            continue;
+        }
         std::size_t equals = argument.find(L'=');
         std::wstring name = argument.substr(0, equals);
         const COption* option = nullptr;
@@ -145,7 +151,8 @@ int ParseNumoraOptions(const std::vector<std::wstring>& arguments, SNumoraComman
         error = "--keys takes no expressions";
         return 0;
     }
-    return 1;
+    return CheckSearchOptions(options.search, options.base,
+                              options.keysGiven || !options.expressions.empty(), error);
 }
 
 const char* NumoraUsage() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/NumoraSearch.h"
+
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@ struct SNumoraCommandLine {
     bool keysGiven = false;
     bool trace = false;
     std::wstring keys;
+    SNumoraSearch search;
 };
 
 // Parses the arguments (without the program name). Returns 1, or 0 with a one-line

@@ -1,6 +1,7 @@
 #include "graph/GraphPainter.h"
 
 #include "graph/AxisLabel.h"
+#include "graph/GraphAnalysis.h"
 #include "graph/GraphCurves.h"
 #include "graph/GraphPoints.h"
 #include "graph/GraphReadout.h"
@@ -8,6 +9,7 @@
 #include "graph/GraphView.h"
 #include "ui/ZoqGDI.h"
 #include "ce/ZoqGdiScope.h"
+#include "ui/ZoqString.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ constexpr int kLabelMargin = 7;
 constexpr int kLabelTop = 3;
 constexpr int kReadoutGap = 5;
 constexpr int kLabelCapacity = 64;
+constexpr int kMarkRadius = 3;
 
 void Line(HDC dc, int x0, int y0, int x1, int y1) {
     MoveToEx(dc, x0, y0, nullptr);
@@ -165,4 +168,37 @@ void CGraphPainter::Readout(HDC dc, const CGraphView& view, const CGraphCurves& 
 
 void CGraphPainter::ModeName(HDC dc, const CGraphView& view, const wchar_t* name, int icon) const {
     Text(dc, name, kLabelMargin, view.Height() - icon / 2, CZoqGDI::kAlignLeft, kText);
+}
+
+void CGraphPainter::Mark(HDC dc, const CGraphView& view, const SGraphMark& mark,
+                         const wchar_t* label, int icon) const {
+    const COLORREF colour = SlotColour(mark.slot);
+    const int x = view.XToScreen(mark.x);
+    const int y = view.YToScreen(mark.y);
+    {
+        CZoqSelection pen(dc,
+                          m_curvePens[mark.slot >= 0 && mark.slot < kCurvePens ? mark.slot : 0]);
+        CZoqSelection brush(dc, GetStockObject(NULL_BRUSH));
+        Ellipse(dc, x - kMarkRadius, y - kMarkRadius, x + kMarkRadius + 1, y + kMarkRadius + 1);
+    }
+    // The texts stand beside the point on the side with more room, and within the window.
+    const int line = icon / 2;
+    const bool left = x > view.Width() / 2;
+    const int textX = left ? x - kReadoutGap : x + kReadoutGap;
+    const int alignment = left ? CZoqGDI::kAlignRight : CZoqGDI::kAlignLeft;
+    int top = y - line - line / 2;
+    if (top < 0)
+        top = 0;
+    if (top > view.Height() - 3 * line)
+        top = view.Height() - 3 * line;
+    wchar_t text[kLabelCapacity + 4];
+    Text(dc, label, textX, top, alignment, colour);
+    CZoqString::GetInstance()->Format(text, L"x=%ls", mark.xText);
+    Text(dc, text, textX, top + line, alignment, colour);
+    CZoqString::GetInstance()->Format(text, L"y=%ls", mark.yText);
+    Text(dc, text, textX, top + 2 * line, alignment, colour);
+}
+
+void CGraphPainter::Message(HDC dc, const CGraphView& view, const wchar_t* text) const {
+    Text(dc, text, view.Width() / 2, view.Height() / 4, CZoqGDI::kAlignCentre, kText);
 }

@@ -6,6 +6,7 @@ class CGraphCurves;
 class CGraphPoints;
 class CGraphStylus;
 class CGraphView;
+struct SGraphMark;
 
 // The pieces of a graph frame, each drawn into a device context (the back buffer) with
 // the graph's colours and pens. The painter owns its pens for the life of the window.
@@ -35,6 +36,12 @@ public:
     void Readout(HDC dc, const CGraphView& view, const CGraphCurves& curves, int slot, int column,
                  int icon);
     void ModeName(HDC dc, const CGraphView& view, const wchar_t* name, int icon) const;
+    // A point the analysis found: a ring on the curve and, beside it, what it is and its
+    // coordinates in the curve's colour.
+    void Mark(HDC dc, const CGraphView& view, const SGraphMark& mark, const wchar_t* label,
+              int icon) const;
+    // A line of text in the upper part of the graph ("No zero here").
+    void Message(HDC dc, const CGraphView& view, const wchar_t* text) const;
 
 private:
     static constexpr int kSlots = 8;

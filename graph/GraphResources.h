@@ -24,6 +24,24 @@
 #define IDS_GRAPH_RESET 155
 #define IDS_GRAPH_ZOOM_IN 156
 #define IDS_GRAPH_ZOOM_OUT 158
+// What the analysis found, by EGraphAnalysis (value, zero, minimum, maximum, intersection),
+// and what it says when there is none.
+#define IDS_GRAPH_FOUND_FIRST 172
+#define IDS_GRAPH_FOUND_VALUE 172
+#define IDS_GRAPH_FOUND_ZERO 173
+#define IDS_GRAPH_FOUND_MINIMUM 174
+#define IDS_GRAPH_FOUND_MAXIMUM 175
+#define IDS_GRAPH_FOUND_INTERSECTION 176
+#define IDS_GRAPH_NONE_FIRST 177
+#define IDS_GRAPH_NO_VALUE 177
+#define IDS_GRAPH_NO_ZERO 178
+#define IDS_GRAPH_NO_MINIMUM 179
+#define IDS_GRAPH_NO_MAXIMUM 180
+#define IDS_GRAPH_NO_INTERSECTION 181
+
+// The "Value at x" box: the x typed as an expression.
+#define IDD_GRAPH_VALUE 131
+#define IDC_GRAPH_VALUE_X 1201
 
 // Commands. The three items of the "Mode" pop-up exist in the menu resource but are not
 // acted on; the "Mode" button cycles the mode instead.
@@ -34,3 +52,11 @@
 #define IDM_GRAPH_ZOOM_OUT 32783
 #define IDM_GRAPH_ZOOM_IN 32784
 #define IDM_GRAPH_RESET 32785
+// The "Analyze" pop-up (the second of IDR_GRAPH_MENUBAR), the point-on-graph mode's
+// context menu, in EGraphAnalysis order.
+#define IDM_GRAPH_ANALYSIS_FIRST 32901
+#define IDM_GRAPH_VALUE 32901
+#define IDM_GRAPH_FIND_ZERO 32902
+#define IDM_GRAPH_FIND_MINIMUM 32903
+#define IDM_GRAPH_FIND_MAXIMUM 32904
+#define IDM_GRAPH_FIND_INTERSECTION 32905

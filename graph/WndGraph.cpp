@@ -4,6 +4,7 @@
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
 #include "graph/GraphResources.h"
+#include "graph/GraphValueBox.h"
 #include "ui/ZoqString.h"
 
 namespace {
@@ -26,7 +27,8 @@ const UINT kModeNames[CGraphStylus::kModeCount] = {IDS_GRAPH_ZOOM, IDS_GRAPH_TRA
 
 CWndGraph::CWndGraph()
     : m_font(nullptr), m_drawLines(true), m_grid(true), m_activeCurve(0), m_icon(kIconSize),
-      m_sampleRuns(0), m_modeName() {
+      m_sampleRuns(0), m_modeName(), m_cursor(), m_cursorSet(false), m_markShown(false),
+      m_markLabel(), m_message() {
     CalcCurves(); // no equation yet: samples nothing, as the window's life begins
 }
 
@@ -111,8 +113,48 @@ LRESULT CWndGraph::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     return 1;
 }
 
+void CWndGraph::ClearAnalysis() {
+    m_markShown = false;
+    m_message[0] = L'\0';
+}
+
+void CWndGraph::ShowAnalysis(EGraphAnalysis kind, int found) {
+    ClearAnalysis();
+    m_markShown = found != 0;
+    CZoqString* strings = CZoqString::GetInstance();
+    if (found)
+        strings->LoadText(m_markLabel, IDS_GRAPH_FOUND_FIRST + kind, kModeNameCapacity, m_instance);
+    else
+        strings->LoadText(m_message, IDS_GRAPH_NONE_FIRST + kind, kModeNameCapacity, m_instance);
+    Invalidate();
+}
+
+void CWndGraph::Analyse(EGraphAnalysis kind) {
+    while (m_stylus.Mode() != CGraphStylus::kModePoint)
+        m_stylus.NextMode();
+    LoadModeName();
+    double x = 0;
+    if (kind == kAnalysisValue) {
+        if (!AskGraphX(m_hWnd, m_instance, &x))
+            return;
+    }
+    const POINT cursor = Cursor();
+    ShowAnalysis(kind, AnalyseGraph(m_view, m_curves, kind, cursor.x, cursor.y, x, &m_mark));
+}
+
+POINT CWndGraph::Cursor() const {
+    if (m_cursorSet)
+        return m_cursor;
+    return POINT{m_view.Width() / 2, m_view.Height() / 2};
+}
+
 LRESULT CWndGraph::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
-    switch (LOWORD(wParam)) {
+    const int command = LOWORD(wParam);
+    if (command >= IDM_GRAPH_VALUE && command <= IDM_GRAPH_FIND_INTERSECTION) {
+        Analyse(static_cast<EGraphAnalysis>(command - IDM_GRAPH_ANALYSIS_FIRST));
+        return 1;
+    }
+    switch (command) {
     case IDM_GRAPH_MODE:
         m_stylus.NextMode();
         LoadModeName();
@@ -135,8 +177,62 @@ LRESULT CWndGraph::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
     return 0;
 }
 
+// The context menu of the point-on-graph mode: the right button at a point (which becomes
+// the cursor), or the keyboard's menu key or Shift+F10 (at the cursor).
+void CWndGraph::ShowAnalysisMenu(LPARAM screenPoint) {
+    if (m_stylus.Mode() != CGraphStylus::kModePoint || m_stylus.IsDown())
+        return;
+    // Signed: on a second monitor left of the first a screen x is negative.
+    POINT point = {static_cast<short>(LOWORD(screenPoint)),
+                   static_cast<short>(HIWORD(screenPoint))};
+    if (point.x == -1 && point.y == -1) {
+        point = Cursor();
+    } else {
+        ScreenToClient(m_hWnd, &point);
+        m_cursor = point;
+        m_cursorSet = true;
+    }
+    HMENU analyze = GetSubMenu(CZoqMenuBar::Menu(m_hWnd), 1);
+    CZoqMenuBar::TrackPopup(m_hWnd, analyze, point.x, point.y, TPM_LEFTALIGN | TPM_TOPALIGN);
+}
+
+LRESULT CWndGraph::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CONTEXTMENU) {
+        ShowAnalysisMenu(lParam);
+        return 1;
+    }
+    return CZoqWnd::OnMessage(hwnd, message, wParam, lParam);
+}
+
+namespace {
+
+// The analysis's letters, as its menu shows them.
+int AnalysisForKey(WPARAM key) {
+    switch (key) {
+    case 'V':
+        return kAnalysisValue;
+    case 'Z':
+        return kAnalysisZero;
+    case 'N':
+        return kAnalysisMinimum;
+    case 'X':
+        return kAnalysisMaximum;
+    case 'I':
+        return kAnalysisIntersection;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
 LRESULT CWndGraph::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
     const int width = m_view.Width(), height = m_view.Height();
+    const int analysis = AnalysisForKey(wParam);
+    if (analysis >= 0) {
+        Analyse(static_cast<EGraphAnalysis>(analysis));
+        return 0;
+    }
     switch (wParam) {
     case VK_ADD:
         ZoomIn();
@@ -176,6 +272,12 @@ LRESULT CWndGraph::OnMouseMove(HWND, POINT point) {
 }
 
 LRESULT CWndGraph::OnLButtonUp(HWND, POINT point) {
+    // A tap in point-on-graph mode moves the analysis's cursor and clears what it showed.
+    if (m_stylus.Mode() == CGraphStylus::kModePoint && m_stylus.IsDown()) {
+        m_cursor = point;
+        m_cursorSet = true;
+        ClearAnalysis();
+    }
     m_stylus.Up(m_view, point.x, point.y);
     Resample();
     return 0;
@@ -205,6 +307,10 @@ void CWndGraph::DrawFullFrame(HDC dc) {
         m_painter.Points(back, m_view, m_points);
     }
     m_painter.Labels(back, m_view, m_icon);
+    if (m_markShown && !m_stylus.IsDown())
+        m_painter.Mark(back, m_view, m_mark, m_markLabel, m_icon);
+    if (m_message[0])
+        m_painter.Message(back, m_view, m_message);
     if (m_cache.IsEmpty())
         m_cache.CreateSized(dc, m_view.Width(), m_view.Height(), 0);
     BitBlt(m_cache.DC(), 0, 0, m_view.Width(), m_view.Height(), back, 0, 0, SRCCOPY);

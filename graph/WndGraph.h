@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/GraphAnalysis.h"
 #include "graph/GraphCurves.h"
 #include "graph/GraphPainter.h"
 #include "graph/GraphPoints.h"
@@ -35,12 +36,22 @@ public:
     void ZoomIn();
     void ZoomOut();
 
+    // The analysis menu (the point-on-graph mode's context menu, and the keys V, Z, N, X
+    // and I): in point-on-graph mode (switched to when needed), finds the point
+    // of `kind` around the cursor (the last tap, or the middle of the graph) and marks it;
+    // says "No zero here" and the like when there is none. kAnalysisValue asks for the x.
+    void Analyse(EGraphAnalysis kind);
+
     // State, for the calculators' tests and the screenshots.
     const CGraphView& View() const { return m_view; }
     const CGraphStylus& Stylus() const { return m_stylus; }
     const CGraphCurves& Curves() const { return m_curves; }
     const CZoqGDI& BackBuffer() const { return m_backBuffer; }
     const wchar_t* ModeName() const { return m_modeName; }
+    // The point the analysis marked, when one is shown.
+    const SGraphMark* Mark() const { return m_markShown ? &m_mark : nullptr; }
+    // The analysis's message, empty when there is none.
+    const wchar_t* AnalysisMessage() const { return m_message; }
     // How many times the samples were computed.
     int SampleRuns() const { return m_sampleRuns; }
 
@@ -51,6 +62,7 @@ public:
     LRESULT OnLButtonDown(HWND hwnd, POINT point) override;
     LRESULT OnMouseMove(HWND hwnd, POINT point) override;
     LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     static constexpr int kModeNameCapacity = 33; // 32 characters and the terminator
@@ -61,6 +73,11 @@ private:
     void LoadModeName();
     int PrepareSurfaces(HDC dc);
     void DrawFullFrame(HDC dc);
+    void ShowAnalysis(EGraphAnalysis kind, int found);
+    void ShowAnalysisMenu(LPARAM screenPoint);
+    // The last tap in point-on-graph mode, or the middle of the graph before the first.
+    POINT Cursor() const;
+    void ClearAnalysis();
 
     CGraphView m_view;
     CGraphStylus m_stylus;
@@ -76,4 +93,11 @@ private:
     int m_icon;
     int m_sampleRuns;
     wchar_t m_modeName[kModeNameCapacity];
+    // The analysis: its cursor, the point it marked and its label, or its message.
+    POINT m_cursor;
+    bool m_cursorSet;
+    bool m_markShown;
+    SGraphMark m_mark;
+    wchar_t m_markLabel[kModeNameCapacity];
+    wchar_t m_message[kModeNameCapacity];
 };

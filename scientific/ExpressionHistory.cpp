@@ -41,3 +41,17 @@ void CExpressionHistory::Clear() {
     m_count = 0;
     m_cursor = -1;
 }
+
+int CExpressionHistory::Restore(const wchar_t* expression, const wchar_t* result) {
+    if (m_count == kEntries) {
+        return 0;
+    }
+    SEntry& entry = m_entries[m_count];
+    if (!entry.expression.Set(expression) || !entry.result.Set(result)) {
+        entry.expression.Clear();
+        entry.result.Clear();
+        return 0;
+    }
+    m_cursor = ++m_count;
+    return 1;
+}

@@ -25,6 +25,10 @@ public:
     // already stood past the newest entry.
     const SEntry* Forward(int* moved);
     void Clear();
+    // Appends a kept entry as it was, after the others, with the cursor past the newest
+    // (as after a restart, where the line is empty). 0, changing nothing, when all 30
+    // are in use or a text does not fit.
+    int Restore(const wchar_t* expression, const wchar_t* result);
 
     int Count() const { return m_count; }
     int Cursor() const { return m_cursor; }

@@ -58,6 +58,7 @@ public:
     int HistoryBack();
     int HistoryForward();
     const CExpressionHistory& GetHistory() const { return *m_history; }
+    CExpressionHistory& EditHistory() { return *m_history; }
 
 protected:
     // The engine's current base.

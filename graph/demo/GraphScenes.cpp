@@ -41,6 +41,35 @@ void ReadPoint(HWND graph) {
     Pen(graph, WM_MOUSEMOVE, column, client.bottom / 3);
 }
 
+void SetParabolaAndLine(CWndGraph& graph) {
+    graph.SetEquation(kParabola, 0);
+    graph.SetEquation(L"X-1", 1);
+}
+
+// In point-on-graph mode, a tap at world (x, y) and then an item of the Analyze menu.
+void TapAndAnalyse(HWND graph, double x, double y, UINT command) {
+    SendMessageW(graph, WM_COMMAND, IDM_GRAPH_MODE, 0);
+    SendMessageW(graph, WM_COMMAND, IDM_GRAPH_MODE, 0);
+    RECT client;
+    GetClientRect(graph, &client);
+    // The default view shows x and y from -5 to 5.
+    const int column = static_cast<int>((x + 5) / 10 * client.right);
+    const int row = static_cast<int>((5 - y) / 10 * client.bottom);
+    Pen(graph, WM_LBUTTONDOWN, column, row);
+    Pen(graph, WM_LBUTTONUP, column, row);
+    SendMessageW(graph, WM_COMMAND, command, 0);
+}
+
+// The parabola's zero nearest a tap right of x = 2.
+void FindZero(HWND graph) {
+    TapAndAnalyse(graph, 2.3, 0.2, IDM_GRAPH_FIND_ZERO);
+}
+
+// Where the parabola meets the line near x = 3.
+void FindIntersection(HWND graph) {
+    TapAndAnalyse(graph, 2.8, 1.9, IDM_GRAPH_FIND_INTERSECTION);
+}
+
 // A zoom box around the parabola's roots, still being dragged.
 void DragZoomBox(HWND graph) {
     RECT client;
@@ -50,9 +79,13 @@ void DragZoomBox(HWND graph) {
 }
 
 const SGraphScene kScenes[] = {
-    {L"parabola", SetParabola, nullptr},   {L"reciprocal", SetReciprocal, nullptr},
-    {L"readout", SetParabola, ReadPoint},  {L"zoombox", SetParabola, DragZoomBox},
+    {L"parabola", SetParabola, nullptr},
+    {L"reciprocal", SetReciprocal, nullptr},
+    {L"readout", SetParabola, ReadPoint},
+    {L"zoombox", SetParabola, DragZoomBox},
     {L"points", SetFittedPoints, nullptr},
+    {L"zero", SetParabola, FindZero},
+    {L"intersection", SetParabolaAndLine, FindIntersection},
 };
 
 } // namespace

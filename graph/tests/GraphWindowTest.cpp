@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cwchar>
 #include <functional>
 #include <string>
 #include <vector>
@@ -448,4 +450,131 @@ TEST(GraphWindow, TextsScaleWithTheScreen) {
     CZoqScreen::SetSize(0, 0);
     EXPECT_GT(heights[0], 0);
     EXPECT_EQ(heights[1], 2 * heights[0]);
+}
+
+namespace {
+
+// Opens the point-on-graph mode's context menu at world (x, y), as the right button does.
+void OpenAnalysisMenu(HWND dialog, const CGraphView& view, double x, double y) {
+    POINT point = {view.XToScreen(x), view.YToScreen(y)};
+    ClientToScreen(dialog, &point);
+    PostMessageW(dialog, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog),
+                 MAKELPARAM(point.x, point.y));
+}
+
+// Picks an item of the open context menu by its underlined letter.
+void PickMenuItem(wchar_t letter) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    ASSERT_NE(menu, nullptr) << "no menu is open";
+    PostMessageW(menu, WM_CHAR, letter, 0);
+}
+
+void TapAt(HWND dialog, const CGraphView& view, double x, double y) {
+    Pen(dialog, WM_LBUTTONDOWN, view.XToScreen(x), view.YToScreen(y));
+    Pen(dialog, WM_LBUTTONUP, view.XToScreen(x), view.YToScreen(y));
+}
+
+std::string Narrow(const wchar_t* text) {
+    std::string narrow;
+    for (; text && *text; ++text)
+        narrow += static_cast<char>(*text);
+    return narrow;
+}
+
+// The mark's ring: pixels of the slot's colour three pixels left and right of the point.
+void ExpectMarkAt(const CWndGraph& graph, double x, double y, COLORREF colour) {
+    const CGraphView& view = graph.View();
+    const int column = view.XToScreen(x), row = view.YToScreen(y);
+    EXPECT_GT(CountColour(graph.BackBuffer(), colour, column - 4, row - 1, column - 2, row + 2), 0);
+    EXPECT_GT(CountColour(graph.BackBuffer(), colour, column + 3, row - 1, column + 5, row + 2), 0);
+}
+
+} // namespace
+
+TEST(GraphWindow, AnalyzeMenuMarksZerosExtremaIntersectionsAndValues) {
+    CWndGraph graph;
+    graph.SetEquation(L"1*X^2-3*X+2", 0);
+    graph.SetEquation(L"X-1", 1);
+    CGraphRun run;
+    run.Run(graph, {[&](HWND dialog) {
+                        // Outside the point-on-graph mode there is no context menu.
+                        OpenAnalysisMenu(dialog, graph.View(), 2.3, 0.2);
+                    },
+                    [&](HWND dialog) {
+                        EXPECT_EQ(FindWindowW(L"#32768", nullptr), nullptr);
+                        TapMenuButton(dialog, 0); // "Mode": translate
+                        TapMenuButton(dialog, 0); // point on graph
+                    },
+                    [&](HWND dialog) {
+                        ASSERT_EQ(graph.Stylus().Mode(), CGraphStylus::kModePoint);
+                        OpenAnalysisMenu(dialog, graph.View(), 2.3, 0.2);
+                    },
+                    [&](HWND) { PickMenuItem(L'z'); },
+                    [&](HWND) {
+                        EXPECT_EQ(FindWindowW(L"#32768", nullptr), nullptr);
+                        const SGraphMark* mark = graph.Mark();
+                        ASSERT_NE(mark, nullptr);
+                        EXPECT_EQ(Narrow(mark->xText), "2");
+                        EXPECT_EQ(Narrow(mark->yText), "0");
+                        EXPECT_EQ(mark->slot, 0);
+                        ExpectMarkAt(graph, 2, 0, kCurve0);
+                        std::printf("zero marked at x=%s y=%s\n", Narrow(mark->xText).c_str(),
+                                    Narrow(mark->yText).c_str());
+                    },
+                    [&](HWND dialog) { OpenAnalysisMenu(dialog, graph.View(), 2.3, 0.2); },
+                    [&](HWND) { PickMenuItem(L'x'); },
+                    [&](HWND) {
+                        EXPECT_EQ(graph.Mark(), nullptr);
+                        EXPECT_EQ(Narrow(graph.AnalysisMessage()), "No maximum here");
+                        const CGraphView& view = graph.View();
+                        EXPECT_GT(CountColour(graph.BackBuffer(), kWhite, view.Width() / 4,
+                                              view.Height() / 4, view.Width() * 3 / 4,
+                                              view.Height() / 4 + 14),
+                                  0);
+                    },
+                    [&](HWND dialog) {
+                        // The keyboard: a tap sets the cursor, N finds the minimum.
+                        TapAt(dialog, graph.View(), 1.4, -0.3);
+                        PostMessageW(dialog, WM_KEYUP, 'N', 0);
+                    },
+                    [&](HWND) {
+                        ASSERT_NE(graph.Mark(), nullptr);
+                        EXPECT_EQ(Narrow(graph.Mark()->xText), "1.5");
+                        EXPECT_EQ(Narrow(graph.Mark()->yText), "-0.25");
+                        EXPECT_EQ(Narrow(graph.AnalysisMessage()), "");
+                    },
+                    [&](HWND dialog) { OpenAnalysisMenu(dialog, graph.View(), 2.8, 1.9); },
+                    [&](HWND) { PickMenuItem(L'i'); },
+                    [&](HWND) {
+                        const SGraphMark* mark = graph.Mark();
+                        ASSERT_NE(mark, nullptr);
+                        EXPECT_EQ(Narrow(mark->xText), "3");
+                        EXPECT_EQ(Narrow(mark->yText), "2");
+                        ExpectMarkAt(graph, 3, 2, CGraphPainter::SlotColour(mark->slot));
+                        std::printf("intersection marked at x=%s y=%s\n",
+                                    Narrow(mark->xText).c_str(), Narrow(mark->yText).c_str());
+                    },
+                    [&](HWND dialog) { OpenAnalysisMenu(dialog, graph.View(), 2.8, 1.9); },
+                    [&](HWND) { PickMenuItem(L'v'); },
+                    [&](HWND) {
+                        HWND box = FindWindowW(nullptr, L"Value at x");
+                        ASSERT_NE(box, nullptr) << "the Value at x box is not open";
+                        SetDlgItemTextW(box, IDC_GRAPH_VALUE_X, L"1/2");
+                        PostMessageW(box, WM_COMMAND, IDOK, 0);
+                    },
+                    [&](HWND) {
+                        EXPECT_EQ(FindWindowW(nullptr, L"Value at x"), nullptr);
+                        const SGraphMark* mark = graph.Mark();
+                        ASSERT_NE(mark, nullptr);
+                        EXPECT_EQ(Narrow(mark->xText), "0.5");
+                        EXPECT_EQ(Narrow(mark->yText), "0.75");
+                    },
+                    [&](HWND dialog) {
+                        // A tap clears what the analysis showed.
+                        TapAt(dialog, graph.View(), -3, 3);
+                    },
+                    [&](HWND dialog) {
+                        EXPECT_EQ(graph.Mark(), nullptr);
+                        TapOk(dialog);
+                    }});
 }

@@ -4,7 +4,9 @@
 #include "engine/Numora.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
+#include "engine/ZoqClipboard.h"
 #include "scientific/Calculator.h"
+#include "scientific/HistorySettings.h"
 #include "scientific/SystemLocale.h"
 #include "scientific/app/ConstantCommands.h"
 #include "scientific/app/DesktopKeys.h"
@@ -146,6 +148,7 @@ BOOL CDlgNumorapad::OnInitDialog() {
     wchar_t keyPath[kKeyPathCapacity];
     if (LoadKeyPath(keyPath, kKeyPathCapacity)) {
         CNumoraSettings(*m_store).Load(keyPath, Core(), m_options);
+        LoadHistory(*m_store, keyPath, Core().Mode(kModeExpression).EditHistory());
     }
     m_painter.LoadArrows(m_instance);
     Core().SetClipboardOwner(m_hwnd);
@@ -179,6 +182,7 @@ void CDlgNumorapad::SaveSettings() {
     wchar_t keyPath[kKeyPathCapacity];
     if (m_ready && LoadKeyPath(keyPath, kKeyPathCapacity)) {
         CNumoraSettings(*m_store).Save(keyPath, Core(), m_options);
+        SaveHistory(*m_store, keyPath, Core().Mode(kModeExpression).GetHistory());
     }
 }
 
@@ -355,7 +359,12 @@ void CDlgNumorapad::OnChar(WPARAM code) {
         RunAction(key.action);
         break;
     case EDesktopCommand::CopyAnswer:
-        Core().ClipboardKey(0);
+        // Ctrl+C and Ctrl+Shift+C type the same character; Shift picks the history.
+        if (GetKeyState(VK_SHIFT) < 0) {
+            CopyHistory();
+        } else {
+            Core().ClipboardKey(0);
+        }
         break;
     case EDesktopCommand::Paste:
         Paste();
@@ -364,6 +373,14 @@ void CDlgNumorapad::OnChar(WPARAM code) {
         return;
     }
     InvalidateDisplay();
+}
+
+// An empty history leaves the clipboard as it was, as Copy Equation does with no line.
+void CDlgNumorapad::CopyHistory() {
+    const std::wstring text = HistoryText(Core().Mode(kModeExpression).GetHistory());
+    if (!text.empty()) {
+        ZoqPlatformClipboard().SetText(text.c_str(), m_hwnd);
+    }
 }
 
 void CDlgNumorapad::Paste() {
@@ -399,6 +416,9 @@ void CDlgNumorapad::OnCommand(UINT command) {
         break;
     case ID_FILE_COPY_EQUATION:
         Core().ClipboardKey(1);
+        break;
+    case ID_FILE_COPY_HISTORY:
+        CopyHistory();
         break;
     case ID_FILE_PASTE:
         Paste();

@@ -63,6 +63,7 @@ private:
     void RunAction(const SKeyAction& action);
     void InsertConstant(int constant);
     void Paste();
+    void CopyHistory();
     void ShowOptions();
     void ShowAdvanced();
     void ShowAbout();
