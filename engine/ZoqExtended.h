@@ -7,6 +7,10 @@
 #include <cstring>
 #include <limits>
 
+// Extended values passed to a function that is not inlined travel through memory;
+// the kernels of the hot paths are inlined so that they stay in x87 registers.
+#define ZOQ_EXTENDED_INLINE inline __attribute__((always_inline))
+
 static_assert(std::numeric_limits<long double>::digits == 64,
               "the elementary functions need the x87 extended format");
 

@@ -65,20 +65,20 @@ constexpr SSeries MakeSeries() {
 constexpr SSeries kSeries = MakeSeries();
 
 // sin r for |r| <= π/4 (Taylor to r^21; the next term is below 2^-70 of the result).
-LD SinKernel(LD r) {
+ZOQ_EXTENDED_INLINE LD SinKernel(LD r) {
     const LD z = r * r;
     return r + r * z * ZoqPolynomial(kSeries.sine, z);
 }
 
 // cos r for |r| <= π/4 (Taylor to r^20).
-LD CosKernel(LD r) {
+ZOQ_EXTENDED_INLINE LD CosKernel(LD r) {
     const LD z = r * r;
     return 1 + z * ZoqPolynomial(kSeries.cosine, z);
 }
 
 // sin(hi + lo) or cos(hi + lo) of a reduced argument. lo is below 2^-63 of hi, so
 // its term needs the other function to a few digits only.
-LD ReducedSin(LD hi, LD lo) {
+ZOQ_EXTENDED_INLINE LD ReducedSin(LD hi, LD lo) {
     if (lo == 0) {
         return SinKernel(hi); // adding 0 would turn sin(-0) into +0
     }
@@ -86,7 +86,7 @@ LD ReducedSin(LD hi, LD lo) {
     return SinKernel(hi) + lo * (1 - z * (0.5L - z * (1 / 24.0L - z / 720)));
 }
 
-LD ReducedCos(LD hi, LD lo) {
+ZOQ_EXTENDED_INLINE LD ReducedCos(LD hi, LD lo) {
     if (lo == 0) {
         return CosKernel(hi);
     }
