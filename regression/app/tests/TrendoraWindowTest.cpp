@@ -4,6 +4,7 @@
 
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
+#include "ZoqVersion.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -406,7 +407,7 @@ TEST_F(TrendoraWindow, AboutBox) {
     const ModalCapture about = CaptureCommand(m_hwnd, IDM_ABOUT);
     ASSERT_TRUE(about.seen);
     EXPECT_EQ(about.title, L"About Zoq Trendora");
-    EXPECT_NE(about.text.find(L"Zoq Trendora\r\n2.0.0\r\n\r\n"), std::wstring::npos)
+    EXPECT_NE(about.text.find(L"Zoq Trendora\r\n" ZOQ_VERSION_WIDE L"\r\n\r\n"), std::wstring::npos)
         << std::string(about.text.begin(), about.text.end());
 }
 
