@@ -5,6 +5,8 @@
 #include "engine/Numora.h"
 #include "scientific/KeyScript.h"
 
+#include "ZoqVersion.h"
+
 #include <cstdio>
 #include <cwchar>
 
@@ -78,6 +80,10 @@ int RunNumora(const std::vector<std::wstring>& arguments) {
     if (options.help) {
         std::fputs(NumoraUsage(), stdout);
         std::fputs(KeyScriptHelp(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::fputs("numora " ZOQ_VERSION "\n", stdout);
         return 0;
     }
     if (options.keysGiven)
