@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Draws the icons of Trendora, Parabix and numora in the colours of their keypads
 and writes them as .ico files (16, 32, 48 and 256 pixels) beside their resource
 scripts. Run it after changing a drawing; the .ico files are committed.
