@@ -4,6 +4,7 @@
 ;   VERSION   the suite version (2.2.0)
 ;   STAGE     folder holding Numorapad.exe, Fiscora.exe, Trendora.exe, Parabix.exe, numora.exe
 ;   OUTFILE   the installer to write
+;   ICON      the icon of the installer and the uninstaller (Numorapad's)
 ;
 ; Per-user by default: no administrator rights, the programs under
 ; %LOCALAPPDATA%\Programs, the uninstall entry under HKCU. /S installs silently, /D=
@@ -37,6 +38,8 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !insertmacro MUI_PAGE_WELCOME
