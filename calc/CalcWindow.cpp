@@ -5,6 +5,8 @@
 #include "graph/GraphResources.h"
 #include "graph/WndGraph.h"
 
+#include "ZoqVersion.h"
+
 #include <cwchar>
 
 CCalcWindow::CCalcWindow(const wchar_t* programName, int displayDivisor,
@@ -16,6 +18,12 @@ CCalcWindow::~CCalcWindow() {
 }
 
 LRESULT CCalcWindow::InitCalcDialog(HWND hwnd, const ZoqMenuBarInfo& menuBar, UINT firstLabelId) {
+    // The frame and the task bar show the program's icon, not Wine's or the system's default.
+    HICON icon = LoadIconW(m_instance, MAKEINTRESOURCEW(kProgramIconId));
+    if (icon) {
+        SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
     CZoqShell::InitFullScreen(hwnd, 0);
     CZoqMenuBar::Create(hwnd, m_instance, menuBar);
     m_face.LoadLabels(m_instance, firstLabelId);
@@ -96,8 +104,8 @@ void CCalcWindow::ShowAbout() {
     wchar_t title[64];
     std::swprintf(title, 64, L"About %ls", m_programName);
     wchar_t text[160];
-    std::swprintf(text, 160, L"%ls\r\n2.0.0\r\n\r\nZoq Calculators\r\nwww.zoq.example",
-                  m_programName);
+    std::swprintf(text, 160, L"%ls\r\n%ls\r\n\r\nZoq Calculators\r\nwww.zoq.example", m_programName,
+                  ZOQ_VERSION_WIDE);
     MessageBoxW(m_hWnd, text, title, MB_OK);
 }
 

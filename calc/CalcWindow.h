@@ -13,6 +13,9 @@ class CWndGraph;
 // calculator, draws the display texts and acts on the buttons.
 class CCalcWindow : public CZoqWnd {
 public:
+    // The identifier each program gives its icon resource.
+    static constexpr int kProgramIconId = 1;
+
     ~CCalcWindow() override;
 
     LRESULT OnDraw(HWND hwnd, HDC dc, RECT* client) override;

@@ -6,6 +6,8 @@
 #include "engine/Numora.h"
 #include "scientific/KeyScript.h"
 
+#include "ZoqVersion.h"
+
 #include <cstdio>
 #include <cwchar>
 
@@ -80,6 +82,10 @@ int RunNumora(const std::vector<std::wstring>& arguments) {
         std::fputs(NumoraUsage(), stdout);
         std::fputs(NumoraSearchUsage(), stdout);
         std::fputs(KeyScriptHelp(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::fputs("numora " ZOQ_VERSION "\n", stdout);
         return 0;
     }
     if (options.keysGiven)

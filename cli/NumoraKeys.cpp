@@ -1,6 +1,7 @@
 #include "cli/NumoraKeys.h"
 
 #include "cli/NumoraOptions.h"
+#include "cli/UserLocale.h"
 #include "engine/Numora.h"
 #include "scientific/Calculator.h"
 #include "scientific/KeyScript.h"
@@ -61,8 +62,14 @@ int RunKeyScriptCommand(const SNumoraCommandLine& options) {
     engine->SetAngleMode(options.angleMode);
     engine->SetPrecision(options.digits);
     // The core keeps its texts in fixed buffers: too large for the stack.
-    auto calculator = std::make_unique<CCalculator>();
+    // The fixed locale unless the separators are asked for: a script's output does not
+    // change with the machine it runs on.
+    auto calculator = options.separators ? std::make_unique<CCalculator>(UserLocale())
+                                         : std::make_unique<CCalculator>();
     calculator->SetCalcMode(options.calcMode);
+    calculator->GetFormatter().SetNotation(options.notation);
+    calculator->GetFormatter().SetSeparator(options.separators ? 1 : 0);
+    calculator->SetRpnDepth(options.rpnDepth);
     if (!calculator->BaseKey(options.base)) {
         std::fputs("numora: key scripts work in bases 2 to 16\n", stderr);
         Numora::ReleaseInstance();

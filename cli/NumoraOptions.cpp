@@ -27,6 +27,15 @@ bool ParseInteger(const std::wstring& text, int low, int high, int& value) {
     return true;
 }
 
+// The index of `value` in `names`, or -1.
+int FindName(const std::wstring& value, const wchar_t* const* names, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (value == names[i])
+            return i;
+    }
+    return -1;
+}
+
 // One option of the table: its name, whether it takes a value, and how to apply it.
 struct COption {
     const wchar_t* name;
@@ -48,29 +57,49 @@ const COption kOptions[] = {
     {L"--angle", true,
      [](const std::wstring& v, SNumoraCommandLine& o) {
          static const wchar_t* const kUnits[] = {L"deg", L"rad", L"grad"};
-         for (int mode = 0; mode < 3; ++mode) {
-             if (v == kUnits[mode]) {
-                 o.angleMode = mode;
-                 return true;
-             }
-         }
-         return false;
+         const int mode = FindName(v, kUnits, 3);
+         o.angleMode = mode < 0 ? o.angleMode : mode;
+         return mode >= 0;
      },
      "--angle needs deg, rad or grad"},
     {L"--mode", true,
      [](const std::wstring& v, SNumoraCommandLine& o) {
          static const wchar_t* const kModes[] = {L"expression", L"algebraic", L"dal", L"chain",
                                                  L"rpn"};
-         for (int mode = 0; mode < 5; ++mode) {
-             if (v == kModes[mode]) {
-                 o.calcMode = mode;
-                 o.modeGiven = true;
-                 return true;
-             }
-         }
-         return false;
+         const int mode = FindName(v, kModes, 5);
+         o.calcMode = mode < 0 ? o.calcMode : mode;
+         o.modeGiven = o.modeGiven || mode >= 0;
+         return mode >= 0;
      },
      "--mode needs expression, algebraic, dal, chain or rpn"},
+    {L"--notation", true,
+     [](const std::wstring& v, SNumoraCommandLine& o) {
+         // In the order of the display formatter's notations.
+         static const wchar_t* const kNotations[] = {L"float", L"fixed", L"sci", L"eng"};
+         const int notation = FindName(v, kNotations, 4);
+         o.notation = notation < 0 ? o.notation : notation;
+         o.displayGiven = o.displayGiven || notation >= 0;
+         return notation >= 0;
+     },
+     "--notation needs float, fixed, sci or eng"},
+    {L"--separators", false,
+     [](const std::wstring&, SNumoraCommandLine& o) {
+         o.separators = true;
+         o.displayGiven = true;
+         return true;
+     },
+     ""},
+    {L"--depth", true,
+     [](const std::wstring& v, SNumoraCommandLine& o) {
+         // The stack depths Numorapad offers.
+         static const wchar_t* const kDepths[] = {L"4", L"10", L"20"};
+         static const int kValues[] = {4, 10, 20};
+         const int depth = FindName(v, kDepths, 3);
+         o.rpnDepth = depth < 0 ? o.rpnDepth : kValues[depth];
+         o.displayGiven = o.displayGiven || depth >= 0;
+         return depth >= 0;
+     },
+     "--depth needs 4, 10 or 20"},
     {L"--keys", true,
      [](const std::wstring& v, SNumoraCommandLine& o) {
          o.keys = v;
@@ -81,6 +110,12 @@ const COption kOptions[] = {
     {L"--trace", false,
      [](const std::wstring&, SNumoraCommandLine& o) {
          o.trace = true;
+         return true;
+     },
+     ""},
+    {L"--version", false,
+     [](const std::wstring&, SNumoraCommandLine& o) {
+         o.version = true;
          return true;
      },
      ""},
@@ -143,8 +178,8 @@ int ParseNumoraOptions(const std::vector<std::wstring>& arguments, SNumoraComman
             return 0;
         }
     }
-    if ((options.modeGiven || options.trace) && !options.keysGiven) {
-        error = "--mode and --trace need --keys";
+    if ((options.modeGiven || options.trace || options.displayGiven) && !options.keysGiven) {
+        error = "--mode, --trace, --notation, --separators and --depth need --keys";
         return 0;
     }
     if (options.keysGiven && !options.expressions.empty()) {
@@ -169,6 +204,10 @@ const char* NumoraUsage() {
            "  --keys KEYS   press the calculator's keys (names below) and print the\n"
            "                display after the last one; --base 2..16 applies\n"
            "  --trace       with --keys: print key, display and expression line after each key\n"
+           "  --notation N  with --keys: float (default), fixed, sci or eng, as the display\n"
+           "  --separators  with --keys: a decimal comma and the locale's digit grouping\n"
+           "  --depth N     with --keys: RPN stack depth 4 (default), 10 or 20\n"
+           "  --version     the suite's version\n"
            "  --help        this text\n"
            "\n"
            "examples:\n"
@@ -176,5 +215,6 @@ const char* NumoraUsage() {
            "  numora --base 16 --bits 8 -- -1\n"
            "  numora --angle grad 'acos(0)'\n"
            "  numora --mode chain --keys '2 + 3 * 4 ='\n"
+           "  numora --mode expression --notation sci --keys '1 2 3 . 4 5 ='\n"
            "\n";
 }

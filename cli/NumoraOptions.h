@@ -12,6 +12,7 @@ struct SNumoraCommandLine {
     int angleMode = 0; // AngleMode of the engine
     int digits = 15;
     bool help = false;
+    bool version = false;
     std::vector<std::wstring> expressions;
     // --mode, --keys, --trace: a key script for the calculator core.
     int calcMode = 0;
@@ -20,6 +21,11 @@ struct SNumoraCommandLine {
     bool trace = false;
     std::wstring keys;
     SNumoraSearch search;
+    // --notation, --separators, --depth: the display of a key script.
+    int notation = 0; // ENotation of the display formatter
+    bool separators = false;
+    int rpnDepth = 4;
+    bool displayGiven = false;
 };
 
 // Parses the arguments (without the program name). Returns 1, or 0 with a one-line

@@ -326,7 +326,8 @@ def main():
             image.save(os.path.join(out_dir, f"{name}{suffix}.png"), optimize=True)
     draw_arrow(pointing_up=True).save(os.path.join(out_dir, "history-back.png"))
     draw_arrow(pointing_up=False).save(os.path.join(out_dir, "history-forward.png"))
-    draw_icon().save(os.path.join(out_dir, "numorapad.ico"), sizes=[(16, 16), (32, 32), (48, 48)])
+    draw_icon().save(os.path.join(out_dir, "numorapad.ico"),
+                    sizes=[(16, 16), (32, 32), (48, 48), (256, 256)])
 
 
 if __name__ == "__main__":

@@ -2,7 +2,7 @@
 
 #include "financial/app/FinDialog.h"
 
-// "About Fiscora" (dialog 103): icon, name, version 2.0.0, maker and what it computes.
+// "About Fiscora" (dialog 103): icon, name, the suite version, maker and what it computes.
 // "Done", the top bar's "ok" or IDOK closes it.
 class CAboutDialog : public CFinDialog {
 protected:

@@ -3,6 +3,9 @@
 // Resource identifiers of Trendora. Read by the resource compiler too: definitions only.
 // The graph window's identifiers (graph/GraphResources.h) are not reused here.
 
+// The program icon; the shared calculator window loads icon CCalcWindow::kProgramIconId.
+#define IDI_TRENDORA 1
+
 #define IDR_MENUBAR 102
 
 // Button labels: the label of keypad button i is string IDS_BUTTON_FIRST + i.

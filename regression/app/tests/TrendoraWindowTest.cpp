@@ -4,8 +4,9 @@
 
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
-#include "graph/WndGraph.h"
+#include "ZoqVersion.h"
 #include "calc/ModalWatch.h"
+#include "graph/WndGraph.h"
 
 #include <cstdlib>
 #include <cwchar>
@@ -465,7 +466,7 @@ TEST_F(TrendoraWindow, AboutBox) {
     const ModalCapture about = CaptureCommand(m_hwnd, IDM_ABOUT);
     ASSERT_TRUE(about.seen);
     EXPECT_EQ(about.title, L"About Zoq Trendora");
-    EXPECT_NE(about.text.find(L"Zoq Trendora\r\n2.0.0\r\n\r\n"), std::wstring::npos)
+    EXPECT_NE(about.text.find(L"Zoq Trendora\r\n" ZOQ_VERSION_WIDE L"\r\n\r\n"), std::wstring::npos)
         << std::string(about.text.begin(), about.text.end());
 }
 
