@@ -49,6 +49,7 @@ private:
     BOOL OnInitDialog();
     void OnPaint();
     void OnSize();
+    void OnScaleChanged();
     void OnKeyMessage(int key, WPARAM phase);
     void OnKeyDown(WPARAM code);
     void OnChar(WPARAM code);

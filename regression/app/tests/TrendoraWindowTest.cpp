@@ -289,7 +289,7 @@ TEST_F(TrendoraWindow, MenuBarButtonsOpenTheirPopups) {
         const wchar_t* items;
         bool centred;
     } cases[] = {
-        {IDM_FILE, IDM_MODEL_LINEAR, L"About|Load CSV File|Save CSV File|Quit", false},
+        {IDM_FILE, IDM_MODEL_LINEAR, L"About|Load CSV File|Save CSV File||Size|Keep on top||Quit", false},
         {IDM_MODE, IDM_MODEL_LINEAR, L"Linear*|Log|Log 10|Exponential|Power", true},
         {IDM_MODE, IDM_MODEL_EXPONENTIAL, L"Linear|Log|Log 10|Exponential*|Power", true},
     };
