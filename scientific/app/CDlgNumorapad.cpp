@@ -40,7 +40,7 @@ CDlgNumorapad::~CDlgNumorapad() {
     }
 }
 
-int CDlgNumorapad::Create(HINSTANCE instance, CZoqSettingsStore* store) {
+int CDlgNumorapad::Create(HINSTANCE instance, CZoqSettingsStore* store, int show) {
     if (m_hwnd || !store || !CKeyWindow::RegisterKeyClass(instance)) {
         return 0;
     }
@@ -51,9 +51,15 @@ int CDlgNumorapad::Create(HINSTANCE instance, CZoqSettingsStore* store) {
     if (!m_hwnd || !m_ready) {
         return 0;
     }
+    if (show) {
+        Show();
+    }
+    return 1;
+}
+
+void CDlgNumorapad::Show() {
     ShowWindow(m_hwnd, SW_SHOW);
     UpdateWindow(m_hwnd);
-    return 1;
 }
 
 int CDlgNumorapad::Run() {

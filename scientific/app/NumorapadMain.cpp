@@ -112,8 +112,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int code = 1;
     {
         CDlgNumorapad dialog;
-        if (dialog.Create(instance, store)) {
+        if (dialog.Create(instance, store, 0)) {
             CZoqDesktop::AttachProgram(dialog.Handle());
+            dialog.Show();
             if (shot) {
                 PlayShotScript(dialog, script);
             }

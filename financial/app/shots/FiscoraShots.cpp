@@ -189,7 +189,7 @@ void ShootTip(CSession& session, const wchar_t* suffix) {
     Save(session.Window(), (std::wstring(L"tip-results") + suffix).c_str());
 }
 
-void ShootOptions(CSession& session) {
+void ShootOptions(CSession& session, const wchar_t* suffix) {
     static const wchar_t* const kNames[] = {L"options-general", L"options-mortgage", L"options-tip",
                                             L"options-lease", L"options-carloan"};
     CDialogDriver driver([&](HWND dialog) {
@@ -198,7 +198,8 @@ void ShootOptions(CSession& session) {
             TabCtrl_SetCurSel(tabs, tab);
             NMHDR change = {tabs, IDC_TABS, static_cast<UINT>(TCN_SELCHANGE)};
             SendMessageW(dialog, WM_NOTIFY, IDC_TABS, reinterpret_cast<LPARAM>(&change));
-            Save(dialog, kNames[tab]);
+            std::wstring name = kNames[tab];
+            Save(dialog, (name + suffix).c_str());
         }
         CDialogDriver::Press(dialog, IDOK);
     });
@@ -246,7 +247,7 @@ int wmain(int argc, wchar_t** argv) {
         ShootCarLoan(portrait, L"");
         ShootLease(portrait);
         ShootTip(portrait, L"");
-        ShootOptions(portrait);
+        ShootOptions(portrait, L"");
         ShootAbout(portrait);
     }
     {
@@ -263,6 +264,7 @@ int wmain(int argc, wchar_t** argv) {
             ShootCarLoan(hires, L"-hires");
             ShootMortgage(hires, L"-hires");
             ShootTip(hires, L"-hires");
+            ShootOptions(hires, L"-hires");
         }
         CSession wide(640, 480);
         ShootMortgage(wide, L"-hires-landscape");
