@@ -22,6 +22,11 @@ struct SDesktopState {
     wchar_t key[kKeyCapacity] = L"";
     SZoqPlacementSettings settings;
     int size = CZoqPlacement::kDefaultSize;
+    // The screen at 100 % as the user shaped it, and the screen the last change of size
+    // left: a desktop too small for a size holds the window smaller than asked, and the
+    // screen must get its shape back when the size goes down again.
+    SIZE shape = {0, 0};
+    SIZE placed = {0, 0};
 };
 
 SDesktopState g_state;
@@ -179,14 +184,19 @@ int CZoqDesktop::SetSize(int percent) {
     }
     // The screen keeps its shape: a landscape screen dragged to 300 x 220 at 100 % is
     // 600 x 440 at 200 %.
-    const int width = CZoqPlacement::Rescale(CZoqScreen::Width(), g_state.size, percent);
-    const int height = CZoqPlacement::Rescale(CZoqScreen::Height(), g_state.size, percent);
+    if (CZoqScreen::Width() != g_state.placed.cx || CZoqScreen::Height() != g_state.placed.cy) {
+        g_state.shape.cx = CZoqPlacement::Rescale(CZoqScreen::Width(), g_state.size, 100);
+        g_state.shape.cy = CZoqPlacement::Rescale(CZoqScreen::Height(), g_state.size, 100);
+    }
+    const int width = CZoqPlacement::Rescale(g_state.shape.cx, 100, percent);
+    const int height = CZoqPlacement::Rescale(g_state.shape.cy, 100, percent);
     g_state.size = percent;
     CZoqScreen::SetDpi(CZoqPlacement::DpiOf(percent));
     if (CZoqFrame* frame = CZoqFrame::Of(hwnd)) {
         frame->Rescale();
     }
     CZoqShell::ResizeScreen(hwnd, width, height);
+    g_state.placed = SIZE{CZoqScreen::Width(), CZoqScreen::Height()};
     SendMessageW(hwnd, ScaleMessage(), static_cast<WPARAM>(percent), 0);
     RECT window;
     GetWindowRect(hwnd, &window);
