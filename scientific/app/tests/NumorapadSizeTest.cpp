@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "NumorapadFixture.h"
 
 #include "ce/ZoqDesktop.h"
@@ -113,6 +114,43 @@ TEST_F(NumorapadSizeTest, OtherKeysAreLeftToTheCalculator) {
         SCOPED_TRACE(testing::Message() << "key " << row.key << " control " << row.control);
         EXPECT_EQ(0, PressWithControl(m_dialog->Handle(), row.key, row.control));
         EXPECT_EQ(100, CZoqDesktop::Size());
+    }
+}
+
+// The Size choice of the Options dialog shows the current size and is made when the
+// dialog closes; the dialog itself is laid out for the size it opened at.
+TEST_F(NumorapadSizeTest, OptionsDialogChoosesTheSize) {
+    const struct {
+        int click;
+        int size;
+    } rows[] = {{IDC_SIZE_200, 200}, {IDC_SIZE_150, 150}, {IDC_SIZE_300, 300}, {IDC_SIZE_100, 100}};
+    int shown = 100;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.size);
+        int checked = -1;
+        int dialogWidth = 0;
+        CModalDriver driver({[&](HWND dialog) {
+            checked =
+                IsDlgButtonChecked(dialog, IDC_SIZE_100 + (shown == 100   ? 0
+                                                           : shown == 150 ? 1
+                                                           : shown == 200 ? 2
+                                                                          : 3)) == BST_CHECKED;
+            RECT client;
+            GetClientRect(dialog, &client);
+            dialogWidth = client.right;
+            SendMessageW(GetDlgItem(dialog, row.click), BM_CLICK, 0, 0);
+            EXPECT_EQ(shown, CZoqDesktop::Size()) << "made before the dialog closed";
+            CModalDriver::PressOk(dialog);
+        }});
+        Command(ID_OPTIONS_OPTIONS);
+        ASSERT_FALSE(driver.TimedOut());
+        EXPECT_EQ(1, checked);
+        EXPECT_EQ(240 * shown / 100, dialogWidth);
+        EXPECT_EQ(row.size, CZoqDesktop::Size());
+        RECT client;
+        GetClientRect(m_dialog->Handle(), &client);
+        EXPECT_EQ(240 * row.size / 100, client.right);
+        shown = row.size;
     }
 }
 
