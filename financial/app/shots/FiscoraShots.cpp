@@ -4,6 +4,7 @@
 //
 //   FiscoraShots.exe OUTPUT_FOLDER      writes OUTPUT_FOLDER\fiscora-*.png
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
 #include "financial/app/CarLoanPage.h"
@@ -258,7 +259,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     ShootSquare();
     {
-        CZoqScreen::SetDpi(192);
+        // A 192-dpi screen, as the program enlarged to 200 % plays it.
+        CZoqDesktop::Begin(nullptr, nullptr, 200);
         {
             CSession hires(480, 640);
             ShootCarLoan(hires, L"-hires");
