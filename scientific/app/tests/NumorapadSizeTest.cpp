@@ -2,6 +2,7 @@
 #include "NumorapadFixture.h"
 
 #include "ce/ZoqDesktop.h"
+#include "ce/ZoqShell.h"
 #include "ui/ZoqPlacement.h"
 
 #include <vector>
@@ -102,6 +103,34 @@ TEST_F(NumorapadSizeTest, ControlKeysStepTheSizeAndLayTheDialogOutAgain) {
         MapWindowPoints(nullptr, m_dialog->Handle(), reinterpret_cast<POINT*>(&equals), 2);
         EXPECT_GT(equals.right, client.right * 9 / 10);
         EXPECT_GT(equals.bottom, client.bottom * 9 / 10);
+    }
+}
+
+// A frame dragged to another shape keeps that shape through later changes of size.
+TEST_F(NumorapadSizeTest, DraggedShapeSurvivesChangesOfSize) {
+    const struct {
+        WPARAM key; // 0: the frame is dragged to width x height instead
+        int width;
+        int height;
+        int size;
+    } rows[] = {
+        {VK_OEM_PLUS, 360, 480, 150},  {0, 480, 360, 150}, {VK_OEM_PLUS, 640, 480, 200},
+        {'0', 320, 240, 100},          {0, 240, 240, 100}, {VK_OEM_PLUS, 360, 360, 150},
+        {VK_OEM_MINUS, 240, 240, 100}, {0, 240, 320, 100},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.width << " x " << row.height << " at " << row.size);
+        if (row.key) {
+            ASSERT_EQ(1, PressWithControl(m_dialog->Handle(), row.key));
+        } else {
+            ASSERT_EQ(1, CZoqShell::ResizeScreen(m_dialog->Handle(), row.width, row.height));
+        }
+        EXPECT_EQ(row.size, CZoqDesktop::Size());
+        EXPECT_EQ(row.width, CZoqScreen::Width());
+        EXPECT_EQ(row.height, CZoqScreen::Height());
+        const SScreenLayout expected =
+            ChooseLayout(row.width, row.height, CZoqPlacement::DpiOf(row.size));
+        EXPECT_TRUE(expected.SameAs(m_dialog->Layout()));
     }
 }
 
