@@ -1,5 +1,6 @@
 #include "calc/CalcWindow.h"
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqShell.h"
 #include "graph/GraphResources.h"
@@ -57,6 +58,16 @@ LRESULT CCalcWindow::OnDestroy(HWND, WPARAM, LPARAM) {
 LRESULT CCalcWindow::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
         Quit();
+        return 0;
+    }
+    // Another size was chosen: the face is laid out again with fonts for the new dpi,
+    // even where the client size came out the same.
+    if (message == CZoqDesktop::ScaleMessage()) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        m_lastWidth = 0;
+        m_lastHeight = 0;
+        OnSize(hwnd, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
         return 0;
     }
     return CZoqWnd::OnMessage(hwnd, message, wParam, lParam);

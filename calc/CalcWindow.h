@@ -24,7 +24,7 @@ public:
     LRESULT OnLButtonDown(HWND hwnd, POINT point) override;
     LRESULT OnMouseMove(HWND hwnd, POINT point) override;
     LRESULT OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
-    // The desktop frame's close box quits like "Quit".
+    // The desktop frame's close box quits like "Quit"; a change of size lays out again.
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     const CCalcFace& GetFace() const { return m_face; }

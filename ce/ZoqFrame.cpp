@@ -1,11 +1,13 @@
 #include "ce/ZoqFrame.h"
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqSip.h"
 #include "ce/ZoqGdiScope.h"
 
 #include <windowsx.h>
 #include <cwchar>
+#include <initializer_list>
 
 namespace {
 
@@ -117,6 +119,17 @@ CZoqFrame::~CZoqFrame() {
         DeleteObject(m_buttonFont);
 }
 
+void CZoqFrame::Rescale() {
+    for (HFONT* font : {&m_titleFont, &m_buttonFont}) {
+        if (*font)
+            DeleteObject(*font);
+    }
+    m_titleFont = MakeBarFont(12, FW_BOLD);
+    m_buttonFont = MakeBarFont(12, FW_NORMAL);
+    MeasureButtons();
+    Refresh();
+}
+
 void CZoqFrame::SetTopBar(int okButton) {
     m_topBar = 1;
     m_okButton = okButton ? 1 : 0;
@@ -188,6 +201,12 @@ LRESULT CZoqFrame::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CZoqFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_device) {
+        int handled = 0;
+        LRESULT result = OnDeviceMessage(message, wParam, lParam, &handled);
+        if (handled)
+            return result;
+    }
     switch (message) {
     case WM_NCCALCSIZE:
         return OnNcCalcSize(wParam, lParam);
@@ -240,6 +259,43 @@ LRESULT CZoqFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     }
     return Default(message, wParam, lParam);
+}
+
+// The desktop habits of a program's main window (CZoqDesktop) follow its messages.
+LRESULT CZoqFrame::OnDeviceMessage(UINT message, WPARAM wParam, LPARAM lParam, int* handled) {
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) <= 1 && CZoqDesktop::OnCommand(m_hwnd, LOWORD(wParam))) {
+            *handled = 1;
+            return 0;
+        }
+        break;
+    case WM_INITMENUPOPUP: {
+        LRESULT result = Default(message, wParam, lParam);
+        CZoqDesktop::OnInitMenu(m_hwnd, reinterpret_cast<HMENU>(wParam));
+        *handled = 1;
+        return result;
+    }
+    case WM_WINDOWPOSCHANGED: {
+        LRESULT result = Default(message, wParam, lParam);
+        CZoqDesktop::OnMoved(m_hwnd);
+        *handled = 1;
+        return result;
+    }
+    case WM_ENDSESSION:
+        if (wParam)
+            CZoqDesktop::Save();
+        break;
+    case WM_DESTROY: {
+        // After the program's own handling: its settings are written by then, and the
+        // window still stands where the user left it.
+        LRESULT result = Default(message, wParam, lParam);
+        CZoqDesktop::OnEnd(m_hwnd);
+        *handled = 1;
+        return result;
+    }
+    }
+    return 0;
 }
 
 void CZoqFrame::Detach() {

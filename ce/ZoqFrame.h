@@ -48,6 +48,8 @@ public:
     void Refresh();
     // Repaints the bars (their contents changed, not their size).
     void Repaint() { Paint(); }
+    // The emulated dpi changed: the bars' fonts and heights follow it.
+    void Rescale();
 
 private:
     explicit CZoqFrame(HWND hwnd);
@@ -57,6 +59,7 @@ private:
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeviceMessage(UINT message, WPARAM wParam, LPARAM lParam, int* handled);
     int OnNcButtonDown(WPARAM wParam, LPARAM lParam);
     void OnTrackMove(LPARAM lParam);
     void OnTrackUp(LPARAM lParam);

@@ -14,6 +14,7 @@ namespace {
 
 wchar_t g_shotPath[CZoqShot::kPathCapacity] = L"";
 HWND g_shotWindow = nullptr;
+int g_size = 0;
 
 // Writes top-down 24-bit BGR rows as PNG.
 int WritePng(const BYTE* rows, int width, int height, int stride, const wchar_t* path) {
@@ -38,9 +39,19 @@ int WritePng(const BYTE* rows, int width, int height, int stride, const wchar_t*
     return 1;
 }
 
+BOOL CALLBACK FindOwnedDialog(HWND hwnd, LPARAM found) {
+    if (IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == g_shotWindow) {
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 void CALLBACK TakeShot(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    int saved = CZoqShot::SaveWindow(g_shotWindow, g_shotPath);
+    HWND target = g_shotWindow;
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedDialog, reinterpret_cast<LPARAM>(&target));
+    int saved = CZoqShot::SaveWindow(target, g_shotPath);
     PostQuitMessage(saved ? 0 : 3);
 }
 
@@ -109,6 +120,8 @@ int CZoqShot::ReadCommandLine() {
         } else if (wcscmp(arguments[i], L"--shot") == 0) {
             wcsncpy(g_shotPath, arguments[++i], kPathCapacity - 1);
             g_shotPath[kPathCapacity - 1] = L'\0';
+        } else if (wcscmp(arguments[i], L"--size") == 0) {
+            g_size = _wtoi(arguments[++i]);
         }
     }
     LocalFree(arguments);
@@ -120,6 +133,10 @@ int CZoqShot::StartIfRequested(HWND hwnd, UINT delayMs) {
         return 0;
     g_shotWindow = hwnd;
     return SetTimer(nullptr, 0, delayMs, TakeShot) ? 1 : 0;
+}
+
+int CZoqShot::RequestedSize() {
+    return g_size;
 }
 
 const wchar_t* CZoqShot::RequestedPath() {

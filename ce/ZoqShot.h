@@ -7,7 +7,10 @@
 //
 // Command-line switches read by ReadCommandLine (the programs take no other options):
 //   --screen WxH   start with an emulated screen of W x H pixels (e.g. 320x240)
-//   --shot FILE    once the main window has painted, save it to FILE and quit
+//   --shot FILE    once the main window has painted, save it to FILE and quit; a
+//                  dialog open over the main window then is saved instead
+//   --size N       the program's Size choice in percent (100, 150, 200, 300), made
+//                  once the main window stands, as the user would make it
 class CZoqShot {
 public:
     static constexpr int kPathCapacity = 520;
@@ -27,4 +30,6 @@ public:
     static int StartIfRequested(HWND hwnd, UINT delayMs = 400);
     // The --shot path, or null.
     static const wchar_t* RequestedPath();
+    // The --size percent, or 0.
+    static int RequestedSize();
 };

@@ -94,20 +94,13 @@ LRESULT CWndGraph::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     m_view.SetSize(client.right, client.bottom);
     m_icon = CZoqScreen::Scaled(kIconSize);
     // A copy of the dialog's font: the dialog deletes its own when it ends, while the back
-    // buffer, which has it selected, lives on until this object goes. The dialog manager
-    // sized it for the display's dpi; the copy follows the device screen's, like the
-    // label positions (the two differ only when a screen of another dpi is played).
+    // buffer, which has it selected, lives on until this object goes. Its template was
+    // scaled to the device screen's dpi (CZoqDialogTemplate), so the font already follows
+    // it like the label positions.
     LOGFONTW font;
     HGDIOBJ dialogFont = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-    if (!m_font && dialogFont && GetObjectW(dialogFont, sizeof font, &font)) {
-        HDC screen = GetDC(hwnd);
-        const int displayDpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-        if (screen)
-            ReleaseDC(hwnd, screen);
-        if (displayDpi > 0)
-            font.lfHeight = MulDiv(font.lfHeight, CZoqScreen::Dpi(), displayDpi);
+    if (!m_font && dialogFont && GetObjectW(dialogFont, sizeof font, &font))
         m_font = CreateFontIndirectW(&font);
-    }
     LoadModeName();
     CalcCurves();
     return 1;

@@ -1,5 +1,6 @@
 #include "ui/ZoqWnd.h"
 
+#include "ce/ZoqDialogTemplate.h"
 #include "ui/ZoqString.h"
 
 namespace {
@@ -162,13 +163,8 @@ INT_PTR CZoqWnd::DoModal(HWND parent, HINSTANCE instance, UINT dialogId) {
     Destroy();
     m_createdAsWindow = 0;
     m_instance = instance;
-    HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(dialogId), RT_DIALOG);
-    HGLOBAL loaded = resource ? LoadResource(instance, resource) : nullptr;
-    auto dialogTemplate = static_cast<const DLGTEMPLATE*>(loaded ? LockResource(loaded) : nullptr);
-    if (!dialogTemplate)
-        return -1;
     // The window and the dialog procedure have the same signature and result type.
-    return DialogBoxIndirectParamW(instance, dialogTemplate, parent,
+    return CZoqDialogTemplate::Box(instance, dialogId, parent,
                                    reinterpret_cast<DLGPROC>(&CZoqWnd::WindowProc),
                                    reinterpret_cast<LPARAM>(this));
 }

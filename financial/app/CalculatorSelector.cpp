@@ -156,6 +156,17 @@ int CSquareSelector::Create(HINSTANCE instance, HWND frame) {
     return m_hwnd != nullptr;
 }
 
+void CSquareSelector::Rescale() {
+    for (HFONT* font : {&m_font, &m_narrowFont}) {
+        if (*font) {
+            DeleteObject(*font);
+        }
+    }
+    m_font = MakeTahoma(Scaled(13), FW_BOLD);
+    m_narrowFont = MakeTahoma(Scaled(12), FW_NORMAL);
+    m_selector.SetFonts(m_font, m_narrowFont);
+}
+
 void CSquareSelector::Destroy() {
     if (m_hwnd) {
         DestroyWindow(m_hwnd);

@@ -54,6 +54,8 @@ public:
     // Places the window for a frame client area of width x height.
     void Place(int width, int height);
     void SetExpanded(int expanded);
+    // The emulated dpi changed: the fonts are made again (Place lays out anew).
+    void Rescale();
     int IsExpanded() const { return m_expanded; }
     void SetCurrent(Calculator calculator);
     RECT ToggleRect() const { return m_toggle.Rect(); }

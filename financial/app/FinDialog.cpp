@@ -1,5 +1,7 @@
 #include "financial/app/FinDialog.h"
 
+#include "ce/ZoqDialogTemplate.h"
+
 CFinDialog::~CFinDialog() {
     Destroy();
 }
@@ -8,8 +10,8 @@ int CFinDialog::CreateModeless(HINSTANCE instance, int templateId, HWND parent) 
     Destroy();
     m_instance = instance;
     m_modal = 0;
-    CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, DialogProc,
-                       reinterpret_cast<LPARAM>(this));
+    CZoqDialogTemplate::Create(instance, templateId, parent, DialogProc,
+                               reinterpret_cast<LPARAM>(this));
     return m_hwnd != nullptr;
 }
 
@@ -17,8 +19,8 @@ INT_PTR CFinDialog::DoModal(HINSTANCE instance, int templateId, HWND parent) {
     Destroy();
     m_instance = instance;
     m_modal = 1;
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), parent, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    return CZoqDialogTemplate::Box(instance, templateId, parent, DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
 }
 
 void CFinDialog::Destroy() {

@@ -1,10 +1,12 @@
 #include "financial/app/FiscoraApp.h"
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
 #include "financial/app/FiscoraFrame.h"
 #include "financial/app/FiscoraModels.h"
 #include "financial/app/resource.h"
+#include "financial/models/FinancialKeys.h"
 #include "ui/ZoqString.h"
 
 #include <commctrl.h>
@@ -33,6 +35,9 @@ void BringForward(HWND window) {
 int RunMessageLoop(CFiscoraFrame& frame, HACCEL accelerators) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (CZoqDesktop::TranslateKey(message)) {
+            continue;
+        }
         HWND main = frame.Handle();
         if (main && accelerators && TranslateAcceleratorW(main, accelerators, &message)) {
             continue;
@@ -62,11 +67,13 @@ int RunFiscora(HINSTANCE instance, CZoqSettingsStore& store) {
     InitCommonControlsEx(&controls);
     CZoqString::GetInstance()->SetModule(instance);
 
+    CZoqDesktop::BeginProgram(&store, kFinancialKey);
     CFiscoraModels models(store);
     CFiscoraFrame frame(models);
     if (!frame.Create(instance, names.className, names.title)) {
         return 1;
     }
+    CZoqDesktop::AttachProgram(frame.Handle());
     ShowWindow(frame.Handle(), SW_SHOW);
     UpdateWindow(frame.Handle());
     CZoqShot::StartIfRequested(frame.Handle());

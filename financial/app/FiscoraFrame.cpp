@@ -1,5 +1,7 @@
 #include "financial/app/FiscoraFrame.h"
+#include <initializer_list>
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
 #include "financial/app/AboutDialog.h"
@@ -92,6 +94,10 @@ LRESULT CALLBACK CFiscoraFrame::WindowProc(HWND hwnd, UINT message, WPARAM wPara
 
 LRESULT CFiscoraFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (message == CZoqDesktop::ScaleMessage()) {
+        OnScaleChanged();
+        return 0;
+    }
     switch (message) {
     case WM_CREATE:
         return OnCreate();
@@ -152,9 +158,7 @@ LRESULT CFiscoraFrame::OnCreate() {
     CZoqMenuBar::Create(m_hwnd, m_instance,
                         {IDR_MAINMENU, kMenuButtons,
                          static_cast<int>(sizeof kMenuButtons / sizeof kMenuButtons[0])});
-    m_font = MakeTahoma(Scaled(13), FW_BOLD);
-    m_narrowFont = MakeTahoma(Scaled(12), FW_NORMAL);
-    m_selector.SetFonts(m_font, m_narrowFont);
+    MakeFonts();
     for (Calculator calculator :
          {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
         Page(calculator)->CreatePageWindow(m_instance, m_hwnd);
@@ -206,6 +210,30 @@ void CFiscoraFrame::ReadCurrency() {
 }
 
 // ---------------------------------------------------------------- layout and painting
+
+void CFiscoraFrame::MakeFonts() {
+    for (HFONT* font : {&m_font, &m_narrowFont}) {
+        if (*font) {
+            DeleteObject(*font);
+        }
+    }
+    m_font = MakeTahoma(Scaled(13), FW_BOLD);
+    m_narrowFont = MakeTahoma(Scaled(12), FW_NORMAL);
+    m_selector.SetFonts(m_font, m_narrowFont);
+}
+
+// The user chose another size: everything made for the old dpi is made again.
+void CFiscoraFrame::OnScaleChanged() {
+    MakeFonts();
+    m_squareSelector.Rescale();
+    for (Calculator calculator :
+         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
+        Page(calculator)->Rescale();
+    }
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    OnSize(client.right, client.bottom);
+}
 
 // Square screens get the separate bottom selector; short ones a column of buttons at
 // the left; tall ones a strip across the top.
@@ -344,6 +372,8 @@ void CFiscoraFrame::ShowOptions() {
     COptionsDialog dialog(m_models, m_autoSip);
     dialog.Run(m_instance, m_hwnd);
     RefreshPages(dialog);
+    // Made once the dialog is gone: it covers the window it would have to follow.
+    CZoqDesktop::SetSize(dialog.ChosenSize());
 }
 
 void CFiscoraFrame::ShowAbout() {

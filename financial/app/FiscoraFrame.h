@@ -49,6 +49,8 @@ private:
     void OnEndSession(WPARAM ending);
     void TakeTypedValues();
     void OnSize(int width, int height);
+    void OnScaleChanged();
+    void MakeFonts();
     void OnPaint();
     void OnCommand(int id);
     void OnLButtonDown(POINT point);

@@ -38,6 +38,8 @@ protected:
     void StylusUpOnStep(int step, POINT point) override;
     void MouseMoveOnStep(int step, POINT point) override;
     void LayoutStep(int width, int height) override;
+    // The result fonts are made again even when their height in pixels stays.
+    void DropStepFonts() override { m_resultFontHeight = 0; }
     int UserMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -1,11 +1,13 @@
 #include "financial/app/OptionsDialog.h"
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
 #include "financial/app/FiscoraModels.h"
 #include "financial/app/resource.h"
 #include "financial/models/FinancialOptions.h"
+#include "ui/ZoqPlacement.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -79,6 +81,11 @@ void COptionsTab::OnInitDialog() {
     switch (m_templateId) {
     case IDD_OPT_GENERAL:
         CheckDlgButton(dialog, IDC_NO_SIP, m_autoSip == 0 ? BST_CHECKED : BST_UNCHECKED);
+        for (int i = 0; i < CZoqPlacement::kSizeCount; ++i) {
+            if (CZoqPlacement::kSizes[i] == m_size) {
+                CheckRadioButton(dialog, IDC_SIZE_100, IDC_SIZE_300, IDC_SIZE_100 + i);
+            }
+        }
         break;
     case IDD_OPT_MORTGAGE: {
         wchar_t text[64];
@@ -193,6 +200,14 @@ void COptionsTab::OnCommand(int id, int code) {
             m_autoSip = m_autoSip ? 0 : 1;
         }
         break;
+    case IDC_SIZE_100:
+    case IDC_SIZE_150:
+    case IDC_SIZE_200:
+    case IDC_SIZE_300:
+        if (code == BN_CLICKED) {
+            m_size = CZoqPlacement::kSizes[id - IDC_SIZE_100];
+        }
+        break;
     case IDC_SCHEDULE: {
         const int position =
             static_cast<int>(SendDlgItemMessageW(Handle(), IDC_SCHEDULE, CB_GETCURSEL, 0, 0));
@@ -256,10 +271,10 @@ void COptionsTab::ResetAll() {
 
 // ---------------------------------------------------------------- dialog
 
-COptionsDialog::COptionsDialog(CFiscoraModels& models, int& autoSip) {
+COptionsDialog::COptionsDialog(CFiscoraModels& models, int& autoSip) : m_size(CZoqDesktop::Size()) {
     for (int index = 0; index < kTabCount; ++index) {
-        m_tabs[index] =
-            std::make_unique<COptionsTab>(kTabs[index].templateId, models, autoSip, m_cleared);
+        m_tabs[index] = std::make_unique<COptionsTab>(kTabs[index].templateId, models, autoSip,
+                                                      m_size, m_cleared);
     }
 }
 

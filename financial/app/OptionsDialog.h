@@ -10,9 +10,11 @@ class CFiscoraModels;
 // One tab page of the options dialog: a child dialog whose buttons act on the models.
 class COptionsTab : public CFinDialog {
 public:
-    // `cleared` (one flag per calculator) records what the tab cleared.
-    COptionsTab(int templateId, CFiscoraModels& models, int& autoSip, int* cleared)
-        : m_templateId(templateId), m_models(models), m_autoSip(autoSip), m_cleared(cleared) {}
+    // `cleared` (one flag per calculator) records what the tab cleared; `size` is the
+    // Size chosen on the general tab, made when the dialog has closed.
+    COptionsTab(int templateId, CFiscoraModels& models, int& autoSip, int& size, int* cleared)
+        : m_templateId(templateId), m_models(models), m_autoSip(autoSip), m_size(size),
+          m_cleared(cleared) {}
     ~COptionsTab() override;
     int TemplateId() const { return m_templateId; }
     // Takes what the tab keeps until the dialog closes ("Pay Tax on Capital Cost").
@@ -34,6 +36,7 @@ private:
     int m_templateId;
     CFiscoraModels& m_models;
     int& m_autoSip;
+    int& m_size;
     int* m_cleared;
     HFONT m_captionFont = nullptr;
     int m_contentHeight = 0; // below the lowest control
@@ -59,6 +62,8 @@ public:
     // 1 when a calculator was cleared ("Reset All", "Clear Profile"): its page shows
     // the cleared values; the other pages keep what is typed on them.
     int WasCleared(Calculator calculator) const { return m_cleared[static_cast<int>(calculator)]; }
+    // The Size (percent) chosen in the dialog; the program's current one when none was.
+    int ChosenSize() const { return m_size; }
 
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -71,5 +76,6 @@ private:
 
     std::unique_ptr<COptionsTab> m_tabs[kTabCount];
     int m_current = 0;
+    int m_size;
     int m_cleared[kCalculatorCount] = {};
 };

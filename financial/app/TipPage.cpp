@@ -207,6 +207,15 @@ void CTipPage::MouseMoveOnStep(int step, POINT point) {
 
 // ---------------------------------------------------------------- layout
 
+void CTipPage::DropStepFonts() {
+    for (HFONT* font : {&m_entryFont, &m_resultFont, &m_resultBold}) {
+        if (*font) {
+            DeleteObject(*font);
+            *font = nullptr;
+        }
+    }
+}
+
 void CTipPage::LayoutStep(int width, int) {
     if (!m_entryFont) {
         m_entryFont = MakeTahoma(Scaled(20), FW_BOLD);

@@ -39,6 +39,7 @@ protected:
     void StylusUpOnStep(int step, POINT point) override;
     void MouseMoveOnStep(int step, POINT point) override;
     void LayoutStep(int width, int height) override;
+    void DropStepFonts() override;
     int Command(int id, int code, HWND control) override;
     int UserMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -312,6 +312,18 @@ void WizardPage::ApplyStepFields() {
 
 // ---------------------------------------------------------------- layout
 
+void WizardPage::Rescale() {
+    if (!Handle()) {
+        return;
+    }
+    CloseFonts();
+    DropStepFonts();
+    RECT client;
+    GetClientRect(Handle(), &client);
+    OnSize(client.right, client.bottom);
+    Invalidate();
+}
+
 void WizardPage::CloseFonts() {
     for (HFONT* font : {&m_font, &m_smallFont, &m_editFont}) {
         if (*font) {

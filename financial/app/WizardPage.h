@@ -38,6 +38,9 @@ public:
     virtual void SaveProfile(int profile);
     virtual void LoadProfile(int profile);
 
+    // The emulated dpi changed: fonts are made again and the page laid out anew.
+    void Rescale();
+
     // The calculator was cleared behind the page (options dialog): show its values.
     virtual void Refresh() { Init(); }
 
@@ -68,6 +71,8 @@ protected:
     // The page's own controls and buttons for a new size.
     virtual void LayoutStep(int width, int height);
     virtual void OnInitPage() {}
+    // Fonts a derived page made for the old dpi go; LayoutStep makes them again.
+    virtual void DropStepFonts() {}
 
     // Fields 0..4 stand for the controls 1001..1005.
     HWND Field(int field) const;

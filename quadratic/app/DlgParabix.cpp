@@ -25,6 +25,7 @@ const CCalcFace::KeyColours kKeyColours = {RGB(100, 218, 87), RGB(36, 130, 13), 
 const ZoqMenuBarButton kMenuBarButtons[] = {
     {IDM_ABOUT, -1, IDS_ABOUT, nullptr},
     {IDM_QUIT, -1, IDS_QUIT, nullptr},
+    {0, 0, IDS_VIEW, nullptr},
 };
 
 const wchar_t kProgramName[] = L"Zoq Parabix";
@@ -35,7 +36,7 @@ CDlgParabix::CDlgParabix() : CCalcWindow(kProgramName, 8, kKeyColours) {}
 
 LRESULT CDlgParabix::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     m_calc.Clear();
-    return InitCalcDialog(hwnd, ZoqMenuBarInfo{0, kMenuBarButtons, 2}, IDS_BUTTON_FIRST);
+    return InitCalcDialog(hwnd, ZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 3}, IDS_BUTTON_FIRST);
 }
 
 void CDlgParabix::ButtonAction(int index) {

@@ -4,5 +4,6 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     CZoqScreen::DeclareDpiAware();
-    return ZoqProgramMain<CDlgParabix>(instance, L"Zoq Parabix", L"ClassParabix");
+    return ZoqProgramMain<CDlgParabix>(instance, L"Zoq Parabix", L"ClassParabix",
+                                       L"SOFTWARE\\Zoq\\Parabix");
 }

@@ -10,6 +10,10 @@
 #define IDS_BUTTON_FIRST 3
 #define IDS_ABOUT 110
 #define IDS_QUIT 111
+#define IDS_VIEW 112
+
+// The pop-up of the "View" menu-bar button.
+#define IDR_MENUBAR 102
 
 #define IDM_ABOUT 32776
 #define IDM_QUIT 32778

@@ -4,5 +4,6 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     CZoqScreen::DeclareDpiAware();
-    return ZoqProgramMain<CDlgTrendora>(instance, L"Zoq Trendora", L"ClassTrendora");
+    return ZoqProgramMain<CDlgTrendora>(instance, L"Zoq Trendora", L"ClassTrendora",
+                                        L"SOFTWARE\\Zoq\\Trendora");
 }

@@ -1,5 +1,6 @@
 #include "scientific/app/CDlgNumorapad.h"
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
 #include "engine/Numora.h"
 #include "ce/ZoqScreen.h"
@@ -42,7 +43,7 @@ CDlgNumorapad::~CDlgNumorapad() {
     }
 }
 
-int CDlgNumorapad::Create(HINSTANCE instance, CZoqSettingsStore* store) {
+int CDlgNumorapad::Create(HINSTANCE instance, CZoqSettingsStore* store, int show) {
     if (m_hwnd || !store || !CKeyWindow::RegisterKeyClass(instance)) {
         return 0;
     }
@@ -53,9 +54,15 @@ int CDlgNumorapad::Create(HINSTANCE instance, CZoqSettingsStore* store) {
     if (!m_hwnd || !m_ready) {
         return 0;
     }
+    if (show) {
+        Show();
+    }
+    return 1;
+}
+
+void CDlgNumorapad::Show() {
     ShowWindow(m_hwnd, SW_SHOW);
     UpdateWindow(m_hwnd);
-    return 1;
 }
 
 int CDlgNumorapad::Run() {
@@ -63,6 +70,9 @@ int CDlgNumorapad::Run() {
     MSG msg = {};
     // No IsDialogMessage: the calculator wants Enter, Escape and the arrows itself.
     while (m_hwnd && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (CZoqDesktop::TranslateKey(msg)) {
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -92,6 +102,10 @@ INT_PTR CALLBACK CDlgNumorapad::DialogProc(HWND hwnd, UINT message, WPARAM wPara
 INT_PTR CDlgNumorapad::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message >= kKeyMessageBase && message < kKeyMessageBase + kKeyCount) {
         OnKeyMessage(static_cast<int>(message - kKeyMessageBase), wParam);
+        return TRUE;
+    }
+    if (message == CZoqDesktop::ScaleMessage()) {
+        OnScaleChanged();
         return TRUE;
     }
     switch (message) {
@@ -206,6 +220,14 @@ void CDlgNumorapad::OnSize() {
         ApplyLayout(0);
     }
     InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+// The user chose another size: the skin, keys and fonts are made for the new dpi.
+void CDlgNumorapad::OnScaleChanged() {
+    OnSize();
+    if (m_ready) {
+        ApplyLayout(1);
+    }
 }
 
 void CDlgNumorapad::ApplyLayout(int forced) {

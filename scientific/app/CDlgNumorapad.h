@@ -24,8 +24,11 @@ public:
     CDlgNumorapad& operator=(const CDlgNumorapad&) = delete;
 
     // Creates the dialog; the settings are read from `store` now and written back to it
-    // when the dialog is destroyed. 1 on success.
-    int Create(HINSTANCE instance, CZoqSettingsStore* store);
+    // when the dialog is destroyed. It is shown at once unless `show` is 0 (the program
+    // places it first). 1 on success.
+    int Create(HINSTANCE instance, CZoqSettingsStore* store, int show = 1);
+    // Shows the dialog created hidden.
+    void Show();
     // Runs the message loop until the dialog is destroyed; the program's exit code.
     int Run();
     // Ends the dialog as "Quit" does: the settings are written.
@@ -49,6 +52,7 @@ private:
     BOOL OnInitDialog();
     void OnPaint();
     void OnSize();
+    void OnScaleChanged();
     void OnKeyMessage(int key, WPARAM phase);
     void OnKeyDown(WPARAM code);
     void OnChar(WPARAM code);

@@ -1,9 +1,12 @@
 #include "scientific/app/NumorapadDialogs.h"
 
+#include "ce/ZoqDesktop.h"
+#include "ce/ZoqDialogTemplate.h"
 #include "ce/ZoqShell.h"
 #include "scientific/Calculator.h"
 #include "scientific/NumoraSettings.h"
 #include "scientific/app/resource.h"
+#include "ui/ZoqPlacement.h"
 
 namespace {
 
@@ -15,6 +18,7 @@ constexpr int kMemoryViewCapacity = 512;
 struct SOptionsContext {
     CCalculator* calculator;
     CNumoraOptions* options;
+    int size; // the Size chosen, made when the dialog has closed
 };
 
 struct SAdvancedContext {
@@ -64,9 +68,11 @@ void InitOptions(HWND dialog, const SOptionsContext& context) {
     CheckChoice(dialog, IDC_SEPARATOR_PERIOD, 2, context.calculator->GetFormatter().GetSeparator());
     CheckDlgButton(dialog, IDC_CLEARTYPE,
                    context.options->GetClearType() ? BST_CHECKED : BST_UNCHECKED);
+    CheckChoice(dialog, IDC_SIZE_100, CZoqPlacement::kSizeCount,
+                IndexOf(CZoqPlacement::kSizes, context.size));
 }
 
-void OptionsCommand(HWND dialog, const SOptionsContext& context, UINT id) {
+void OptionsCommand(HWND dialog, SOptionsContext& context, UINT id) {
     CCalculator& calculator = *context.calculator;
     if (InRange(id, IDC_MODE_EXPRESSION, kModeCount)) {
         calculator.SetCalcMode(static_cast<int>(id) - IDC_MODE_EXPRESSION);
@@ -78,6 +84,8 @@ void OptionsCommand(HWND dialog, const SOptionsContext& context, UINT id) {
         context.options->SetClearType(IsDlgButtonChecked(dialog, IDC_CLEARTYPE) == BST_CHECKED);
     } else if (id == IDC_VIEW_MEMORY) {
         ShowMemoryBox(dialog, calculator);
+    } else if (InRange(id, IDC_SIZE_100, CZoqPlacement::kSizeCount)) {
+        context.size = CZoqPlacement::kSizes[id - IDC_SIZE_100];
     }
 }
 
@@ -174,20 +182,23 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 INT_PTR ShowOptionsDialog(HWND owner, HINSTANCE instance, CCalculator& calculator,
                           CNumoraOptions& options) {
-    SOptionsContext context = {&calculator, &options};
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_OPTIONS), owner, OptionsProc,
-                           reinterpret_cast<LPARAM>(&context));
+    SOptionsContext context = {&calculator, &options, CZoqDesktop::Size()};
+    const INT_PTR result = CZoqDialogTemplate::Box(instance, IDD_OPTIONS, owner, OptionsProc,
+                                                   reinterpret_cast<LPARAM>(&context));
+    // Made once the dialog is gone: it covers the window it would have to follow.
+    CZoqDesktop::SetSize(context.size);
+    return result;
 }
 
 INT_PTR ShowAdvancedDialog(HWND owner, HINSTANCE instance, CCalculator& calculator,
                            int* plusMinus) {
     SAdvancedContext context = {&calculator, plusMinus};
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ADVANCED), owner, AdvancedProc,
-                           reinterpret_cast<LPARAM>(&context));
+    return CZoqDialogTemplate::Box(instance, IDD_ADVANCED, owner, AdvancedProc,
+                                   reinterpret_cast<LPARAM>(&context));
 }
 
 INT_PTR ShowAboutBox(HWND owner, HINSTANCE instance) {
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutProc, 0);
+    return CZoqDialogTemplate::Box(instance, IDD_ABOUT, owner, AboutProc, 0);
 }
 
 int ShowMemoryBox(HWND owner, const CCalculator& calculator) {

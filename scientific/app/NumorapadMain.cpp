@@ -1,8 +1,10 @@
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
 #include "engine/Numora.h"
 #include "scientific/Calculator.h"
 #include "scientific/app/CDlgNumorapad.h"
+#include "scientific/app/resource.h"
 #include "ui/ZoqMemoryStore.h"
 #include "ui/ZoqRegistryStore.h"
 
@@ -17,8 +19,10 @@ namespace {
 //   --mode N       entry mode 0..4
 //   --press K,K…   taps keys by index (0..43) through their key windows
 //   --hold K       leaves key K pressed
+//   --options      opens the Options dialog (the shot shows it)
 struct SShotScript {
     int dpi = 0;
+    int options = 0;
     int mode = -1;
     const wchar_t* keys = nullptr;
     int hold = -1;
@@ -26,6 +30,11 @@ struct SShotScript {
 
 SShotScript ReadShotScript(int argc, wchar_t** argv) {
     SShotScript script;
+    for (int i = 1; i < argc; ++i) {
+        if (!wcscmp(argv[i], L"--options")) {
+            script.options = 1;
+        }
+    }
     for (int i = 1; i + 1 < argc; ++i) {
         if (!wcscmp(argv[i], L"--dpi")) {
             script.dpi = _wtoi(argv[i + 1]);
@@ -70,6 +79,18 @@ void PlayShotScript(CDlgNumorapad& dialog, const SShotScript& script) {
                      MAKELPARAM(rect.right / 2, rect.bottom / 2));
     }
     InvalidateRect(dialog.Handle(), nullptr, FALSE);
+    if (script.options) {
+        PostMessageW(dialog.Handle(), WM_COMMAND, ID_OPTIONS_OPTIONS, 0);
+    }
+}
+
+// The key of the program's settings, which its string table names.
+const wchar_t* SettingsKey(HINSTANCE instance) {
+    static wchar_t key[128] = L"";
+    if (!LoadStringW(instance, IDS_REGISTRY_KEY, key, 128)) {
+        return nullptr;
+    }
+    return key;
 }
 
 } // namespace
@@ -84,13 +105,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     CZoqMemoryStore scratch;
     CZoqSettingsStore* store = shot ? static_cast<CZoqSettingsStore*>(&scratch) : &registry;
     const SShotScript script = shot && argv ? ReadShotScript(argc, argv) : SShotScript{};
+    CZoqDesktop::BeginProgram(store, SettingsKey(instance));
     if (script.dpi > 0) {
         CZoqScreen::SetDpi(script.dpi);
     }
     int code = 1;
     {
         CDlgNumorapad dialog;
-        if (dialog.Create(instance, store)) {
+        if (dialog.Create(instance, store, 0)) {
+            CZoqDesktop::AttachProgram(dialog.Handle());
+            dialog.Show();
             if (shot) {
                 PlayShotScript(dialog, script);
             }

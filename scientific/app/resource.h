@@ -85,6 +85,10 @@
 #define IDC_SEPARATOR_COMMA 1022
 #define IDC_CLEARTYPE 1031
 #define IDC_VIEW_MEMORY 1032
+#define IDC_SIZE_100 1033
+#define IDC_SIZE_150 1034
+#define IDC_SIZE_200 1035
+#define IDC_SIZE_300 1036
 #define IDC_HEADING 1040
 
 // Advanced Options dialog.

@@ -4,6 +4,7 @@
 //
 //   FiscoraShots.exe OUTPUT_FOLDER      writes OUTPUT_FOLDER\fiscora-*.png
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
 #include "financial/app/CarLoanPage.h"
@@ -189,7 +190,7 @@ void ShootTip(CSession& session, const wchar_t* suffix) {
     Save(session.Window(), (std::wstring(L"tip-results") + suffix).c_str());
 }
 
-void ShootOptions(CSession& session) {
+void ShootOptions(CSession& session, const wchar_t* suffix) {
     static const wchar_t* const kNames[] = {L"options-general", L"options-mortgage", L"options-tip",
                                             L"options-lease", L"options-carloan"};
     CDialogDriver driver([&](HWND dialog) {
@@ -198,7 +199,8 @@ void ShootOptions(CSession& session) {
             TabCtrl_SetCurSel(tabs, tab);
             NMHDR change = {tabs, IDC_TABS, static_cast<UINT>(TCN_SELCHANGE)};
             SendMessageW(dialog, WM_NOTIFY, IDC_TABS, reinterpret_cast<LPARAM>(&change));
-            Save(dialog, kNames[tab]);
+            std::wstring name = kNames[tab];
+            Save(dialog, (name + suffix).c_str());
         }
         CDialogDriver::Press(dialog, IDOK);
     });
@@ -246,7 +248,7 @@ int wmain(int argc, wchar_t** argv) {
         ShootCarLoan(portrait, L"");
         ShootLease(portrait);
         ShootTip(portrait, L"");
-        ShootOptions(portrait);
+        ShootOptions(portrait, L"");
         ShootAbout(portrait);
     }
     {
@@ -257,12 +259,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     ShootSquare();
     {
-        CZoqScreen::SetDpi(192);
+        // A 192-dpi screen, as the program enlarged to 200 % plays it.
+        CZoqDesktop::Begin(nullptr, nullptr, 200);
         {
             CSession hires(480, 640);
             ShootCarLoan(hires, L"-hires");
             ShootMortgage(hires, L"-hires");
             ShootTip(hires, L"-hires");
+            ShootOptions(hires, L"-hires");
         }
         CSession wide(640, 480);
         ShootMortgage(wide, L"-hires-landscape");

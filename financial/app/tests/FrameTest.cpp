@@ -1,3 +1,4 @@
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
 #include "financial/app/CarLoanPage.h"
 #include "financial/app/LeasePage.h"
@@ -447,6 +448,45 @@ TEST_F(FrameTest, OptionsShowClearedCalculatorsAndKeepWhatIsTyped) {
         EXPECT_EQ(Currency() + visit.bill, tip.BillText());
         EXPECT_EQ(Currency() + visit.total, tip.TotalText());
     }
+}
+
+// The Size choice of the general tab is made when the dialog closes: the window and its
+// pages are laid out again for the new dpi, as later the menu's Size commands do.
+TEST_F(FrameTest, OptionsSizeChoiceLaysTheWindowOutAgain) {
+    CZoqDesktop::Begin(nullptr, nullptr, 100);
+    ASSERT_EQ(1, CZoqDesktop::Attach(m_frame->Handle()));
+    const struct {
+        int click;
+        int size;
+    } rows[] = {{IDC_SIZE_200, 200}, {IDC_SIZE_150, 150}, {IDC_SIZE_100, 100}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.size);
+        int checked = -1;
+        CDialogDriver driver([&](HWND dialog) {
+            const int shown = CZoqDesktop::Size();
+            checked = SendMessageW(TabControlWith(dialog, IDC_SIZE_100 + (shown == 100   ? 0
+                                                                          : shown == 150 ? 1
+                                                                                         : 2)),
+                                   BM_GETCHECK, 0, 0) == BST_CHECKED;
+            Click(TabControlWith(dialog, row.click));
+            CDialogDriver::Press(dialog, IDOK);
+        });
+        Command(ID_OPTIONS);
+        EXPECT_EQ(1, checked);
+        EXPECT_EQ(row.size, CZoqDesktop::Size());
+        RECT client;
+        GetClientRect(m_frame->Handle(), &client);
+        EXPECT_EQ(240 * row.size / 100, client.right);
+        // "Next" is 60 x 24 pixels at 96 dpi, 4 from the right edge.
+        const RECT next = m_frame->MortgagePage().NextRect();
+        EXPECT_EQ(60 * row.size / 100, next.right - next.left);
+        EXPECT_EQ(24 * row.size / 100, next.bottom - next.top);
+        RECT page;
+        GetClientRect(m_frame->MortgagePage().Handle(), &page);
+        EXPECT_EQ(page.right - 4 * row.size / 100, next.right);
+    }
+    CZoqDesktop::Detach();
+    CZoqScreen::SetDpi(0);
 }
 
 TEST_F(FrameTest, OptionsChangeTheModels) {

@@ -2,6 +2,7 @@
 #include "regression/app/resource.h"
 #include "calc/tests/WindowDriver.h"
 
+#include "ce/ZoqDesktop.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
 #include "ZoqVersion.h"
@@ -295,7 +296,8 @@ TEST_F(TrendoraWindow, MenuBarButtonsOpenTheirPopups) {
         const wchar_t* items;
         bool centred;
     } cases[] = {
-        {IDM_FILE, IDM_MODEL_LINEAR, L"About|Load CSV File|Save CSV File|Quit", false},
+        {IDM_FILE, IDM_MODEL_LINEAR, L"About|Load CSV File|Save CSV File||Size|Keep on top||Quit",
+         false},
         {IDM_MODE, IDM_MODEL_LINEAR, L"Linear*|Log|Log 10|Exponential|Power", true},
         {IDM_MODE, IDM_MODEL_EXPONENTIAL, L"Linear|Log|Log 10|Exponential*|Power", true},
     };
@@ -317,6 +319,44 @@ TEST_F(TrendoraWindow, MenuBarButtonsOpenTheirPopups) {
         EXPECT_EQ(g_popup.rect.left, corner.x);
         EXPECT_LE(std::abs(g_popup.rect.bottom - corner.y), 1) << "stands on the client's bottom";
     }
+}
+
+// "Keep on top" of the File menu carries a check mark while the window is kept on top,
+// and its command turns that on and off; the Size commands lay the window out again.
+TEST_F(TrendoraWindow, FileMenuKeepsOnTopAndSizes) {
+    CZoqDesktop::Begin(nullptr, nullptr, 100);
+    ASSERT_EQ(1, CZoqDesktop::Attach(m_hwnd));
+    ShowWindow(m_hwnd, SW_SHOW);
+    const struct {
+        UINT command;
+        int topmost;
+        int size;
+        const wchar_t* items;
+    } rows[] = {
+        {ZOQ_ID_KEEP_ON_TOP, 1, 100, L"About|Load CSV File|Save CSV File||Size|Keep on top*||Quit"},
+        {ZOQ_ID_SIZE_200, 1, 200, L"About|Load CSV File|Save CSV File||Size|Keep on top*||Quit"},
+        {ZOQ_ID_KEEP_ON_TOP, 0, 200, L"About|Load CSV File|Save CSV File||Size|Keep on top||Quit"},
+        {ZOQ_ID_SIZE_100, 0, 100, L"About|Load CSV File|Save CSV File||Size|Keep on top||Quit"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.command);
+        Command(m_hwnd, row.command);
+        EXPECT_EQ(row.topmost, (GetWindowLongW(m_hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        EXPECT_EQ(240 * row.size / 100, client.right);
+        EXPECT_EQ(client.right, m_window.GetFace().GetLayout().panel.right +
+                                    m_window.GetFace().GetLayout().panel.left);
+        g_popup = PopupSeen();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 150, ReadAndCloseMenu);
+        Command(m_hwnd, IDM_FILE);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(g_popup.items, row.items)
+            << std::string(g_popup.items.begin(), g_popup.items.end());
+    }
+    CZoqDesktop::SetKeepOnTop(0);
+    CZoqDesktop::Detach();
+    CZoqScreen::SetDpi(0);
 }
 
 TEST_F(TrendoraWindow, CsvRoundTripThroughTheFileCommands) {
