@@ -71,3 +71,9 @@ int CFinancialRecordReader::ReadInt(const wchar_t* name, int* value) {
     *value = DecodeRecordInt(bytes);
     return 1;
 }
+
+int CFinancialRecordReader::Present(const wchar_t* name) {
+    ZoqValueType type = ZoqValueType::Missing;
+    int size = 0;
+    return m_store.QueryValue(m_key, name, &type, &size) && type != ZoqValueType::Missing;
+}

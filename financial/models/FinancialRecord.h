@@ -38,6 +38,15 @@ public:
     }
     // A value kept in the record for other readers but never loaded back.
     void WriteOnlyDouble(const wchar_t* name, double value) { WriteDouble(name, value); }
+    // A value appended after records were first written: written as any other.
+    template <class Accept>
+    int AppendedDouble(const wchar_t* name, const double& value, double, Accept accept) {
+        return Double(name, value, accept);
+    }
+    template <class Accept>
+    int AppendedInt(const wchar_t* name, const int& value, int, Accept accept) {
+        return Int(name, value, accept);
+    }
 
     // 1 when every value was written.
     int Succeeded() const { return m_failures == 0 ? 1 : 0; }
@@ -74,8 +83,27 @@ public:
         return 0;
     }
     void WriteOnlyDouble(const wchar_t*, double) {}
+    // A value appended after records were first written: a record older than it
+    // lacks it and gives the field `absent`; a damaged one leaves the field alone.
+    template <class Accept>
+    int AppendedDouble(const wchar_t* name, double& field, double absent, Accept accept) {
+        if (!Present(name)) {
+            field = absent;
+            return 0;
+        }
+        return Double(name, field, accept);
+    }
+    template <class Accept>
+    int AppendedInt(const wchar_t* name, int& field, int absent, Accept accept) {
+        if (!Present(name)) {
+            field = absent;
+            return 0;
+        }
+        return Int(name, field, accept);
+    }
 
 private:
+    int Present(const wchar_t* name);
     int ReadDouble(const wchar_t* name, double* value);
     int ReadInt(const wchar_t* name, int* value);
 

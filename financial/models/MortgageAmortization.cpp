@@ -7,9 +7,11 @@ void CMortgageModel::BuildBalances() {
     m_balances[0] = m_principal - m_downPayment;
     for (int k = 1; k < m_paymentCount; ++k) {
         const double previous = m_balances[k - 1];
-        const double balance = previous - m_payment + PeriodInterest(previous);
+        // An extra of 0 leaves the arithmetic, and so every balance, as without it.
+        const double balance = previous - m_payment - ExtraAt(k - 1) + PeriodInterest(previous);
         if (balance < 0) {
-            break; // paid off early: the rest of the schedule stays 0
+            break; // paid off early (also by extra payments, which never overpay): the rest of the
+                   // schedule stays 0
         }
         m_balances[k] = balance;
     }
@@ -24,7 +26,7 @@ void CMortgageModel::BuildPrincipalPortions() {
         if (balance == 0) {
             break;
         }
-        double portion = m_payment - PeriodInterest(balance);
+        double portion = m_payment + ExtraAt(k) - PeriodInterest(balance);
         // No payment repays more than is owed, and the last one settles what is
         // left: the rescaled payments of the faster schedules clear the loan early,
         // those of the bi-monthly one fall slightly short of it.
@@ -33,6 +35,18 @@ void CMortgageModel::BuildPrincipalPortions() {
         }
         m_portions[k] = portion;
     }
+}
+
+double CMortgageModel::ExtraAt(int k) const {
+    return k == m_lumpPeriod - 1 ? m_extraPayment + m_lumpSum : m_extraPayment;
+}
+
+int CMortgageModel::PaidPeriods() const {
+    int periods = 0;
+    while (periods < ScheduleLength() && m_balances[periods] != 0) {
+        ++periods;
+    }
+    return periods;
 }
 
 double CMortgageModel::BalanceAt(int i) const {

@@ -45,6 +45,9 @@ void CMortgageModel::Reset(MortgageReset kind) {
     m_payment = 0;
     m_monthlyRate = 0;
     m_monthlyRateWithPoints = 0;
+    m_extraPayment = 0;
+    m_lumpSum = 0;
+    m_lumpPeriod = 0;
     if (kind == MortgageReset::Full) {
         m_canadian = 0;
         m_schedule = 0;
@@ -118,6 +121,30 @@ int CMortgageModel::SetDownPayment(double amount) {
         return 0;
     }
     m_downPayment = amount;
+    return 1;
+}
+
+int CMortgageModel::SetExtraPayment(double amount) {
+    if (!IsAmount(amount) || amount > m_principal) {
+        return 0;
+    }
+    m_extraPayment = amount;
+    return 1;
+}
+
+int CMortgageModel::SetLumpSum(double amount) {
+    if (!IsAmount(amount) || amount > m_principal) {
+        return 0;
+    }
+    m_lumpSum = amount;
+    return 1;
+}
+
+int CMortgageModel::SetLumpSumPeriod(int period) {
+    if (period < 0 || period > kMaxMortgagePayments) {
+        return 0;
+    }
+    m_lumpPeriod = period;
     return 1;
 }
 

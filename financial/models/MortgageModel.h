@@ -26,6 +26,18 @@ enum class MortgageTotal {
 
 enum class MortgageReset { Full, Partial };
 
+// The loan with its extra payments set against the same loan without them. Periods
+// are payments of the current schedule (months for a monthly one, weeks for a
+// weekly one), counted up to the payment that clears the balance.
+struct SMortgageSavings {
+    int periods = 0;      // payments with the extra payments
+    int plainPeriods = 0; // payments without them
+    int periodsSaved = 0;
+    double interest = 0;
+    double plainInterest = 0;
+    double interestSaved = 0;
+};
+
 inline constexpr double kMortgageOutsideSchedule = -911.0;
 
 inline constexpr const wchar_t* kInterestRatesErrorText =
@@ -54,6 +66,12 @@ public:
     int SetSchedule(int index);
     // The points page's "Points" / "NoPoints" buttons; the flag must be 0 or 1.
     int SetUsePoints(int flag);
+    // Paid on top of every payment, and once with payment `period` (counted from 1;
+    // 0 for none). Refused when negative or larger than the principal; a lump sum
+    // past the end of the schedule is never paid.
+    int SetExtraPayment(double amount);
+    int SetLumpSum(double amount);
+    int SetLumpSumPeriod(int period);
     // No control sets this; it comes with a loaded profile (and tests).
     int SetCanadianMortgage(int flag);
 
@@ -73,6 +91,17 @@ public:
     // exactly what is left, so it differs from the regular payment.
     double InterestAt(int i) const;
     int ScheduleLength() const { return static_cast<int>(m_balances.size()); }
+    // Payments up to the one that clears the balance: the schedule's length less
+    // the entries left at 0 after an early payoff.
+    int PaidPeriods() const;
+    // What the extra payments save against the same loan without them; 0 when there
+    // is no schedule (it needs a calculation first).
+    int Savings(SMortgageSavings* savings) const;
+    // The annual percentage rate: the periodic rate at which the scheduled payments
+    // of the loan without extra payments are worth the amount financed less the
+    // cost of the points used, times the payments a year. 0 when the schedule is
+    // absent or the amount left is not positive.
+    int AnnualPercentageRate(double* apr) const;
 
     double PeriodInterest(double balance) const;
     // 0 for every kind while there is no schedule (after a reset, or a calculation
@@ -108,6 +137,9 @@ public:
     double PaymentAmount() const { return m_payment; }
     double MonthlyRate() const { return m_monthlyRate; }
     double CostPerPoint() const { return m_costPerPoint; }
+    double ExtraPayment() const { return m_extraPayment; }
+    double LumpSum() const { return m_lumpSum; }
+    int LumpSumPeriod() const { return m_lumpPeriod; }
     double MonthlyRateWithPoints() const { return m_monthlyRateWithPoints; }
     double SelectedAnnualRate() const;
     double SelectedMonthlyRate() const;
@@ -117,12 +149,16 @@ private:
     void WriteRecord(CFinancialRecordWriter& writer) const override;
     void ReadRecord(CFinancialRecordReader& reader) override;
     void ClearForProfile() override;
-    template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
+    template <class Self, class Visitor> static int VisitRecord(Self& self, Visitor& visitor);
 
     void BuildBalances();
     void BuildPrincipalPortions();
     double TotalInterest() const;
     void FreeSchedule();
+    // What is paid on top of payment k (0-based).
+    double ExtraAt(int k) const;
+    // The same loan, calculated without extra payments.
+    CMortgageModel PlainLoan() const;
 
     int m_usePoints;
     int m_canadian;
@@ -142,6 +178,9 @@ private:
     double m_monthlyRate;
     double m_costPerPoint;
     double m_monthlyRateWithPoints;
+    double m_extraPayment;
+    double m_lumpSum;
+    int m_lumpPeriod;
     std::vector<double> m_portions;
     std::vector<double> m_balances;
 };

@@ -18,15 +18,16 @@ bool IsPercent(double value) {
 // One listing of the record, in the stored order, for both writing and reading.
 // The rules accept what the setters accept plus the reset values a cleared
 // profile holds.
-template <class Self, class Visitor> void CMortgageModel::VisitRecord(Self& self, Visitor& v) {
+template <class Self, class Visitor> int CMortgageModel::VisitRecord(Self& self, Visitor& v) {
     // The schedule arrays are rebuilt by every calculation and never read back;
     // the record keeps the first payment's principal portion and balance.
     v.WriteOnlyDouble(L"PrinciplePerMonth", self.ScheduleLength() > 0 ? self.m_portions[0] : 0);
     v.WriteOnlyDouble(L"PrincipleRemaining", self.ScheduleLength() > 0 ? self.m_balances[0] : 0);
-    v.Int(L"UsePoints", self.m_usePoints, IsFlag);
+    int taken = v.Int(L"UsePoints", self.m_usePoints, IsFlag);
     const int principalTaken = v.Double(L"Principle", self.m_principal, IsNonNegative);
     v.Double(L"InterestRate", self.m_annualRate, IsRateFraction);
-    v.Int(L"Term", self.m_term, [](int years) { return years >= 0 && years <= 30; });
+    taken += principalTaken;
+    taken += v.Int(L"Term", self.m_term, [](int years) { return years >= 0 && years <= 30; });
     v.Double(L"FractionalInterest", self.m_monthlyRate, IsMonthlyRateFraction);
     v.Double(L"PaymentAmount", self.m_payment, IsAnyValue);
     v.Int(L"Payments", self.m_paymentCount,
@@ -44,8 +45,17 @@ template <class Self, class Visitor> void CMortgageModel::VisitRecord(Self& self
         return amount == 0 || (amount > 0 && (!principalTaken || amount < self.m_principal));
     });
     v.Double(L"CostForsPointPercent", self.m_costPerPoint, IsPercent);
-    v.Int(L"CanadianMortgage", self.m_canadian, IsFlag);
-    v.Int(L"PaymentIndex", self.m_schedule, IsMortgageSchedule);
+    taken += v.Int(L"CanadianMortgage", self.m_canadian, IsFlag);
+    taken += v.Int(L"PaymentIndex", self.m_schedule, IsMortgageSchedule);
+    // Appended after the values older records end with, so those still load.
+    const auto withinLoan = [&self, principalTaken](double amount) {
+        return amount >= 0 && (!principalTaken || amount <= self.m_principal);
+    };
+    v.AppendedDouble(L"ExtraPaymentPerPeriod", self.m_extraPayment, 0.0, withinLoan);
+    v.AppendedDouble(L"LumpSum", self.m_lumpSum, 0.0, withinLoan);
+    v.AppendedInt(L"LumpSumPeriod", self.m_lumpPeriod, 0,
+                  [](int period) { return period >= 0 && period <= kMaxMortgagePayments; });
+    return taken;
 }
 
 void CMortgageModel::WriteRecord(CFinancialRecordWriter& writer) const {
@@ -53,7 +63,16 @@ void CMortgageModel::WriteRecord(CFinancialRecordWriter& writer) const {
 }
 
 void CMortgageModel::ReadRecord(CFinancialRecordReader& reader) {
-    VisitRecord(*this, reader);
+    // A record written before extra payments existed means none; a record that is
+    // not there at all changes nothing.
+    const double extra = m_extraPayment;
+    const double lumpSum = m_lumpSum;
+    const int lumpPeriod = m_lumpPeriod;
+    if (VisitRecord(*this, reader) == 0) {
+        m_extraPayment = extra;
+        m_lumpSum = lumpSum;
+        m_lumpPeriod = lumpPeriod;
+    }
     // A schedule built from the inputs before the load no longer belongs to them.
     FreeSchedule();
 }

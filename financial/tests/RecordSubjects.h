@@ -55,6 +55,9 @@ inline void MakeSample(CMortgageModel& m, int variant) {
     m.SetSchedule(variant == 1 ? 2 : 7);
     m.SetCanadianMortgage(variant == 1 ? 1 : 0);
     m.SetUsePoints(variant == 1 ? 1 : 0);
+    m.SetExtraPayment(variant == 1 ? 150 : 75);
+    m.SetLumpSum(variant == 1 ? 10000 : 5000);
+    m.SetLumpSumPeriod(variant == 1 ? 24 : 13);
     m.Recalculate();
 }
 
