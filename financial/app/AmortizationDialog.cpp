@@ -42,7 +42,8 @@ std::wstring FolderOf(const wchar_t* path) {
 
 CAmortizationDialog::CAmortizationDialog(const CMortgageModel& model) {
     const double payment = model.PaymentAmount();
-    const int count = model.PaymentCount();
+    // Extra payments end the loan early: the list ends with the payment that clears it.
+    const int count = model.HasExtraPayments() ? model.PaidPeriods() : model.PaymentCount();
     m_rows.reserve(count > 0 ? count : 0);
     for (int k = 0; k < count; ++k) {
         const double balance = model.BalanceAt(k);

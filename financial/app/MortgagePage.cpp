@@ -12,7 +12,7 @@
 #include <cwchar>
 
 namespace {
-enum { kMortgage = 0, kAdditionalCosts = 1, kResults = 2 };
+enum { kMortgage = 0, kAdditionalCosts = 1, kExtraPayments = 2, kResults = 3 };
 // Messages of the result step's buttons, posted to the page.
 constexpr UINT kMsgReset = WM_USER + 1;
 constexpr UINT kMsgAmortize = WM_USER + 2;
@@ -82,12 +82,25 @@ void CMortgagePage::TakeAdditionalCosts() {
     model.Recalculate();
 }
 
+// Amounts below 0 or above the principal are refused as every other bad value is:
+// the field shows the model's value again.
+void CMortgagePage::TakeExtraPayments() {
+    CMortgageModel& model = Model();
+    model.SetExtraPayment(FieldValue(0));
+    model.SetLumpSum(FieldValue(1));
+    model.SetLumpSumPeriod(FieldInt(2));
+    model.Recalculate();
+}
+
 int CMortgagePage::TakeStep(int step) {
     if (step == kMortgage) {
         return TakeMortgage();
     }
     if (step == kAdditionalCosts) {
         TakeAdditionalCosts();
+    }
+    if (step == kExtraPayments) {
+        TakeExtraPayments();
     }
     return 1;
 }
@@ -108,6 +121,12 @@ void CMortgagePage::ShowStep() {
         SetFieldMoneyValue(2, model.RecurringCosts());
         SetFieldMoneyValue(3, model.PropertyTax());
         SetFieldMoneyValue(4, model.Principal());
+        break;
+    case kExtraPayments:
+        SetFieldMoneyValue(0, model.ExtraPayment());
+        SetFieldMoneyValue(1, model.LumpSum());
+        SetFieldInt(2, model.LumpSumPeriod());
+        SetFieldMoneyValue(3, model.Principal());
         break;
     case kResults:
         BuildResults();
@@ -264,6 +283,29 @@ void CMortgagePage::BuildPlainResults() {
     MoneyText(AddRow(L"Recurring Costs:").value, extras);
     swprintf(AddRow(L"Total Payments:", 1).value, kValueChars, L"%i", model.PaymentCount());
     MoneyText(AddRow(L"Total:", 1).value, model.Total(MortgageTotal::Grand));
+    AddSavingsRows();
+}
+
+// The APR, and what the extra payments save, counted in payments of the schedule
+// shown (months only for a monthly one).
+void CMortgagePage::AddSavingsRows() {
+    CMortgageModel& model = Model();
+    wchar_t number[CZoqString::kNumberCapacity];
+    double apr = 0;
+    SRow& aprRow = AddRow(L"APR:");
+    if (model.AnnualPercentageRate(&apr)) {
+        CZoqString::GetInstance()->FormatNumber(number, apr * 100, 4, CZoqString::kNumberCapacity);
+        swprintf(aprRow.value, kValueChars, L"%ls%%", number);
+    } else {
+        swprintf(aprRow.value, kValueChars, L"-");
+    }
+    SMortgageSavings savings;
+    if (!model.HasExtraPayments() || !model.Savings(&savings)) {
+        return;
+    }
+    swprintf(AddRow(L"Paid Off After:").value, kValueChars, L"%i Payments", savings.periods);
+    swprintf(AddRow(L"Payments Saved:").value, kValueChars, L"%i", savings.periodsSaved);
+    MoneyText(AddRow(L"Interest Saved:").value, savings.interestSaved);
 }
 
 void CMortgagePage::BuildPointsResults() {
@@ -279,6 +321,7 @@ void CMortgagePage::BuildPointsResults() {
     swprintf(AddRow(L"Time To Recover:").value, kValueChars, L"%ls", number);
     MoneyText(AddRow(L"Cost of Points:").value, comparison.costOfPoints);
     swprintf(AddRow(L"Total Payments:").value, kValueChars, L"%i", comparison.paymentCount);
+    AddSavingsRows();
 }
 
 // The results are drawn in 13-pixel Tahoma where ten rows have room for it, and

@@ -6,9 +6,8 @@
 
 class CMortgageModel;
 
-// The mortgage wizard: "MORTGAGE", "ADDITIONAL COSTS", then the drawn results with
-// "Reset" and "Amortize", or the points comparison with "Reset", "Points" and
-// "NoPoints".
+// The mortgage wizard: "MORTGAGE", "ADDITIONAL COSTS", "EXTRA PAYMENTS", then the drawn results
+// with "Reset" and "Amortize", or the points comparison with "Reset", "Points" and "NoPoints".
 class CMortgagePage : public CFieldStepsPage {
 public:
     explicit CMortgagePage(SPageContext& context);
@@ -43,8 +42,8 @@ protected:
     int UserMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static constexpr int kMaxRows = 11;
-    static constexpr int kPlainRows = 10; // the result rows without points
+    static constexpr int kMaxRows = 15;
+    static constexpr int kPlainRows = 14; // the most result rows without points
     static constexpr int kValueChars = 48;
     struct SRow {
         const wchar_t* label;
@@ -59,6 +58,8 @@ private:
     void StepRefused(int step) override;
     int TakeMortgage();
     void TakeAdditionalCosts();
+    void TakeExtraPayments();
+    void AddSavingsRows();
     void ShowStep() override;
     void BuildResults();
     void BuildPlainResults();

@@ -77,6 +77,15 @@ const StepInfo kMortgageSteps[] = {
       {L"Recurring Costs", kMoney, 0, 0},
       {L"Monthly Property Tax", kMoney, 0, 0},
       {L"Principle", kMoney, 0, 1}}},
+    // Paid on top of the schedule's payments; the lump sum once, with the payment
+    // of the given number.
+    {L"EXTRA PAYMENTS",
+     1,
+     {{L"Extra per Payment", kMoney, 0, 0},
+      {L"Lump Sum", kMoney, 0, 0},
+      {L"Lump Sum at Payment", kCount, 0, 0},
+      {L"Principle", kMoney, 0, 1},
+      {nullptr, FieldUnit::None, 0, 0}}},
     {L"RESULTS", 0, {}},
 };
 
@@ -88,7 +97,7 @@ const StepInfo kTipSteps[] = {
 const PageInfo kPages[kCalculatorCount] = {
     {kTipSteps, 2},
     {kLeaseSteps, 4},
-    {kMortgageSteps, 3},
+    {kMortgageSteps, 4},
     {kCarLoanSteps, 3},
 };
 

@@ -140,6 +140,10 @@ public:
     double ExtraPayment() const { return m_extraPayment; }
     double LumpSum() const { return m_lumpSum; }
     int LumpSumPeriod() const { return m_lumpPeriod; }
+    // 1 when anything is paid beyond the scheduled payments.
+    int HasExtraPayments() const {
+        return m_extraPayment > 0 || (m_lumpSum > 0 && m_lumpPeriod > 0) ? 1 : 0;
+    }
     double MonthlyRateWithPoints() const { return m_monthlyRateWithPoints; }
     double SelectedAnnualRate() const;
     double SelectedMonthlyRate() const;

@@ -159,6 +159,12 @@ void ShootMortgage(CSession& session, const wchar_t* suffix) {
     SetFocus(session.Window());
     Save(session.Window(), (std::wstring(L"mortgage-costs") + suffix).c_str());
     session.Next(page);
+    session.Type(page, 0, L"200");
+    session.Type(page, 1, L"10000");
+    session.Type(page, 2, L"12");
+    SetFocus(session.Window());
+    Save(session.Window(), (std::wstring(L"mortgage-extra") + suffix).c_str());
+    session.Next(page);
     Save(session.Window(), (std::wstring(L"mortgage-results") + suffix).c_str());
 }
 
@@ -168,6 +174,7 @@ void ShootMortgageDetails(CSession& session) {
     session.Tap(page.Handle(), page.ResultButtonRect(0)); // "Reset"
     session.Type(page, 3, L"2");
     session.Type(page, 4, L"4.5");
+    session.Next(page);
     session.Next(page);
     session.Next(page);
     Save(session.Window(), L"mortgage-points");

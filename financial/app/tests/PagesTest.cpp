@@ -257,8 +257,9 @@ TEST(PageSteps, TablesMatchTheWizards) {
         {Calculator::Lease, 4, 1, L"LEASING", L"Down Payment", 0b11100, 0},
         {Calculator::Lease, 4, 2, L"PAYMENTS", L"Total Payments", 0, 0b11111},
         {Calculator::Lease, 4, 3, L"TOTALS", L"Total Payments", 0, 0b11111},
-        {Calculator::Mortgage, 3, 0, L"MORTGAGE", L"Principle", 0b00111, 0},
-        {Calculator::Mortgage, 3, 1, L"ADDITIONAL COSTS", L"Down Payment", 0, 0b10000},
+        {Calculator::Mortgage, 4, 0, L"MORTGAGE", L"Principle", 0b00111, 0},
+        {Calculator::Mortgage, 4, 1, L"ADDITIONAL COSTS", L"Down Payment", 0, 0b10000},
+        {Calculator::Mortgage, 4, 2, L"EXTRA PAYMENTS", L"Extra per Payment", 0, 0b01000},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
@@ -278,7 +279,8 @@ TEST(PageSteps, TablesMatchTheWizards) {
     }
     EXPECT_EQ(nullptr, StepOf(Calculator::CarLoan, 3));
     EXPECT_EQ(nullptr, StepOf(Calculator::Tip, -1));
-    EXPECT_EQ(0, StepOf(Calculator::Mortgage, 2)->hasFields);
+    EXPECT_EQ(0, StepOf(Calculator::Mortgage, 3)->hasFields);
+    EXPECT_EQ(nullptr, StepOf(Calculator::Mortgage, 2)->fields[4].label);
     EXPECT_EQ(2, StepsOf(Calculator::Tip).stepCount);
 }
 

@@ -1,5 +1,6 @@
 #include "financial/app/CarLoanPage.h"
 #include "financial/app/LeasePage.h"
+#include "financial/app/MoneyText.h"
 #include "financial/app/MortgagePage.h"
 #include "financial/app/PageContext.h"
 #include "financial/app/TipPage.h"
@@ -146,7 +147,8 @@ TEST_F(PagesWindowTest, MortgageResultsAndAmortizationList) {
     EXPECT_EQ(L"5", FieldText(page, 2));
     PressNext(page);
     PressNext(page);
-    ASSERT_EQ(2, page.Step());
+    PressNext(page);
+    ASSERT_EQ(3, page.Step());
     for (int field = 0; field < 5; ++field) {
         EXPECT_EQ(0, IsShown(Field(page, field))) << "the results are drawn, not fields";
     }
@@ -225,7 +227,8 @@ TEST_F(PagesWindowTest, AmortizationColumnsFitTheListOnEveryScreen) {
         Type(page, 1, L"30"); // 360 rows: the list needs its vertical scroll bar
         PressNext(page);
         PressNext(page);
-        ASSERT_EQ(2, page.Step());
+        PressNext(page);
+        ASSERT_EQ(3, page.Step());
         int checked = 0;
         CDialogDriver driver([&](HWND dialog) {
             HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
@@ -270,14 +273,17 @@ TEST_F(PagesWindowTest, ZeroYearTermAfterACalculationShowsNoOldFigures) {
     CMortgagePage& page = m_frame->MortgagePage();
     PressNext(page);
     PressNext(page);
-    ASSERT_EQ(2, page.Step());
+    PressNext(page);
+    ASSERT_EQ(3, page.Step());
+    PressBack(page);
     PressBack(page);
     PressBack(page);
     ASSERT_EQ(0, page.Step());
     Type(page, 1, L"0");
     PressNext(page);
     PressNext(page);
-    ASSERT_EQ(2, page.Step());
+    PressNext(page);
+    ASSERT_EQ(3, page.Step());
     const std::wstring zero = Currency() + L"0.00";
     const struct {
         const wchar_t* label;
@@ -313,7 +319,8 @@ TEST_F(PagesWindowTest, MortgageWithPointsComparesAndAmortizes) {
     Type(page, 4, L"4.5");
     PressNext(page);
     PressNext(page);
-    ASSERT_EQ(2, page.Step());
+    PressNext(page);
+    ASSERT_EQ(3, page.Step());
     ASSERT_EQ(3, page.ResultButtonCount());
     EXPECT_STREQ(L"Points", page.ResultButtonLabel(1));
     EXPECT_STREQ(L"NoPoints", page.ResultButtonLabel(2));
@@ -452,3 +459,78 @@ TEST_F(PagesWindowTest, MovingOntoAResultStepLowersThePanel) {
 }
 
 } // namespace
+
+namespace {
+
+// The result row with this label, or "" when the page shows none.
+std::wstring ResultOf(const CMortgagePage& page, const wchar_t* label) {
+    for (int i = 0; i < page.ResultRowCount(); ++i) {
+        if (std::wstring(page.ResultLabel(i)) == label) {
+            return page.ResultValue(i);
+        }
+    }
+    return L"";
+}
+
+} // namespace
+
+TEST_F(PagesWindowTest, MortgageExtraPaymentsShowTheSavingAndTheRate) {
+    CMortgagePage& page = m_frame->MortgagePage();
+    PressNext(page);
+    PressNext(page);
+    ASSERT_EQ(2, page.Step());
+    EXPECT_EQ(1, IsShown(Field(page, 2)));
+    EXPECT_EQ(0, IsShown(Field(page, 4))) << "the step has four fields";
+    EXPECT_EQ(1, IsReadOnly(page, 3));
+    Type(page, 0, L"200");
+    Type(page, 1, L"250000.01"); // more than the loan: refused
+    Type(page, 2, L"12");
+    PressNext(page);
+    ASSERT_EQ(3, page.Step());
+
+    // The same loan worked out by the model directly.
+    CMortgageModel expected;
+    ASSERT_EQ(1, expected.SetPrincipal(250000));
+    ASSERT_EQ(1, expected.SetTerm(25));
+    ASSERT_EQ(1, expected.SetInterestRate(5));
+    ASSERT_EQ(1, expected.SetExtraPayment(200));
+    ASSERT_EQ(1, expected.SetLumpSumPeriod(12));
+    ASSERT_EQ(1, expected.Recalculate());
+    SMortgageSavings savings;
+    ASSERT_EQ(1, expected.Savings(&savings));
+    ASSERT_GT(savings.periodsSaved, 0);
+    EXPECT_EQ(200.0, m_models->mortgage.ExtraPayment());
+    EXPECT_EQ(0.0, m_models->mortgage.LumpSum());
+    EXPECT_EQ(12, m_models->mortgage.LumpSumPeriod());
+
+    EXPECT_EQ(L"5%", ResultOf(page, L"APR:")) << "no points: the note rate";
+    EXPECT_EQ(std::to_wstring(savings.periods) + L" Payments", ResultOf(page, L"Paid Off After:"));
+    EXPECT_EQ(std::to_wstring(savings.periodsSaved), ResultOf(page, L"Payments Saved:"));
+    wchar_t cents[48];
+    FormatCents(savings.interestSaved, cents, 48);
+    EXPECT_EQ(Currency() + cents, ResultOf(page, L"Interest Saved:"));
+
+    int listed = -1;
+    std::wstring lastBalance;
+    CDialogDriver driver([&](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
+        listed = ListView_GetItemCount(list);
+        wchar_t cell[32] = {};
+        ListView_GetItemText(list, listed - 1, 1, cell, 32);
+        lastBalance = cell;
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
+    EXPECT_EQ(savings.periods, listed) << "the list ends with the payment that clears the loan";
+    FormatCents(expected.BalanceAt(savings.periods - 1), cents, 48);
+    EXPECT_EQ(cents, lastBalance);
+
+    PressBack(page);
+    ASSERT_EQ(2, page.Step());
+    EXPECT_EQ(L"200.00", FieldText(page, 0));
+    EXPECT_EQ(L"0.00", FieldText(page, 1)) << "the refused lump sum is not shown";
+    Type(page, 0, L"0");
+    PressNext(page);
+    EXPECT_EQ(L"", ResultOf(page, L"Payments Saved:")) << "no extra payments, no saving";
+    EXPECT_EQ(L"5%", ResultOf(page, L"APR:"));
+}
