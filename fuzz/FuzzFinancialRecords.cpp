@@ -76,6 +76,11 @@ void Exercise(CMortgageModel& mortgage) {
     for (int kind = -1; kind <= 6; ++kind) {
         mortgage.Total(kind);
     }
+    // Whatever a record holds, the savings and the rate search end.
+    SMortgageSavings savings;
+    mortgage.Savings(&savings);
+    double apr = 0;
+    mortgage.AnnualPercentageRate(&apr);
     SMortgagePointsComparison comparison;
     mortgage.ComparePoints(&comparison);
     mortgage.InterestRatesAreValid();
