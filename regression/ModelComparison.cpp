@@ -128,7 +128,7 @@ void DescribeModelRow(const ModelTable& table, int model, wchar_t lines[3][64]) 
     }
     const ModelFit& fit = table.fits[model];
     std::swprintf(lines[0], 64, L"%ls%ls", kModelNames[model],
-                  model == table.best ? L"  \x2605 best" : L"");
+                  model == table.best ? L"   <- best" : L"");
     if (!fit.fits) {
         std::swprintf(lines[1], 64, L"   cannot fit");
         lines[2][0] = L'\0';

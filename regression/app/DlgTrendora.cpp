@@ -311,7 +311,7 @@ void CDlgTrendora::ShowResiduals() {
     if (count == 0) {
         content.rows.push_back(std::wstring(model) + L" cannot fit the entries");
     } else {
-        content.rows.push_back(L"x\ty\ty \x2212 \x0177");
+        content.rows.push_back(L"x\ty\tresidual");
     }
     for (int i = 0; i < count; ++i) {
         content.rows.push_back(Shown(stats.GetX(i)) + L"\t" + Shown(stats.GetY(i)) + L"\t" +

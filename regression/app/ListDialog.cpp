@@ -14,7 +14,8 @@ struct ListDialogState {
 
 void LayOut(HWND hwnd, int width, int height) {
     HWND copy = GetDlgItem(hwnd, IDC_LIST_COPY);
-    const bool copying = copy && IsWindowVisible(copy);
+    // Its own visibility: the dialog is not yet shown when laid out first.
+    const bool copying = copy && (GetWindowLongW(copy, GWL_STYLE) & WS_VISIBLE);
     RECT button = {0, 0, 50, 14};
     MapDialogRect(hwnd, &button);
     const int buttonRow = copying ? button.bottom + 6 : 0;

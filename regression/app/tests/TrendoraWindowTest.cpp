@@ -779,6 +779,8 @@ struct ListSeen {
     // Tap the first row that begins with this text (nullptr: none).
     const wchar_t* tap = nullptr;
     bool copy = false;
+    // The "Copy" button is shown inside the screen, below the list.
+    bool copyShown = false;
 };
 
 void InspectList(HWND dialog, void* context) {
@@ -804,6 +806,15 @@ void InspectList(HWND dialog, void* context) {
             tapRow = i;
         }
     }
+    HWND copy = GetDlgItem(dialog, IDC_LIST_COPY);
+    RECT client, button, rows;
+    GetClientRect(dialog, &client);
+    GetWindowRect(copy, &button);
+    GetWindowRect(list, &rows);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rows), 2);
+    seen.copyShown = IsWindowVisible(copy) && button.top >= rows.bottom &&
+                     button.bottom <= client.bottom && button.top > client.bottom / 2;
     if (seen.copy) {
         SendDlgItemMessageW(dialog, IDC_LIST_COPY, BM_CLICK, 0, 0);
     }
@@ -874,6 +885,7 @@ TEST_F(TrendoraWindow, CompareModelsShowsTheTableAndSwitches) {
     seen = ShowList(m_hwnd, IDM_COMPARE_MODELS, seen);
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.title, L"Compare Models");
+    EXPECT_FALSE(seen.copyShown) << "nothing to copy";
     int cannot = 0;
     std::wstring best;
     for (const std::wstring& row : seen.rows) {
@@ -907,6 +919,7 @@ TEST_F(TrendoraWindow, ResidualsAreListedAndCopied) {
     seen = ShowList(m_hwnd, IDM_RESIDUALS, seen);
     ASSERT_TRUE(seen.seen);
     EXPECT_EQ(seen.rows.size(), 5u) << "a heading and one row per entry";
+    EXPECT_TRUE(seen.copyShown);
     // y - (a + b x) by the textbook formulas on the four entries.
     const double xs[] = {1, 2, 3, 4}, ys[] = {2, 4, 7, 7};
     double mx = 0, my = 0, sxx = 0, sxy = 0;
