@@ -217,9 +217,9 @@ TEST(ModelComparison, ResidualsAgainstReference) {
             const int count = ComputeResiduals(stats, residuals, CZoqStats::kCapacity);
             ASSERT_EQ(count, ref.fits ? static_cast<int>(set.x.size()) : 0);
             for (int i = 0; i < count; ++i) {
-                long double tx, ty;
-                Transform(model, set.x[i], set.y[i], tx, ty);
-                long double line = ref.a + ref.b * tx;
+                long double tx = 0, ty = 0;
+                ASSERT_TRUE(Transform(model, set.x[i], set.y[i], tx, ty));
+                const long double line = ref.a + ref.b * tx;
                 const long double predicted = model >= 3 ? std::exp(line) : line;
                 // Beyond the rounding of the data, the transformed x carries one
                 // rounding of its own, which the slope magnifies.
