@@ -970,6 +970,11 @@ TEST_F(TrendoraWindow, PasteAndCopyData) {
         EXPECT_EQ(lines[i][1], ys[i]) << i;
     }
 
+    // Ctrl+C copies the same.
+    ZoqPlatformClipboard().SetText(L"", m_hwnd);
+    Type(m_hwnd, L"\x03");
+    EXPECT_EQ(ClipboardText(), copied);
+
     // Nothing readable: the entries stay.
     ZoqPlatformClipboard().SetText(L"just words\r\n", m_hwnd);
     const ModalCapture none = AnswerMessage(m_hwnd, WM_COMMAND, IDM_PASTE_DATA, IDOK);
