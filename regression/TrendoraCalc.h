@@ -64,6 +64,8 @@ public:
     bool IsModified() const { return m_modified; }
     // The entries were written to or read from a file.
     void MarkSaved() { m_modified = false; }
+    // The entries were replaced from elsewhere (the clipboard): they are in no file.
+    void MarkModified() { m_modified = true; }
 
 private:
     wchar_t* ActiveText() { return m_activeX ? m_xText : m_yText; }

@@ -2,12 +2,18 @@
 
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
+#include "calc/NumberText.h"
+#include "engine/ZoqClipboard.h"
 #include "graph/WndGraph.h"
+#include "regression/ModelComparison.h"
 #include "regression/TrendoraCsv.h"
 #include "regression/app/CsvMessages.h"
+#include "regression/app/ListDialog.h"
 #include "regression/app/resource.h"
 
 #include <cwchar>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -32,6 +38,17 @@ const ZoqMenuBarButton kMenuBarButtons[] = {
 };
 
 const wchar_t kProgramName[] = L"Zoq Trendora";
+
+// The clipboard texts are plain ASCII numbers and separators.
+std::wstring Widen(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::wstring Shown(double value) {
+    wchar_t text[CTrendoraCalc::kTextCapacity];
+    FormatGeneral(text, CTrendoraCalc::kTextCapacity, value + 0.0, 6);
+    return text;
+}
 
 } // namespace
 
@@ -106,6 +123,14 @@ LRESULT CDlgTrendora::OnChar(HWND, WPARAM wParam, LPARAM) {
         ShowGraph();
     } else if (key == L'p') {
         m_calc.ChangeSign();
+    } else if (key == L'm') {
+        CompareModels();
+    } else if (key == L'r') {
+        ShowResiduals();
+    } else if (key == 3) {
+        CopyData();
+    } else if (key == 22) {
+        PasteData();
     } else {
         return 0;
     }
@@ -143,6 +168,18 @@ LRESULT CDlgTrendora::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
         break;
     case IDM_SAVE_CSV:
         SaveCsv();
+        break;
+    case IDM_COMPARE_MODELS:
+        CompareModels();
+        break;
+    case IDM_RESIDUALS:
+        ShowResiduals();
+        break;
+    case IDM_PASTE_DATA:
+        PasteData();
+        break;
+    case IDM_COPY_DATA:
+        CopyData();
         break;
     default:
         if (command >= IDM_MODEL_LINEAR && command <= IDM_MODEL_POWER) {
@@ -238,6 +275,92 @@ void CDlgTrendora::ShowGraph() {
         graph.SetEquation(equation, 0);
     }
     RunGraph(graph);
+}
+
+void CDlgTrendora::CompareModels() {
+    ModelTable table;
+    ::CompareModels(m_calc.GetStats(), table);
+    ListDialogContent content;
+    content.title = L"Compare Models";
+    for (int model = 0; model < kModelCount; ++model) {
+        wchar_t lines[3][64];
+        DescribeModelRow(table, model, lines);
+        for (const wchar_t* line : lines) {
+            if (line[0]) {
+                content.rows.emplace_back(line);
+                content.choiceOfRow.push_back(table.fits[model].fits ? model : -1);
+            }
+        }
+    }
+    const int chosen = ShowListDialog(m_instance, m_hWnd, content);
+    if (chosen >= 0) {
+        m_calc.SetModel(chosen);
+    }
+    Redraw();
+}
+
+void CDlgTrendora::ShowResiduals() {
+    const CZoqStats& stats = m_calc.GetStats();
+    double residuals[CZoqStats::kCapacity];
+    const int count = ComputeResiduals(stats, residuals, CZoqStats::kCapacity);
+    wchar_t model[32] = {};
+    LoadStringW(m_instance, IDS_MODEL_FIRST + stats.GetModel(), model, 32);
+    const std::wstring title = std::wstring(L"Residuals: ") + model;
+    ListDialogContent content;
+    content.title = title.c_str();
+    if (count == 0) {
+        content.rows.push_back(std::wstring(model) + L" cannot fit the entries");
+    } else {
+        content.rows.push_back(L"x\ty\tresidual");
+    }
+    for (int i = 0; i < count; ++i) {
+        content.rows.push_back(Shown(stats.GetX(i)) + L"\t" + Shown(stats.GetY(i)) + L"\t" +
+                               Shown(residuals[i]));
+    }
+    content.copyText = Widen(WriteResidualsText(stats, "\r\n"));
+    ShowListDialog(m_instance, m_hWnd, content);
+    Redraw();
+}
+
+// Reads like a data file; entries held are replaced only when the clipboard has some.
+void CDlgTrendora::PasteData() {
+    std::vector<wchar_t> text(kCsvReadLimit + 2);
+    if (ZoqPlatformClipboard().GetText(text.data(), static_cast<int>(text.size())) != 1) {
+        MessageBoxW(m_hWnd, L"The clipboard holds no text.", kProgramName, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    std::string bytes;
+    for (const wchar_t* c = text.data(); *c; ++c) {
+        // Anything beyond ASCII is no part of a number or a separator.
+        bytes += *c < 0x80 ? static_cast<char>(*c) : '?';
+    }
+    CZoqStats pasted;
+    pasted.SetModel(m_calc.GetStats().GetModel());
+    const CsvReadReport report =
+        ReadCsvEntries(bytes.data(), static_cast<int>(bytes.size()), pasted);
+    if (report.entries == 0) {
+        MessageBoxW(m_hWnd, L"The clipboard holds no x,y pairs of numbers.", kProgramName,
+                    MB_OK | MB_ICONWARNING);
+        return;
+    }
+    if (!OfferToSave()) {
+        return;
+    }
+    m_calc.GetStats() = pasted;
+    m_calc.MarkModified();
+    m_calc.ShowFirstEntry();
+    Redraw();
+    if (report.AnythingLeftOut()) {
+        MessageBoxW(m_hWnd, CsvLeftOutMessage(report).c_str(), kProgramName,
+                    MB_OK | MB_ICONWARNING);
+    }
+}
+
+void CDlgTrendora::CopyData() {
+    const std::string text = WriteTabEntries(m_calc.GetStats(), "\r\n");
+    if (!text.empty()) {
+        ZoqPlatformClipboard().SetText(Widen(text).c_str(), m_hWnd);
+    }
 }
 
 void CDlgTrendora::DrawDisplay() {

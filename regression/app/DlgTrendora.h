@@ -35,6 +35,10 @@ private:
     // Returns 1 when the entries were written to a file.
     int SaveCsv();
     void ShowGraph();
+    void CompareModels();
+    void ShowResiduals();
+    void PasteData();
+    void CopyData();
     void ShowPopup(int popup, int x, UINT flags);
     void DrawEntries();
     void DrawNavigation();

@@ -32,3 +32,13 @@
 #define IDM_MODEL_LOG10 32791
 #define IDM_MODEL_EXPONENTIAL 32792
 #define IDM_MODEL_POWER 32793
+
+#define IDM_COMPARE_MODELS 32794
+#define IDM_RESIDUALS 32795
+#define IDM_PASTE_DATA 32796
+#define IDM_COPY_DATA 32797
+
+// The full-screen list of the model table and the residuals.
+#define IDD_LIST 200
+#define IDC_LIST_ROWS 1001
+#define IDC_LIST_COPY 1002

@@ -1,6 +1,7 @@
 // Screenshots of Trendora: the window with results in portrait and landscape, the
 // graph of each of the five models with its data points on the fitted curve, and
-// the graph of data 1e8 away from 0 with the line through them.
+// the graph of data 1e8 away from 0 with the line through them, the model table
+// and the residuals.
 //   TrendoraShots.exe FOLDER
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
@@ -130,6 +131,14 @@ int ShootFarGraph(HWND hwnd, const std::wstring& path) {
     return shot.written;
 }
 
+void CompareModels(void* hwnd) {
+    SendMessageW(static_cast<HWND>(hwnd), WM_COMMAND, MAKEWPARAM(IDM_COMPARE_MODELS, 0), 0);
+}
+
+void ShowResiduals(void* hwnd) {
+    SendMessageW(static_cast<HWND>(hwnd), WM_COMMAND, MAKEWPARAM(IDM_RESIDUALS, 0), 0);
+}
+
 // The data file the load shot opens: entries, a line of words, more than 100 entries.
 std::wstring g_loadPath;
 int AnswerLoad(HWND, bool, wchar_t* path, int capacity) {
@@ -211,6 +220,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                 failures += !ShootFarGraph(hwnd, folder + L"trendora-graph-far.png");
             }
         }
+        // The exponential data: negative x leave three models unable to fit.
+        EnterModel(hwnd, kModels[3]);
+        failures +=
+            !ShootModal(CompareModels, hwnd, folder + L"trendora-models-" + screen.name + L".png");
+        failures += !ShootModal(ShowResiduals, hwnd,
+                                folder + L"trendora-residuals-" + screen.name + L".png");
         if (screen.dpi == 96 && screen.graphs) {
             failures += !ShootLoadMessage(window, folder);
         }

@@ -7,8 +7,12 @@
 #include "ce/ZoqShell.h"
 #include "ZoqVersion.h"
 #include "calc/ModalWatch.h"
+#include "engine/ZoqClipboard.h"
 #include "graph/WndGraph.h"
+#include "regression/TrendoraCsv.h"
+#include "regression/app/CsvMessages.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cwchar>
 #include <filesystem>
@@ -296,10 +300,14 @@ TEST_F(TrendoraWindow, MenuBarButtonsOpenTheirPopups) {
         const wchar_t* items;
         bool centred;
     } cases[] = {
-        {IDM_FILE, IDM_MODEL_LINEAR, L"About|Load CSV File|Save CSV File||Size|Keep on top||Quit",
+        {IDM_FILE, IDM_MODEL_LINEAR,
+         L"About|Load CSV File|Save CSV File|Paste Data\tCtrl+V|Copy Data\tCtrl+C||Size|Keep on "
+         L"top||Quit",
          false},
-        {IDM_MODE, IDM_MODEL_LINEAR, L"Linear*|Log|Log 10|Exponential|Power", true},
-        {IDM_MODE, IDM_MODEL_EXPONENTIAL, L"Linear|Log|Log 10|Exponential*|Power", true},
+        {IDM_MODE, IDM_MODEL_LINEAR,
+         L"Linear*|Log|Log 10|Exponential|Power||Compare Models\tM|Residuals\tR", true},
+        {IDM_MODE, IDM_MODEL_EXPONENTIAL,
+         L"Linear|Log|Log 10|Exponential*|Power||Compare Models\tM|Residuals\tR", true},
     };
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
@@ -333,10 +341,18 @@ TEST_F(TrendoraWindow, FileMenuKeepsOnTopAndSizes) {
         int size;
         const wchar_t* items;
     } rows[] = {
-        {ZOQ_ID_KEEP_ON_TOP, 1, 100, L"About|Load CSV File|Save CSV File||Size|Keep on top*||Quit"},
-        {ZOQ_ID_SIZE_200, 1, 200, L"About|Load CSV File|Save CSV File||Size|Keep on top*||Quit"},
-        {ZOQ_ID_KEEP_ON_TOP, 0, 200, L"About|Load CSV File|Save CSV File||Size|Keep on top||Quit"},
-        {ZOQ_ID_SIZE_100, 0, 100, L"About|Load CSV File|Save CSV File||Size|Keep on top||Quit"},
+        {ZOQ_ID_KEEP_ON_TOP, 1, 100,
+         L"About|Load CSV File|Save CSV File|Paste Data\tCtrl+V|Copy Data\tCtrl+C||Size|Keep on "
+         L"top*||Quit"},
+        {ZOQ_ID_SIZE_200, 1, 200,
+         L"About|Load CSV File|Save CSV File|Paste Data\tCtrl+V|Copy Data\tCtrl+C||Size|Keep on "
+         L"top*||Quit"},
+        {ZOQ_ID_KEEP_ON_TOP, 0, 200,
+         L"About|Load CSV File|Save CSV File|Paste Data\tCtrl+V|Copy Data\tCtrl+C||Size|Keep on "
+         L"top||Quit"},
+        {ZOQ_ID_SIZE_100, 0, 100,
+         L"About|Load CSV File|Save CSV File|Paste Data\tCtrl+V|Copy Data\tCtrl+C||Size|Keep on "
+         L"top||Quit"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
@@ -752,3 +768,216 @@ TEST_F(TrendoraWindow, SavingOverAnExistingFileAsksFirst) {
 }
 
 } // namespace
+
+namespace {
+
+// What the list dialog showed, and what the test did in it.
+struct ListSeen {
+    bool seen = false;
+    std::wstring title;
+    std::vector<std::wstring> rows;
+    // Tap the first row that begins with this text (nullptr: none).
+    const wchar_t* tap = nullptr;
+    bool copy = false;
+    // The "Copy" button is shown inside the screen, below the list.
+    bool copyShown = false;
+};
+
+void InspectList(HWND dialog, void* context) {
+    auto& seen = *static_cast<ListSeen*>(context);
+    HWND list = GetDlgItem(dialog, IDC_LIST_ROWS);
+    if (!list) {
+        EndDialog(dialog, IDCANCEL);
+        return;
+    }
+    seen.seen = true;
+    wchar_t title[64] = L"";
+    GetWindowTextW(dialog, title, 64);
+    seen.title = title;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    int tapRow = -1;
+    for (int i = 0; i < count; ++i) {
+        wchar_t row[128] = L"";
+        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 128) {
+            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row));
+        }
+        seen.rows.push_back(row);
+        if (tapRow < 0 && seen.tap && seen.rows.back().rfind(seen.tap, 0) == 0) {
+            tapRow = i;
+        }
+    }
+    HWND copy = GetDlgItem(dialog, IDC_LIST_COPY);
+    RECT client, button, rows;
+    GetClientRect(dialog, &client);
+    GetWindowRect(copy, &button);
+    GetWindowRect(list, &rows);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rows), 2);
+    seen.copyShown = IsWindowVisible(copy) && button.top >= rows.bottom &&
+                     button.bottom <= client.bottom && button.top > client.bottom / 2;
+    if (seen.copy) {
+        SendDlgItemMessageW(dialog, IDC_LIST_COPY, BM_CLICK, 0, 0);
+    }
+    if (tapRow >= 0) {
+        // A pen tap on the row, as the list box gets it.
+        RECT row;
+        SendMessageW(list, LB_GETITEMRECT, tapRow, reinterpret_cast<LPARAM>(&row));
+        const LPARAM at = MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2);
+        SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(list, WM_LBUTTONUP, 0, at);
+    }
+    if (IsWindow(dialog)) {
+        // Not ended by the tap: the shell's "ok".
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    }
+}
+
+struct CommandContext {
+    HWND hwnd;
+    UINT command;
+};
+
+void SendCommand(void* context) {
+    const auto& c = *static_cast<CommandContext*>(context);
+    Command(c.hwnd, c.command);
+}
+
+ListSeen ShowList(HWND hwnd, UINT command, ListSeen seen) {
+    CommandContext context{hwnd, command};
+    WatchModal(SendCommand, &context, 200, 15000, InspectList, &seen);
+    return seen;
+}
+
+std::wstring ClipboardText() {
+    std::vector<wchar_t> text(4096);
+    EXPECT_EQ(ZoqPlatformClipboard().GetText(text.data(), static_cast<int>(text.size())), 1);
+    return text.data();
+}
+
+std::vector<std::vector<double>> Columns(const std::wstring& text) {
+    std::vector<std::vector<double>> lines;
+    const wchar_t* p = text.c_str();
+    while (*p) {
+        std::vector<double> fields;
+        wchar_t* end = nullptr;
+        for (;;) {
+            fields.push_back(std::wcstod(p, &end));
+            if (*end != L'\t') {
+                break;
+            }
+            p = end + 1;
+        }
+        EXPECT_EQ(std::wstring(end, std::min<size_t>(2, std::wcslen(end))), L"\r\n");
+        lines.push_back(fields);
+        p = *end ? end + 2 : end;
+    }
+    return lines;
+}
+
+} // namespace
+
+// x = 0 keeps ln, log 10 and power from fitting; the data grow exponentially, so
+// that model is the best; a tap on it switches to it.
+TEST_F(TrendoraWindow, CompareModelsShowsTheTableAndSwitches) {
+    PressKeys("0=1=1=3=2=7=3=20=4=55=");
+    ListSeen seen;
+    seen.tap = L"Exponential";
+    seen = ShowList(m_hwnd, IDM_COMPARE_MODELS, seen);
+    ASSERT_TRUE(seen.seen);
+    EXPECT_EQ(seen.title, L"Compare Models");
+    EXPECT_FALSE(seen.copyShown) << "nothing to copy";
+    int cannot = 0;
+    std::wstring best;
+    for (const std::wstring& row : seen.rows) {
+        cannot += row.find(L"cannot fit") != std::wstring::npos;
+        if (row.find(L"best") != std::wstring::npos) {
+            best += row;
+        }
+    }
+    EXPECT_EQ(cannot, 3);
+    EXPECT_EQ(best.rfind(L"Exponential", 0), 0u) << std::string(best.begin(), best.end());
+    EXPECT_EQ(Calc().GetStats().GetModel(), CZoqStats::Exponential);
+    // A tap on a model that cannot fit leaves the model as it was.
+    seen = ListSeen();
+    seen.tap = L"Power";
+    seen = ShowList(m_hwnd, IDM_COMPARE_MODELS, seen);
+    ASSERT_TRUE(seen.seen);
+    EXPECT_EQ(Calc().GetStats().GetModel(), CZoqStats::Exponential);
+    // The key opens it too.
+    seen = ListSeen();
+    CommandContext unused{m_hwnd, 0};
+    WatchModal([](void* c) { Type(static_cast<CommandContext*>(c)->hwnd, L"m"); }, &unused, 200,
+               15000, InspectList, &seen);
+    EXPECT_TRUE(seen.seen);
+}
+
+TEST_F(TrendoraWindow, ResidualsAreListedAndCopied) {
+    PressKeys("1=2=2=4=3=7=4=7=");
+    ZoqPlatformClipboard().SetText(L"", m_hwnd);
+    ListSeen seen;
+    seen.copy = true;
+    seen = ShowList(m_hwnd, IDM_RESIDUALS, seen);
+    ASSERT_TRUE(seen.seen);
+    EXPECT_EQ(seen.rows.size(), 5u) << "a heading and one row per entry";
+    EXPECT_TRUE(seen.copyShown);
+    // y - (a + b x) by the textbook formulas on the four entries.
+    const double xs[] = {1, 2, 3, 4}, ys[] = {2, 4, 7, 7};
+    double mx = 0, my = 0, sxx = 0, sxy = 0;
+    for (int i = 0; i < 4; ++i) {
+        mx += xs[i] / 4, my += ys[i] / 4;
+    }
+    for (int i = 0; i < 4; ++i) {
+        sxx += (xs[i] - mx) * (xs[i] - mx), sxy += (xs[i] - mx) * (ys[i] - my);
+    }
+    const auto lines = Columns(ClipboardText());
+    ASSERT_EQ(lines.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(lines[i].size(), 3u);
+        EXPECT_EQ(lines[i][0], xs[i]);
+        EXPECT_EQ(lines[i][1], ys[i]);
+        EXPECT_NEAR(lines[i][2], ys[i] - (my + sxy / sxx * (xs[i] - mx)), 1e-12);
+    }
+}
+
+// Pasted: a header and an unreadable line among lines of each separator; the same
+// message as a file's. Copied back: tab-separated, the same doubles.
+TEST_F(TrendoraWindow, PasteAndCopyData) {
+    ASSERT_TRUE(ZoqPlatformClipboard().SetText(
+        L"x\ty\r\n1.5\t2\r\n2;4.25\r\nnone\r\n3,6.5\r\n0.1\t1e-7\r\n", m_hwnd));
+    const ModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_PASTE_DATA, IDOK);
+    EXPECT_TRUE(box.seen);
+    CsvReadReport report;
+    report.unreadable = 1;
+    EXPECT_NE(box.text.find(CsvLeftOutMessage(report)), std::wstring::npos);
+    const double xs[] = {1.5, 2, 3, 0.1}, ys[] = {2, 4.25, 6.5, 1e-7};
+    ASSERT_EQ(Calc().GetEntryCount(), 4);
+    EXPECT_TRUE(Calc().IsModified());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Calc().GetStats().GetX(i), xs[i]) << i;
+        EXPECT_EQ(Calc().GetStats().GetY(i), ys[i]) << i;
+    }
+
+    ZoqPlatformClipboard().SetText(L"", m_hwnd);
+    Command(m_hwnd, IDM_COPY_DATA);
+    const std::wstring copied = ClipboardText();
+    EXPECT_EQ(copied.find(L','), std::wstring::npos);
+    const auto lines = Columns(copied);
+    ASSERT_EQ(lines.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_EQ(lines[i].size(), 2u);
+        EXPECT_EQ(lines[i][0], xs[i]) << i;
+        EXPECT_EQ(lines[i][1], ys[i]) << i;
+    }
+
+    // Ctrl+C copies the same.
+    ZoqPlatformClipboard().SetText(L"", m_hwnd);
+    Type(m_hwnd, L"\x03");
+    EXPECT_EQ(ClipboardText(), copied);
+
+    // Nothing readable: the entries stay.
+    ZoqPlatformClipboard().SetText(L"just words\r\n", m_hwnd);
+    const ModalCapture none = AnswerMessage(m_hwnd, WM_COMMAND, IDM_PASTE_DATA, IDOK);
+    EXPECT_NE(none.text.find(L"no x,y pairs"), std::wstring::npos);
+    EXPECT_EQ(Calc().GetEntryCount(), 4);
+}
