@@ -1,4 +1,5 @@
 #include "NumorapadFixture.h"
+#include "TestClipboard.h"
 
 #include "ce/ZoqShell.h"
 #include "scientific/app/ConstantCommands.h"
@@ -188,30 +189,6 @@ TEST_F(NumorapadTest, KeySlidOffIsReleasedWithoutASecondPress) {
     EXPECT_NE(GetCapture(), key);
     SendMessageW(key, WM_LBUTTONUP, 0, MAKELPARAM(0, 5));
     EXPECT_EQ(Line(), L"7");
-}
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-                text = chars;
-                GlobalUnlock(data);
-            }
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
-void SetClipboardText(const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
 }
 
 TEST_F(NumorapadTest, CopyAnswerAndLongEquations) {
