@@ -16,7 +16,7 @@ const CCalcFace::KeyColours kTopRowColours = {RGB(132, 130, 124), RGB(49, 50, 44
 constexpr int kButtonStyle = 4;
 constexpr int kPanelStyle = 2;
 
-RECT ToRect(const CalcRect& r) {
+RECT ToRect(const SCalcRect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
@@ -31,7 +31,7 @@ CCalcFace::~CCalcFace() {
 int CCalcFace::LoadLabels(HINSTANCE instance, UINT firstLabelId) {
     CZoqString* string = CZoqString::GetInstance();
     int loaded = 1;
-    for (int i = 0; i < CalcLayout::kButtonCount; ++i) {
+    for (int i = 0; i < SCalcLayout::kButtonCount; ++i) {
         if (!string->LoadText(m_labels[i], firstLabelId + i, 16, instance)) {
             loaded = 0;
         }
@@ -74,13 +74,13 @@ int CCalcFace::Layout(HWND hwnd, int width, int height, int displayDivisor,
                     RGB(172, 186, 169), RGB(52, 58, 56), kPanelStyle, nullptr);
 
     // Buttons of one size share the faces of the first of them.
-    for (int i = 0; i < CalcLayout::kButtonCount; ++i) {
+    for (int i = 0; i < SCalcLayout::kButtonCount; ++i) {
         const KeyColours& colours = i < 3 ? kTopRowColours : keys;
         auto button = std::make_unique<CZoqDynBtn>();
         button->SetColours(colours.face, colours.pressed, colours.outline, colours.extra);
         button->textColour = RGB(255, 255, 255);
         CZoqDynBtn* faceSource = i == 0 || i == 3 ? nullptr : m_buttons[i < 3 ? 0 : 3].get();
-        const CalcRect& r = m_layout.buttons[i];
+        const SCalcRect& r = m_layout.buttons[i];
         // The window acts on the button's index when the pen is lifted over it, so
         // the button itself posts nothing (WM_NULL).
         button->Create(r.left, r.top, r.right, r.bottom, m_labels[i], hwnd, WM_NULL, i,
@@ -150,7 +150,7 @@ COLORREF CCalcFace::PixelAt(int x, int y) const {
 }
 
 int CCalcFace::ButtonDown(POINT point) {
-    for (int i = 0; m_laidOut && i < CalcLayout::kButtonCount; ++i) {
+    for (int i = 0; m_laidOut && i < SCalcLayout::kButtonCount; ++i) {
         if (m_buttons[i]->OnLButtonDown(point)) {
             return i;
         }
@@ -160,7 +160,7 @@ int CCalcFace::ButtonDown(POINT point) {
 
 int CCalcFace::ButtonUp(POINT point) {
     int fired = -1;
-    for (int i = 0; m_laidOut && i < CalcLayout::kButtonCount; ++i) {
+    for (int i = 0; m_laidOut && i < SCalcLayout::kButtonCount; ++i) {
         if (m_buttons[i]->OnLButtonUp(point) && fired < 0) {
             fired = i;
         }
@@ -169,7 +169,7 @@ int CCalcFace::ButtonUp(POINT point) {
 }
 
 void CCalcFace::MouseMove(POINT point) {
-    for (int i = 0; m_laidOut && i < CalcLayout::kButtonCount; ++i) {
+    for (int i = 0; m_laidOut && i < SCalcLayout::kButtonCount; ++i) {
         m_buttons[i]->OnMouseMove(point);
     }
 }

@@ -33,7 +33,7 @@ public:
     // buttons and back buffer. Row 0 of the keypad gets `topRow`, the others `keys`.
     int Layout(HWND hwnd, int width, int height, int displayDivisor, const KeyColours& keys);
     bool IsLaidOut() const { return m_laidOut; }
-    const CalcLayout& GetLayout() const { return m_layout; }
+    const SCalcLayout& GetLayout() const { return m_layout; }
 
     // The back buffer's device context, filled with the background and the panel; null
     // before the first layout.
@@ -56,7 +56,7 @@ public:
 
 private:
     HWND m_hwnd = nullptr;
-    CalcLayout m_layout;
+    SCalcLayout m_layout;
     bool m_laidOut = false;
     int m_width = 0;
     int m_height = 0;
@@ -64,6 +64,6 @@ private:
     HFONT m_displayFont = nullptr;
     std::unique_ptr<CZoqGDI> m_backBuffer;
     std::unique_ptr<CZoqDynDisplay> m_panel;
-    std::unique_ptr<CZoqDynBtn> m_buttons[CalcLayout::kButtonCount];
-    wchar_t m_labels[CalcLayout::kButtonCount][16] = {};
+    std::unique_ptr<CZoqDynBtn> m_buttons[SCalcLayout::kButtonCount];
+    wchar_t m_labels[SCalcLayout::kButtonCount][16] = {};
 };

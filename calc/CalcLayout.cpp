@@ -2,17 +2,17 @@
 
 namespace {
 
-CalcRect Rect(int left, int top, int width, int height) {
-    return CalcRect{left, top, left + width, top + height};
+SCalcRect Rect(int left, int top, int width, int height) {
+    return SCalcRect{left, top, left + width, top + height};
 }
 
 } // namespace
 
-CalcLayout ComputeCalcLayout(int width, int height, int displayDivisor, bool wideScreen) {
-    CalcLayout layout;
+SCalcLayout ComputeCalcLayout(int width, int height, int displayDivisor, bool wideScreen) {
+    SCalcLayout layout;
     const double displayPart = height * 0.45;
     const double keypadPart = height * 0.55;
-    layout.panel = CalcRect{4, 4, width - 4, static_cast<int>(displayPart) - 4};
+    layout.panel = SCalcRect{4, 4, width - 4, static_cast<int>(displayPart) - 4};
 
     const int keypadTop = height - static_cast<int>(keypadPart);
     const int buttonHeight = (static_cast<int>(keypadPart) - 10) / 5;
@@ -21,7 +21,7 @@ CalcLayout ComputeCalcLayout(int width, int height, int displayDivisor, bool wid
     for (int i = 0; i < 3; ++i) {
         layout.buttons[i] = Rect(1 + i * (wideButton + 2), keypadTop + 1, wideButton, buttonHeight);
     }
-    for (int i = 3; i < CalcLayout::kButtonCount; ++i) {
+    for (int i = 3; i < SCalcLayout::kButtonCount; ++i) {
         const int row = 1 + (i - 3) / 4;
         const int column = (i - 3) % 4;
         layout.buttons[i] =
@@ -39,9 +39,9 @@ CalcLayout ComputeCalcLayout(int width, int height, int displayDivisor, bool wid
 }
 
 wchar_t KeypadDigit(int index) {
-    constexpr wchar_t kDigits[CalcLayout::kButtonCount] = {
+    constexpr wchar_t kDigits[SCalcLayout::kButtonCount] = {
         0, 0, 0, '7', '8', '9', 0, '4', '5', '6', 0, '1', '2', '3', 0, '0', 0, 0, 0};
-    return index >= 0 && index < CalcLayout::kButtonCount ? kDigits[index] : 0;
+    return index >= 0 && index < SCalcLayout::kButtonCount ? kDigits[index] : 0;
 }
 
 int NavigationBand(int y, int panelTop, int panelHeight) {

@@ -5,7 +5,7 @@
 // over the lower 55%. Portable, so the arithmetic is tested natively; the windows
 // turn it into GDI calls.
 
-struct CalcRect {
+struct SCalcRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -16,18 +16,18 @@ struct CalcPoint {
     int x = 0, y = 0;
 };
 
-struct CalcLayout {
+struct SCalcLayout {
     static constexpr int kButtonCount = 19;
-    CalcRect panel;
-    CalcRect buttons[kButtonCount];
+    SCalcRect panel;
+    SCalcRect buttons[kButtonCount];
     int labelFontHeight = 0;
     int displayFontHeight = 0;
 };
 
 // `displayDivisor` is 7 (regression) or 8 (quadratic): the display font is that
 // fraction of the panel's 45%, half as high again when the screen is wider than high.
-CalcLayout ComputeCalcLayout(int clientWidth, int clientHeight, int displayDivisor,
-                             bool wideScreen);
+SCalcLayout ComputeCalcLayout(int clientWidth, int clientHeight, int displayDivisor,
+                              bool wideScreen);
 
 // The digit keypad button `index` types, or 0: both calculators keep their digits
 // at the same places (7 8 9 / 4 5 6 / 1 2 3 / 0 in the left columns of rows 1-4).

@@ -18,14 +18,14 @@ CCalcWindow::~CCalcWindow() {
     m_face.Release();
 }
 
-LRESULT CCalcWindow::InitCalcDialog(HWND hwnd, const ZoqMenuBarInfo& menuBar, UINT firstLabelId) {
+LRESULT CCalcWindow::InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId) {
     // The frame and the task bar show the program's icon, not Wine's or the system's default.
     HICON icon = LoadIconW(m_instance, MAKEINTRESOURCEW(kProgramIconId));
     if (icon) {
         SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
-    CZoqShell::InitFullScreen(hwnd, 0);
+    CZoqShell::InitFullScreen(hwnd, CZoqShell::kNoButton);
     CZoqMenuBar::Create(hwnd, m_instance, menuBar);
     m_face.LoadLabels(m_instance, firstLabelId);
     m_initialised = true;

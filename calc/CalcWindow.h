@@ -3,7 +3,7 @@
 #include "calc/CalcFace.h"
 #include "ui/ZoqWnd.h"
 
-struct ZoqMenuBarInfo;
+struct SZoqMenuBarInfo;
 class CWndGraph;
 
 // What the regression and quadratic calculator windows do alike: they own the
@@ -37,7 +37,7 @@ protected:
     // Dialog initialisation after the derived window has cleared its calculator:
     // full screen, the menu bar, the button labels (string firstLabelId + i), and
     // the first layout, which the full-screen sizing came too early for.
-    LRESULT InitCalcDialog(HWND hwnd, const ZoqMenuBarInfo& menuBar, UINT firstLabelId);
+    LRESULT InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId);
     // Keypad button `index` fired (the pen was lifted over it).
     virtual void ButtonAction(int index) = 0;
     // The display texts, drawn over the panel into the frame being composed.

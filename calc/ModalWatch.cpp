@@ -3,7 +3,7 @@
 namespace {
 
 // Hooks and thread timers carry no context of their own.
-struct Watch {
+struct SWatch {
     HHOOK hook = nullptr;
     // The first window seen, and the one being acted on.
     HWND modal = nullptr;
@@ -19,7 +19,7 @@ struct Watch {
     void (*onModal)(HWND, void*) = nullptr;
     void* context = nullptr;
 };
-Watch g_watch;
+SWatch g_watch;
 
 void KillIfSet(UINT_PTR& timer) {
     if (timer) {
@@ -65,7 +65,7 @@ HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT wat
 
 HWND WatchModals(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
                  void (*onModal)(HWND, void*), void* modalContext, int count) {
-    g_watch = Watch{};
+    g_watch = SWatch{};
     g_watch.count = count;
     g_watch.delay = delay;
     g_watch.onModal = onModal;
@@ -78,7 +78,7 @@ HWND WatchModals(void (*action)(void*), void* actionContext, UINT delay, UINT wa
     UnhookWindowsHookEx(g_watch.hook);
     const HWND seen = g_watch.modal;
     const bool watchdogFired = g_watch.watchdogFired;
-    g_watch = Watch{};
+    g_watch = SWatch{};
     // A quit message posted by the watchdog must not end a later loop; one that
     // `action` posted itself stays for the caller to see.
     if (watchdogFired) {

@@ -6,7 +6,7 @@
 
 namespace {
 
-int LoadLabel(HINSTANCE instance, const ZoqMenuBarButton& button, wchar_t* label, int capacity) {
+int LoadLabel(HINSTANCE instance, const SZoqMenuBarButton& button, wchar_t* label, int capacity) {
     label[0] = L'\0';
     if (button.textId)
         return LoadStringW(instance, button.textId, label, capacity) > 0 ? 1 : 0;
@@ -19,7 +19,7 @@ int LoadLabel(HINSTANCE instance, const ZoqMenuBarButton& button, wchar_t* label
 
 } // namespace
 
-int CZoqMenuBar::Create(HWND hwnd, HINSTANCE instance, const ZoqMenuBarInfo& info) {
+int CZoqMenuBar::Create(HWND hwnd, HINSTANCE instance, const SZoqMenuBarInfo& info) {
     if (!hwnd || info.count < 0 || info.count > kMaxButtons || (info.count && !info.buttons))
         return 0;
     CZoqFrame::Button buttons[CZoqFrame::kMaxButtons] = {};

@@ -6,7 +6,7 @@
 // is tapped, or (popup >= 0) opens the pop-up at that position of the menu bar's menu,
 // standing on the menu bar at the button's left edge; the pop-up's item then sends its
 // command.
-struct ZoqMenuBarButton {
+struct SZoqMenuBarButton {
     UINT command;
     int popup;           // -1 for a command button
     UINT textId;         // string resource of the label; 0 to use `text`
@@ -15,9 +15,9 @@ struct ZoqMenuBarButton {
 
 // A menu bar: its buttons, left to right, and the menu resource holding the pop-ups
 // (0 when no button opens one).
-struct ZoqMenuBarInfo {
+struct SZoqMenuBarInfo {
     UINT menuId;
-    const ZoqMenuBarButton* buttons;
+    const SZoqMenuBarButton* buttons;
     int count;
 };
 
@@ -30,7 +30,7 @@ public:
     // Gives `hwnd` the described menu bar, labels and menu loaded from `instance`.
     // Returns 1; 0 for a missing window, more than kMaxButtons buttons, or a menu or
     // label resource that does not exist. A later call replaces the menu bar.
-    static int Create(HWND hwnd, HINSTANCE instance, const ZoqMenuBarInfo& info);
+    static int Create(HWND hwnd, HINSTANCE instance, const SZoqMenuBarInfo& info);
     // Removes the menu bar (the client area grows back). 1 when there was one.
     static int Destroy(HWND hwnd);
     // The menu holding the pop-ups (owned by the menu bar), or null.

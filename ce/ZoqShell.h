@@ -6,6 +6,7 @@
 class CZoqShell {
 public:
     // Flags of InitFullScreen.
+    static constexpr int kNoButton = 0;
     static constexpr int kOkButton = 1; // the top bar shows "ok", which sends WM_COMMAND IDOK (1)
 
     // Makes `hwnd` a full-screen window with the top bar (and the "ok" button when

@@ -140,7 +140,7 @@ void RunOperation(CCalculator& calculator, CByteReader& input, CZoqMemoryStore& 
         // Paste whatever text the clipboard holds.
         const std::wstring text = input.Text();
         CZoqNumoraUtil::GetInstance()->CopyToClipboard(text.c_str(), nullptr);
-        calculator.ClipboardKey(2);
+        calculator.ClipboardKey(CCalculator::kPaste);
         break;
     }
     case 9:

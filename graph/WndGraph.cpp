@@ -13,7 +13,7 @@ namespace {
 // the bottom edge, which scales them with the emulated screen.
 constexpr int kIconSize = 32;
 
-const ZoqMenuBarButton kMenuBarButtons[] = {
+const SZoqMenuBarButton kMenuBarButtons[] = {
     {IDM_GRAPH_MODE, -1, IDS_GRAPH_MODE, nullptr},
     {IDM_GRAPH_RESET, -1, IDS_GRAPH_RESET, nullptr},
     {IDM_GRAPH_ZOOM_IN, -1, IDS_GRAPH_ZOOM_IN, nullptr},
@@ -86,8 +86,8 @@ void CWndGraph::LoadModeName() {
 
 LRESULT CWndGraph::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     CZoqShell::InitFullScreen(hwnd, CZoqShell::kOkButton);
-    const ZoqMenuBarInfo menuBar = {IDR_GRAPH_MENUBAR, kMenuBarButtons,
-                                    sizeof kMenuBarButtons / sizeof kMenuBarButtons[0]};
+    const SZoqMenuBarInfo menuBar = {IDR_GRAPH_MENUBAR, kMenuBarButtons,
+                                     sizeof kMenuBarButtons / sizeof kMenuBarButtons[0]};
     CZoqMenuBar::Create(hwnd, m_instance, menuBar);
     RECT client;
     GetClientRect(hwnd, &client);

@@ -39,16 +39,17 @@ void SetBracketed(wchar_t* line, double first, const wchar_t* separator, double 
 
 } // namespace
 
-void BuildQuadResultLines(const QuadResult& result, const CQuadSolver& solver, const wchar_t* bText,
-                          const wchar_t* cText, wchar_t (&lines)[CParabixCalc::kLineCount][kLine]) {
+void BuildQuadResultLines(const SQuadResult& result, const CQuadSolver& solver,
+                          const wchar_t* bText, const wchar_t* cText,
+                          wchar_t (&lines)[CParabixCalc::kLineCount][kLine]) {
     switch (result.kind) {
-    case QuadResult::TwoRealRoots:
+    case SQuadResult::TwoRealRoots:
         Set(lines[0], L"The x intercepts are:");
         SetBracketed(lines[1], result.root1, L", ", result.root2, L")");
         Set(lines[2], L"The Vertice is located:");
         SetBracketed(lines[3], result.vertexX, L", ", result.vertexY, L")");
         break;
-    case QuadResult::ComplexRoots:
+    case SQuadResult::ComplexRoots:
         Set(lines[0], L"Imaginary Solution");
         Set(lines[1], L"The x intercepts are:");
         SetBracketed(lines[2], result.root1, L" + ", result.root2, L"i)");

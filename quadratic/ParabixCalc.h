@@ -34,7 +34,7 @@ public:
 
     const wchar_t* GetEntry(int field) const;
     const wchar_t* GetLine(int index) const;
-    const QuadResult& GetResult() const { return m_result; }
+    const SQuadResult& GetResult() const { return m_result; }
     const CQuadSolver& GetSolver() const { return m_solver; }
 
 private:
@@ -42,7 +42,7 @@ private:
     void SolveAndBuildLines();
 
     CQuadSolver m_solver;
-    QuadResult m_result;
+    SQuadResult m_result;
     wchar_t m_entries[3][kEntryCapacity] = {};
     wchar_t m_lines[kLineCount][kLineCapacity] = {};
     int m_active = FieldA;
@@ -50,6 +50,6 @@ private:
 
 // The four result lines of what `solver` solved to; `bText` and `cText` are the
 // B and C fields as typed, which the equation of a line quotes.
-void BuildQuadResultLines(const QuadResult& result, const CQuadSolver& solver, const wchar_t* bText,
-                          const wchar_t* cText,
+void BuildQuadResultLines(const SQuadResult& result, const CQuadSolver& solver,
+                          const wchar_t* bText, const wchar_t* cText,
                           wchar_t (&lines)[CParabixCalc::kLineCount][CParabixCalc::kLineCapacity]);

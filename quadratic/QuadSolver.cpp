@@ -71,7 +71,7 @@ ScaledQuadratic Scale(double a, double b, double c) {
 // Root 1 is (s - B) / (2A) and root 2 is (-B - s) / (2A). The one of them whose
 // numerator adds magnitudes is q / A with q = -(B + sign(B) s) / 2; the other,
 // whose numerator would cancel, is C / q (their product is C / A).
-void SolveRealRoots(const ScaledQuadratic& q, QuadResult& result) {
+void SolveRealRoots(const ScaledQuadratic& q, SQuadResult& result) {
     const double s = std::sqrt(q.d);
     const int rootExponent = q.scale - q.exponentA;
     if (q.b == 0.0) {
@@ -88,11 +88,11 @@ void SolveRealRoots(const ScaledQuadratic& q, QuadResult& result) {
 
 } // namespace
 
-int CQuadSolver::Solve(QuadResult& result) const {
-    result = QuadResult();
+int CQuadSolver::Solve(SQuadResult& result) const {
+    result = SQuadResult();
     const double a = m_a, b = m_b, c = m_c;
     if (a == 0.0) {
-        result.kind = QuadResult::Line;
+        result.kind = SQuadResult::Line;
         result.root2 = 0.0;
         if (b != 0.0) {
             result.root1 = -(c / b);
@@ -103,12 +103,12 @@ int CQuadSolver::Solve(QuadResult& result) const {
     const ScaledQuadratic q = Scale(a, b, c);
     const int rootExponent = q.scale - q.exponentA;
     if (q.d < 0) {
-        result.kind = QuadResult::ComplexRoots;
+        result.kind = SQuadResult::ComplexRoots;
         const double k = 1 / (q.a * 2);
         result.root1 = std::ldexp(-b * k, -q.exponentA);
         result.root2 = std::ldexp(k * std::sqrt(-q.d), rootExponent);
     } else {
-        result.kind = QuadResult::TwoRealRoots;
+        result.kind = SQuadResult::TwoRealRoots;
         SolveRealRoots(q, result);
         const double vx = -std::ldexp(b / (q.a * 2), -q.exponentA);
         result.vertexX = vx;
@@ -121,8 +121,8 @@ int CQuadSolver::Solve(QuadResult& result) const {
 }
 
 // A negative coefficient brings its own "-"; a non-negative one gets "+".
-void CQuadSolver::BuildGraphText(QuadResult& result) const {
-    const int capacity = QuadResult::kGraphTextCapacity;
+void CQuadSolver::BuildGraphText(SQuadResult& result) const {
+    const int capacity = SQuadResult::kGraphTextCapacity;
     wchar_t* text = result.graphText;
     wchar_t number[CZoqString::kNumberCapacity];
     m_string.FormatNumber(number, m_a, 12);

@@ -5,7 +5,7 @@
 class CZoqString;
 
 // What the quadratic A*x^2 + B*x + C solves to.
-struct QuadResult {
+struct SQuadResult {
     enum Kind : int32_t { TwoRealRoots = 0, ComplexRoots = 1, Line = 2 };
     static constexpr int kGraphTextCapacity = 64;
 
@@ -38,11 +38,11 @@ public:
     double GetC() const { return m_c; }
 
     // Resets the result, then fills it: the kind, roots, vertex and graph text.
-    int Solve(QuadResult& result) const;
+    int Solve(SQuadResult& result) const;
 
 private:
     double Convert(const wchar_t* text) const;
-    void BuildGraphText(QuadResult& result) const;
+    void BuildGraphText(SQuadResult& result) const;
 
     CZoqString& m_string;
     double m_a = 0.0;

@@ -37,14 +37,14 @@ bool InDomain(const CZoqStats& stats, int model) {
 // The fit with the means of the transformed values, about which ŷ is taken:
 // a + b*x loses the digits of data far from 0 that a and b*x share.
 struct CentredFit {
-    ModelFit fit;
+    SModelFit fit;
     double meanX = 0.0;
     double meanY = 0.0;
 };
 
 CentredFit FitCentredModel(const CZoqStats& stats, int model) {
     CentredFit centred;
-    ModelFit& fit = centred.fit;
+    SModelFit& fit = centred.fit;
     fit.a = fit.b = fit.r = fit.r2 = kNaN;
     if (stats.GetCountX() != stats.GetCountY() || stats.GetCountY() < 3 ||
         !InDomain(stats, model)) {
@@ -104,12 +104,12 @@ void AppendNumber(std::string& text, double value) {
 
 } // namespace
 
-int CompareModels(const CZoqStats& stats, ModelTable& table) {
+int CompareModels(const CZoqStats& stats, SModelTable& table) {
     int fitting = 0;
     table.best = -1;
     for (int model = 0; model < kModelCount; ++model) {
         table.fits[model] = FitCentredModel(stats, model).fit;
-        const ModelFit& fit = table.fits[model];
+        const SModelFit& fit = table.fits[model];
         if (!fit.fits) {
             continue;
         }
@@ -121,12 +121,12 @@ int CompareModels(const CZoqStats& stats, ModelTable& table) {
     return fitting;
 }
 
-void DescribeModelRow(const ModelTable& table, int model, wchar_t lines[3][64]) {
+void DescribeModelRow(const SModelTable& table, int model, wchar_t lines[3][64]) {
     if (model < 0 || model >= kModelCount) {
         lines[0][0] = lines[1][0] = lines[2][0] = L'\0';
         return;
     }
-    const ModelFit& fit = table.fits[model];
+    const SModelFit& fit = table.fits[model];
     std::swprintf(lines[0], 64, L"%ls%ls", kModelNames[model],
                   model == table.best ? L"   <- best" : L"");
     if (!fit.fits) {

@@ -9,7 +9,7 @@
 
 constexpr int kModelCount = CZoqStats::Power + 1;
 
-struct ModelFit {
+struct SModelFit {
     // 0 when the model cannot describe the entries: fewer than three of them, a
     // logarithm of an x (ln, log 10, power) or a y (exponential, power) that is not
     // positive, or all transformed x values equal. a, b, r and r2 are then NaN.
@@ -20,8 +20,8 @@ struct ModelFit {
     double r2 = 0.0;
 };
 
-struct ModelTable {
-    ModelFit fits[kModelCount];
+struct SModelTable {
+    SModelFit fits[kModelCount];
     // The model with the largest r2, or -1 when none fits or none has an r.
     int best = -1;
 };
@@ -29,12 +29,12 @@ struct ModelTable {
 // Fits every model to the entries of `stats` (its x and y lists must be equally
 // long, or nothing fits). `stats` itself, its model included, is not changed.
 // Returns the number of models that fit.
-int CompareModels(const CZoqStats& stats, ModelTable& table);
+int CompareModels(const CZoqStats& stats, SModelTable& table);
 
 // The table row of one model as the window shows it: its name (marked when it
 // is the best) and either "cannot fit" or a, b, r and r2 to six significant digits.
 // Three lines; each written within `capacity` characters.
-void DescribeModelRow(const ModelTable& table, int model, wchar_t lines[3][64]);
+void DescribeModelRow(const SModelTable& table, int model, wchar_t lines[3][64]);
 
 // y - ŷ per entry for the model of `stats`. Returns the number of entries written
 // (at most `capacity`), or 0 when the model cannot fit the entries.

@@ -164,19 +164,19 @@ int CCalculator::ClipboardKey(int action) {
     CZoqNumoraUtil* util = CZoqNumoraUtil::GetInstance();
     wchar_t text[kLineCapacity];
     switch (action) {
-    case 0:
-    case 1:
-        if (action == 1 && m_mode != kModeExpression) {
+    case kCopyAnswer:
+    case kCopyEquation:
+        if (action == kCopyEquation && m_mode != kModeExpression) {
             return 0;
         }
-        if (action == 0) {
+        if (action == kCopyAnswer) {
             GetDisplayValue(text, kLineCapacity);
         } else {
             CurrentMode().GetSecondaryText(text, kLineCapacity);
         }
         TextCut(text, kClipboardCopyLength);
         return util->CopyToClipboard(text, m_clipboardOwner);
-    case 2: {
+    case kPaste: {
         wchar_t pasted[CZoqNumoraUtil::kPasteLength + 1];
         return util->PasteFromClipboard(pasted) && CurrentMode().PutValue(pasted);
     }

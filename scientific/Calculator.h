@@ -48,6 +48,8 @@ public:
     int ConstantKey(int index);
     int LayerKey(int key);
     int ClearKey(int kind);
+    // Clipboard keys carry an action, the key's index in its category.
+    enum EClipboardAction { kCopyAnswer = 0, kCopyEquation = 1, kPaste = 2 };
     int ClipboardKey(int action);
     int BaseKey(int base);
     // Arrow keys by virtual-key code: 38 (up) and 40 (down) move through the

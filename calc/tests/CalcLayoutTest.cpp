@@ -5,8 +5,8 @@
 namespace {
 
 // A 240 x 320 portrait screen less its top bar and menu bar leaves 240 x 268.
-TEST(CalcLayout, PortraitKeypadAndPanel) {
-    const CalcLayout layout = ComputeCalcLayout(240, 268, 7, false);
+TEST(SCalcLayout, PortraitKeypadAndPanel) {
+    const SCalcLayout layout = ComputeCalcLayout(240, 268, 7, false);
     EXPECT_EQ(layout.panel.left, 4);
     EXPECT_EQ(layout.panel.top, 4);
     EXPECT_EQ(layout.panel.right, 236);
@@ -21,7 +21,7 @@ TEST(CalcLayout, PortraitKeypadAndPanel) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
-        const CalcRect& r = layout.buttons[c.index];
+        const SCalcRect& r = layout.buttons[c.index];
         EXPECT_EQ(r.left, c.left);
         EXPECT_EQ(r.top, c.top);
         EXPECT_EQ(r.right, c.right);
@@ -33,13 +33,13 @@ TEST(CalcLayout, PortraitKeypadAndPanel) {
     EXPECT_EQ(ComputeCalcLayout(240, 268, 8, false).displayFontHeight, 15);
 }
 
-TEST(CalcLayout, LandscapeDisplayFontIsHalfAsHighAgain) {
-    const CalcLayout layout = ComputeCalcLayout(320, 188, 8, true);
+TEST(SCalcLayout, LandscapeDisplayFontIsHalfAsHighAgain) {
+    const SCalcLayout layout = ComputeCalcLayout(320, 188, 8, true);
     EXPECT_EQ(layout.displayFontHeight, 10 * 3 / 2); // 84.6 / 8 = 10
     EXPECT_EQ(layout.buttons[2].right, 1 + 2 * (104 + 2) + 104);
 }
 
-TEST(CalcLayout, NavigationBands) {
+TEST(SCalcLayout, NavigationBands) {
     // Panel from row 4, 112 high: bands end at 26, 48, 71, 93 and 116.
     const struct {
         int y, band;
@@ -51,7 +51,7 @@ TEST(CalcLayout, NavigationBands) {
     }
 }
 
-TEST(CalcLayout, ArrowPointsToItsTip) {
+TEST(SCalcLayout, ArrowPointsToItsTip) {
     CalcPoint up[7], down[7];
     ArrowPolygon(100, 50, 15, true, up);
     ArrowPolygon(100, 50, 15, false, down);

@@ -152,7 +152,7 @@ ModalCapture AnswerMessage(HWND hwnd, UINT message, WPARAM wParam, int answer) {
     return CaptureDuring([=] { SendMessageW(hwnd, message, wParam, 0); }, nullptr, answer);
 }
 
-ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect) {
+ModalCapture CaptureTap(HWND hwnd, const SCalcRect& rect) {
     return CaptureDuring([=] { Tap(hwnd, rect); }, nullptr);
 }
 

@@ -42,7 +42,7 @@ inline void TapAt(HWND hwnd, int x, int y) {
 }
 
 // Pen down and up at the centre of `rect` (client coordinates).
-inline void Tap(HWND hwnd, const CalcRect& rect) {
+inline void Tap(HWND hwnd, const SCalcRect& rect) {
     TapAt(hwnd, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
@@ -89,4 +89,4 @@ std::vector<ModalCapture> AnswerMessages(HWND hwnd, UINT message, WPARAM wParam,
 ModalCapture CaptureFileDialog(HWND hwnd, UINT command, const wchar_t* fileName,
                                int questionAnswer);
 // CaptureModal around a tap on `rect` of `hwnd`.
-ModalCapture CaptureTap(HWND hwnd, const CalcRect& rect);
+ModalCapture CaptureTap(HWND hwnd, const SCalcRect& rect);

@@ -26,7 +26,7 @@ constexpr SColumn kColumns[kScheduleColumns] = {
     {L"Principle", 62, LVCFMT_RIGHT},
 };
 
-const ZoqMenuBarButton kMenuButtons[] = {
+const SZoqMenuBarButton kMenuButtons[] = {
     {IDOK, -1, IDS_MENU_DONE, nullptr},
     {ID_MENU_SCHEDULE, 1, IDS_MENU_SCHEDULE, nullptr},
 };
@@ -51,7 +51,7 @@ CAmortizationDialog::CAmortizationDialog(const CMortgageModel& model) {
         if (balance == kMortgageOutsideSchedule || portion == kMortgageOutsideSchedule) {
             break;
         }
-        AmortizationRow row = MakeAmortizationRow(payment, balance, portion);
+        SAmortizationRow row = MakeAmortizationRow(payment, balance, portion);
         // The model knows the last payment's true interest (it repays what is left).
         row.interest = model.InterestAt(k);
         m_rows.push_back(row);
@@ -92,7 +92,7 @@ INT_PTR CAmortizationDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM l
 }
 
 void CAmortizationDialog::OnInitDialog() {
-    CZoqShell::InitFullScreen(Handle(), 0);
+    CZoqShell::InitFullScreen(Handle(), CZoqShell::kNoButton);
     CZoqMenuBar::Create(Handle(), Instance(),
                         {IDR_AMORTMENU, kMenuButtons,
                          static_cast<int>(sizeof kMenuButtons / sizeof kMenuButtons[0])});

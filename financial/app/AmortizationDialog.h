@@ -33,7 +33,7 @@ private:
     void AskAndSave();
     HWND List() const;
 
-    std::vector<AmortizationRow> m_rows;
+    std::vector<SAmortizationRow> m_rows;
 };
 
 // Writes `bytes` to `path` safely: a temporary file in the same folder, flushed, then

@@ -7,7 +7,7 @@ int CFieldStepsPage::Next() {
         StepRefused(m_step);
         return 0;
     }
-    if (!WizardPage::Next()) {
+    if (!CWizardPage::Next()) {
         return 0;
     }
     ShowStep();
@@ -15,7 +15,7 @@ int CFieldStepsPage::Next() {
 }
 
 int CFieldStepsPage::Back() {
-    if (!WizardPage::Back()) {
+    if (!CWizardPage::Back()) {
         return 0;
     }
     // The fields still hold the step that was left: show this step's values again.
@@ -24,7 +24,7 @@ int CFieldStepsPage::Back() {
 }
 
 void CFieldStepsPage::Init() {
-    WizardPage::Init();
+    CWizardPage::Init();
     ShowStep();
 }
 

@@ -7,9 +7,9 @@ class CFinancialRecordModel;
 // The wizard of the car loan, lease and mortgage pages: "Next" takes the values typed
 // on the step over into the model, every step shown is filled from the model, and a
 // profile is saved from and loaded into that model.
-class CFieldStepsPage : public WizardPage {
+class CFieldStepsPage : public CWizardPage {
 public:
-    using WizardPage::WizardPage;
+    using CWizardPage::CWizardPage;
 
     int Next() override;
     int Back() override;

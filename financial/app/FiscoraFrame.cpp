@@ -19,7 +19,7 @@
 
 namespace {
 
-const ZoqMenuBarButton kMenuButtons[] = {
+const SZoqMenuBarButton kMenuButtons[] = {
     {ID_MENU_FILE, 0, IDS_MENU_FILE, nullptr},
     {ID_MENU_PROFILES, 1, IDS_MENU_PROFILES, nullptr},
 };
@@ -71,7 +71,7 @@ int CFiscoraFrame::Create(HINSTANCE instance, const wchar_t* className, const wc
     return m_hwnd != nullptr;
 }
 
-WizardPage* CFiscoraFrame::Page(Calculator calculator) const {
+CWizardPage* CFiscoraFrame::Page(Calculator calculator) const {
     switch (calculator) {
     case Calculator::Tip:
         return m_tip.get();
@@ -154,7 +154,7 @@ LRESULT CFiscoraFrame::OnCreate() {
     m_context.frame = m_hwnd;
     m_autoSip = LoadAutoSip(m_models.Store());
     ReadCurrency();
-    CZoqShell::InitFullScreen(m_hwnd, 0);
+    CZoqShell::InitFullScreen(m_hwnd, CZoqShell::kNoButton);
     CZoqMenuBar::Create(m_hwnd, m_instance,
                         {IDR_MAINMENU, kMenuButtons,
                          static_cast<int>(sizeof kMenuButtons / sizeof kMenuButtons[0])});

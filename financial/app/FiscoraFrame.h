@@ -28,8 +28,8 @@ public:
     int Create(HINSTANCE instance, const wchar_t* className, const wchar_t* title);
     HWND Handle() const { return m_hwnd; }
 
-    WizardPage* Page(Calculator calculator) const;
-    WizardPage* CurrentPage() const { return Page(m_current); }
+    CWizardPage* Page(Calculator calculator) const;
+    CWizardPage* CurrentPage() const { return Page(m_current); }
     Calculator Current() const { return m_current; }
     void SelectCalculator(int index);
     int AutoSip() const { return m_autoSip; }

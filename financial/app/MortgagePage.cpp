@@ -344,7 +344,7 @@ void CMortgagePage::LayoutStep(int, int) {
 
 void CMortgagePage::PaintStep(HDC dc, int step) {
     if (step != kResults) {
-        WizardPage::PaintStep(dc, step);
+        CWizardPage::PaintStep(dc, step);
         return;
     }
     PaintTitle(dc, StepOf(Calculator::Mortgage, kResults)->title);

@@ -25,7 +25,7 @@ constexpr STabInfo kTabs[COptionsDialog::kTabCount] = {
     {IDD_OPT_CARLOAN, IDS_TAB_CARLOAN},
 };
 
-const ZoqMenuBarButton kDoneButton[] = {{IDOK, -1, IDS_MENU_DONE, nullptr}};
+const SZoqMenuBarButton kDoneButton[] = {{IDOK, -1, IDS_MENU_DONE, nullptr}};
 
 HWND g_openDialog = nullptr;
 
@@ -333,7 +333,7 @@ void COptionsDialog::OnDestroyed() {
 }
 
 void COptionsDialog::OnInitDialog() {
-    CZoqShell::InitFullScreen(Handle(), 0);
+    CZoqShell::InitFullScreen(Handle(), CZoqShell::kNoButton);
     CZoqMenuBar::Create(Handle(), Instance(), {0, kDoneButton, 1});
     HWND tabs = TabControl();
     wchar_t name[32];

@@ -6,7 +6,7 @@ constexpr FieldUnit kMoney = FieldUnit::Currency;
 constexpr FieldUnit kPercent = FieldUnit::Percent;
 constexpr FieldUnit kCount = FieldUnit::Count;
 
-const StepInfo kCarLoanSteps[] = {
+const SStepInfo kCarLoanSteps[] = {
     {L"PRICING",
      1,
      {{L"Car Price", kMoney, 1, 0},
@@ -31,7 +31,7 @@ const StepInfo kCarLoanSteps[] = {
 };
 
 // The money factor is a plain ratio (interest / 2400), so it carries the count mark.
-const StepInfo kLeaseSteps[] = {
+const SStepInfo kLeaseSteps[] = {
     {L"PRICING",
      1,
      {{L"Price", kMoney, 1, 0},
@@ -62,7 +62,7 @@ const StepInfo kLeaseSteps[] = {
       {L"Residual Amount", kMoney, 0, 1}}},
 };
 
-const StepInfo kMortgageSteps[] = {
+const SStepInfo kMortgageSteps[] = {
     {L"MORTGAGE",
      1,
      {{L"Principle", kMoney, 1, 0},
@@ -89,12 +89,12 @@ const StepInfo kMortgageSteps[] = {
     {L"RESULTS", 0, {}},
 };
 
-const StepInfo kTipSteps[] = {
+const SStepInfo kTipSteps[] = {
     {L"BILL AMOUNT", 0, {}},
     {L"TIP", 0, {}},
 };
 
-const PageInfo kPages[kCalculatorCount] = {
+const SPageInfo kPages[kCalculatorCount] = {
     {kTipSteps, 2},
     {kLeaseSteps, 4},
     {kMortgageSteps, 4},
@@ -119,12 +119,12 @@ const CalculatorLook& LookOf(Calculator calculator) {
     return kLooks[static_cast<int>(calculator)];
 }
 
-const PageInfo& StepsOf(Calculator calculator) {
+const SPageInfo& StepsOf(Calculator calculator) {
     return kPages[static_cast<int>(calculator)];
 }
 
-const StepInfo* StepOf(Calculator calculator, int step) {
-    const PageInfo& page = StepsOf(calculator);
+const SStepInfo* StepOf(Calculator calculator, int step) {
+    const SPageInfo& page = StepsOf(calculator);
     if (step < 0 || step >= page.stepCount) {
         return nullptr;
     }

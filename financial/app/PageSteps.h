@@ -6,21 +6,21 @@
 
 enum class FieldUnit { None, Currency, Percent, Count };
 
-struct FieldInfo {
+struct SFieldInfo {
     const wchar_t* label; // nullptr: the step has no field in this slot
     FieldUnit unit;
     int required;
     int readOnly;
 };
 
-struct StepInfo {
+struct SStepInfo {
     const wchar_t* title;
     int hasFields; // 0: a step drawn by its page, the fields are hidden
-    FieldInfo fields[5];
+    SFieldInfo fields[5];
 };
 
-struct PageInfo {
-    const StepInfo* steps;
+struct SPageInfo {
+    const SStepInfo* steps;
     int stepCount;
 };
 
@@ -41,10 +41,10 @@ constexpr Calculator kSelectorOrder[kCalculatorCount] = {Calculator::Mortgage, C
                                                          Calculator::Lease, Calculator::CarLoan};
 
 // Steps of a calculator; the tip page has two steps without fields.
-const PageInfo& StepsOf(Calculator calculator);
+const SPageInfo& StepsOf(Calculator calculator);
 
 // Step `step` of a calculator, or nullptr outside 0 .. stepCount - 1.
-const StepInfo* StepOf(Calculator calculator, int step);
+const SStepInfo* StepOf(Calculator calculator, int step);
 
 // The text of a unit mark: the currency symbol given, "%", "#" or "".
 const wchar_t* UnitMark(FieldUnit unit, const wchar_t* currency);

@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
-AmortizationRow MakeAmortizationRow(double payment, double balance, double principalPortion) {
+SAmortizationRow MakeAmortizationRow(double payment, double balance, double principalPortion) {
     double interest = principalPortion == 0.0 ? 0.0 : payment - principalPortion;
     return {balance, interest, principalPortion};
 }
 
-void ScheduleCells(int number, const AmortizationRow& row,
+void ScheduleCells(int number, const SAmortizationRow& row,
                    wchar_t cells[kScheduleColumns][kScheduleCellChars]) {
     swprintf(cells[0], kScheduleCellChars, L"%i", number);
     FormatCents(row.balance, cells[1], kScheduleCellChars);
@@ -17,7 +17,7 @@ void ScheduleCells(int number, const AmortizationRow& row,
     FormatCents(row.principal, cells[3], kScheduleCellChars);
 }
 
-std::wstring ScheduleText(const AmortizationRow* rows, int count, wchar_t separator) {
+std::wstring ScheduleText(const SAmortizationRow* rows, int count, wchar_t separator) {
     std::wstring text;
     const wchar_t* const header[kScheduleColumns] = {L"Payment", L"Balance", L"Interest",
                                                      L"Principal"};
@@ -42,7 +42,7 @@ std::wstring ScheduleText(const AmortizationRow* rows, int count, wchar_t separa
     return text;
 }
 
-std::string ScheduleCsv(const AmortizationRow* rows, int count) {
+std::string ScheduleCsv(const SAmortizationRow* rows, int count) {
     std::wstring wide = ScheduleText(rows, count, L',');
     std::string narrow;
     narrow.reserve(wide.size());

@@ -34,7 +34,7 @@ constexpr SKeyPlace kKeyPlaces[kTipKeyCount] = {
 
 } // namespace
 
-CTipPage::CTipPage(SPageContext& context) : WizardPage(Calculator::Tip, context, IDD_TIPPAGE) {}
+CTipPage::CTipPage(SPageContext& context) : CWizardPage(Calculator::Tip, context, IDD_TIPPAGE) {}
 
 CTipPage::~CTipPage() {
     Destroy();
@@ -116,11 +116,11 @@ int CTipPage::Next() {
     SelectCurrent();
     ShowLists(1);
     BuildResults();
-    return WizardPage::Next();
+    return CWizardPage::Next();
 }
 
 int CTipPage::Back() {
-    if (!WizardPage::Back()) {
+    if (!CWizardPage::Back()) {
         return 0;
     }
     ShowLists(0);
@@ -133,7 +133,7 @@ void CTipPage::Init() {
     if (m_step == kResults) {
         BuildResults();
     }
-    WizardPage::Init();
+    CWizardPage::Init();
 }
 
 // A bill typed on the pad reaches the model only at "Next": without this a profile

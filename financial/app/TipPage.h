@@ -8,7 +8,7 @@ class CTipModel;
 // The tip calculator: the bill amount typed on a 13-key pad, then the tip, the share
 // of each person and the total, with drop-down lists for the percentage and the
 // number of people (template 108).
-class CTipPage : public WizardPage {
+class CTipPage : public CWizardPage {
 public:
     explicit CTipPage(SPageContext& context);
     ~CTipPage() override;

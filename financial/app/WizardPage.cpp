@@ -23,17 +23,17 @@ constexpr COLORREF kTitleColour = RGB(255, 255, 255);
 
 } // namespace
 
-WizardPage::WizardPage(Calculator calculator, SPageContext& context, int templateId)
+CWizardPage::CWizardPage(Calculator calculator, SPageContext& context, int templateId)
     : m_context(context), m_calculator(calculator), m_stepCount(StepsOf(calculator).stepCount),
       m_top(LookOf(calculator).top), m_bottom(LookOf(calculator).bottom), m_templateId(templateId) {
 }
 
-WizardPage::~WizardPage() {
+CWizardPage::~CWizardPage() {
     Destroy();
     CloseFonts();
 }
 
-int WizardPage::CreatePageWindow(HINSTANCE instance, HWND parent) {
+int CWizardPage::CreatePageWindow(HINSTANCE instance, HWND parent) {
     if (Handle()) {
         BringWindowToTop(Handle());
         return 1;
@@ -41,13 +41,13 @@ int WizardPage::CreatePageWindow(HINSTANCE instance, HWND parent) {
     return CreateModeless(instance, m_templateId, parent);
 }
 
-int WizardPage::Scaled(int length) const {
+int CWizardPage::Scaled(int length) const {
     return CZoqScreen::Scaled(length);
 }
 
 // ---------------------------------------------------------------- messages
 
-INT_PTR WizardPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CWizardPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: {
         // A later move to the same size sends no WM_SIZE: lay out for the size the
@@ -94,7 +94,7 @@ INT_PTR WizardPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void WizardPage::OnCommand(WPARAM wParam, LPARAM lParam) {
+void CWizardPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (id >= IDC_FIELD1 && id <= IDC_FIELD5 && m_templateId == IDD_WIZARDPAGE) {
@@ -126,7 +126,7 @@ void WizardPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     Command(id, code, reinterpret_cast<HWND>(lParam));
 }
 
-void WizardPage::OnLButtonDown(POINT point) {
+void CWizardPage::OnLButtonDown(POINT point) {
     PostMessageW(m_context.frame, kMsgCollapseSelector, 0, 0);
     // A tap beside the fields ends the typing: the field loses the focus (and its
     // value is taken), and the arrow keys reach the main window as "Next" and "Back".
@@ -138,7 +138,7 @@ void WizardPage::OnLButtonDown(POINT point) {
     StylusDownOnStep(m_step, point);
 }
 
-void WizardPage::OnLButtonUp(POINT point) {
+void CWizardPage::OnLButtonUp(POINT point) {
     if (GetCapture() == Handle()) {
         ReleaseCapture();
     }
@@ -148,28 +148,28 @@ void WizardPage::OnLButtonUp(POINT point) {
     StylusUpOnStep(m_step, point);
 }
 
-void WizardPage::OnMouseMove(POINT point) {
+void CWizardPage::OnMouseMove(POINT point) {
     m_back.OnMouseMove(point);
     m_next.OnMouseMove(point);
     MouseMoveOnStep(m_step, point);
 }
 
-void WizardPage::StylusDownOnStep(int, POINT) {}
-void WizardPage::StylusUpOnStep(int, POINT) {}
-void WizardPage::MouseMoveOnStep(int, POINT) {}
-void WizardPage::FieldChanged(int) {}
-void WizardPage::FieldLostFocus(int) {}
+void CWizardPage::StylusDownOnStep(int, POINT) {}
+void CWizardPage::StylusUpOnStep(int, POINT) {}
+void CWizardPage::MouseMoveOnStep(int, POINT) {}
+void CWizardPage::FieldChanged(int) {}
+void CWizardPage::FieldLostFocus(int) {}
 
-int WizardPage::Command(int, int, HWND) {
+int CWizardPage::Command(int, int, HWND) {
     return 0;
 }
 
-int WizardPage::UserMessage(UINT, WPARAM, LPARAM) {
+int CWizardPage::UserMessage(UINT, WPARAM, LPARAM) {
     return 0;
 }
 
-void WizardPage::FieldGotFocus(int field) {
-    const StepInfo* step = StepOf(m_calculator, m_step);
+void CWizardPage::FieldGotFocus(int field) {
+    const SStepInfo* step = StepOf(m_calculator, m_step);
     if (step && step->hasFields && !step->fields[field].readOnly && m_context.autoSip &&
         *m_context.autoSip == 1) {
         RaiseInputPanel();
@@ -178,7 +178,7 @@ void WizardPage::FieldGotFocus(int field) {
 
 // ---------------------------------------------------------------- wizard
 
-int WizardPage::Next() {
+int CWizardPage::Next() {
     if (m_step >= m_stepCount - 1) {
         return 0;
     }
@@ -186,7 +186,7 @@ int WizardPage::Next() {
     return 1;
 }
 
-int WizardPage::Back() {
+int CWizardPage::Back() {
     if (m_step <= 0) {
         return 0;
     }
@@ -194,12 +194,12 @@ int WizardPage::Back() {
     return 1;
 }
 
-void WizardPage::Init() {
+void CWizardPage::Init() {
     ApplyStepFields();
     Invalidate();
 }
 
-void WizardPage::GoToStep(int step) {
+void CWizardPage::GoToStep(int step) {
     m_step = step;
     ApplyStepFields();
     if (IsResultStep(step)) {
@@ -210,15 +210,15 @@ void WizardPage::GoToStep(int step) {
     Invalidate();
 }
 
-int WizardPage::IsResultStep(int step) const {
-    const StepInfo* info = StepOf(m_calculator, step);
+int CWizardPage::IsResultStep(int step) const {
+    const SStepInfo* info = StepOf(m_calculator, step);
     if (!info) {
         return 0;
     }
     if (!info->hasFields) {
         return 1;
     }
-    for (const FieldInfo& field : info->fields) {
+    for (const SFieldInfo& field : info->fields) {
         if (field.label && !field.readOnly) {
             return 0;
         }
@@ -226,22 +226,22 @@ int WizardPage::IsResultStep(int step) const {
     return 1;
 }
 
-void WizardPage::SaveProfile(int) {}
-void WizardPage::LoadProfile(int) {}
+void CWizardPage::SaveProfile(int) {}
+void CWizardPage::LoadProfile(int) {}
 
 // ---------------------------------------------------------------- fields
 
-HWND WizardPage::Field(int field) const {
+HWND CWizardPage::Field(int field) const {
     return GetDlgItem(Handle(), IDC_FIELD1 + field);
 }
 
-double WizardPage::FieldValue(int field) {
+double CWizardPage::FieldValue(int field) {
     m_text[0] = L'\0';
     GetWindowTextW(Field(field), m_text, kTextCapacity);
     return wcstod(m_text, nullptr);
 }
 
-int WizardPage::FieldInt(int field) {
+int CWizardPage::FieldInt(int field) {
     double value = std::trunc(FieldValue(field));
     // A cast of a double beyond the int range is undefined; such entries become the
     // nearest int, which every setter then refuses.
@@ -254,11 +254,11 @@ int WizardPage::FieldInt(int field) {
     return static_cast<int>(value);
 }
 
-void WizardPage::SetFieldText(int field, const wchar_t* text) {
+void CWizardPage::SetFieldText(int field, const wchar_t* text) {
     SetWindowTextW(Field(field), text ? text : L"");
 }
 
-void WizardPage::SetFieldMoney(int field, const wchar_t* number) {
+void CWizardPage::SetFieldMoney(int field, const wchar_t* number) {
     wchar_t money[kTextCapacity];
     if (!number || !*number || !NormalizeMoney(number, nullptr, money, kTextCapacity)) {
         money[0] = L'\0';
@@ -266,7 +266,7 @@ void WizardPage::SetFieldMoney(int field, const wchar_t* number) {
     SetFieldText(field, money);
 }
 
-void WizardPage::SetFieldNumber(int field, double value) {
+void CWizardPage::SetFieldNumber(int field, double value) {
     wchar_t number[CZoqString::kNumberCapacity];
     if (!CZoqString::GetInstance()->FormatNumber(number, value, 12, CZoqString::kNumberCapacity)) {
         number[0] = L'\0';
@@ -274,7 +274,7 @@ void WizardPage::SetFieldNumber(int field, double value) {
     SetFieldText(field, number);
 }
 
-void WizardPage::SetFieldMoneyValue(int field, double value) {
+void CWizardPage::SetFieldMoneyValue(int field, double value) {
     wchar_t number[CZoqString::kNumberCapacity];
     if (!CZoqString::GetInstance()->FormatNumber(number, value, 12, CZoqString::kNumberCapacity)) {
         number[0] = L'\0';
@@ -282,13 +282,13 @@ void WizardPage::SetFieldMoneyValue(int field, double value) {
     SetFieldMoney(field, number);
 }
 
-void WizardPage::SetFieldInt(int field, int value) {
+void CWizardPage::SetFieldInt(int field, int value) {
     wchar_t number[16];
     swprintf(number, 16, L"%i", value);
     SetFieldText(field, number);
 }
 
-int WizardPage::FieldsTyped() const {
+int CWizardPage::FieldsTyped() const {
     for (int field = 0; field < kFieldCount; ++field) {
         if (SendMessageW(Field(field), EM_GETMODIFY, 0, 0)) {
             return 1;
@@ -297,11 +297,11 @@ int WizardPage::FieldsTyped() const {
     return 0;
 }
 
-void WizardPage::ApplyStepFields() {
+void CWizardPage::ApplyStepFields() {
     if (m_templateId != IDD_WIZARDPAGE) {
         return;
     }
-    const StepInfo* step = StepOf(m_calculator, m_step);
+    const SStepInfo* step = StepOf(m_calculator, m_step);
     for (int field = 0; field < kFieldCount; ++field) {
         HWND edit = Field(field);
         const int shown = step && step->hasFields && step->fields[field].label;
@@ -312,7 +312,7 @@ void WizardPage::ApplyStepFields() {
 
 // ---------------------------------------------------------------- layout
 
-void WizardPage::Rescale() {
+void CWizardPage::Rescale() {
     if (!Handle()) {
         return;
     }
@@ -324,7 +324,7 @@ void WizardPage::Rescale() {
     Invalidate();
 }
 
-void WizardPage::CloseFonts() {
+void CWizardPage::CloseFonts() {
     for (HFONT* font : {&m_font, &m_smallFont, &m_editFont}) {
         if (*font) {
             DeleteObject(*font);
@@ -333,7 +333,7 @@ void WizardPage::CloseFonts() {
     }
 }
 
-void WizardPage::OnSize(int width, int height) {
+void CWizardPage::OnSize(int width, int height) {
     if (width <= 0 || height <= 0) {
         return;
     }
@@ -376,7 +376,7 @@ void WizardPage::OnSize(int width, int height) {
 
 // Tall pages stack each label above its field; short ones (landscape, square) put
 // the label beside it.
-void WizardPage::LayoutFields(int width, int bottom) {
+void CWizardPage::LayoutFields(int width, int bottom) {
     const int top = m_titleHeight + Scaled(4);
     const int rowHeight = (bottom - top) / kFieldCount;
     const int editHeight =
@@ -405,17 +405,17 @@ void WizardPage::LayoutFields(int width, int bottom) {
     }
 }
 
-void WizardPage::LayoutStep(int, int) {}
+void CWizardPage::LayoutStep(int, int) {}
 
 // ---------------------------------------------------------------- painting
 
-void WizardPage::Invalidate() {
+void CWizardPage::Invalidate() {
     if (Handle()) {
         InvalidateRect(Handle(), nullptr, FALSE);
     }
 }
 
-void WizardPage::OnPaint() {
+void CWizardPage::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Handle(), &paint);
     HDC surface = m_surface.DC();
@@ -431,8 +431,8 @@ void WizardPage::OnPaint() {
     EndPaint(Handle(), &paint);
 }
 
-void WizardPage::PaintStep(HDC dc, int step) {
-    const StepInfo* info = StepOf(m_calculator, step);
+void CWizardPage::PaintStep(HDC dc, int step) {
+    const SStepInfo* info = StepOf(m_calculator, step);
     if (!info) {
         return;
     }
@@ -443,7 +443,7 @@ void WizardPage::PaintStep(HDC dc, int step) {
     PaintWizardButtons(dc);
 }
 
-void WizardPage::PaintTitle(HDC dc, const wchar_t* title) {
+void CWizardPage::PaintTitle(HDC dc, const wchar_t* title) {
     RECT bar = {0, 0, m_width, m_titleHeight};
     m_surface.GradientFill(bar, m_top, m_bottom);
     // The yellow of the car loan needs a shadow under white text to stay legible.
@@ -452,10 +452,10 @@ void WizardPage::PaintTitle(HDC dc, const wchar_t* title) {
     DrawTextAligned(dc, m_font, m_width / 2, y, title, kTitleColour, TextAlign::Centre);
 }
 
-void WizardPage::PaintFieldStep(HDC dc, const StepInfo& step) {
+void CWizardPage::PaintFieldStep(HDC dc, const SStepInfo& step) {
     HFONT labelFont = m_stacked ? m_font : m_smallFont;
     for (int field = 0; field < kFieldCount; ++field) {
-        const FieldInfo& info = step.fields[field];
+        const SFieldInfo& info = step.fields[field];
         if (!info.label) {
             continue;
         }
@@ -474,17 +474,17 @@ void WizardPage::PaintFieldStep(HDC dc, const StepInfo& step) {
                     TextAlign::Centre);
 }
 
-void WizardPage::PaintWizardButtons(HDC dc) {
+void CWizardPage::PaintWizardButtons(HDC dc) {
     m_back.Draw(dc, m_font, m_smallFont);
     m_next.Draw(dc, m_font, m_smallFont);
 }
 
 // ---------------------------------------------------------------- input panel
 
-void WizardPage::RaiseInputPanel() {
+void CWizardPage::RaiseInputPanel() {
     CZoqSip::Show(m_context.frame, 1);
 }
 
-void WizardPage::LowerInputPanel() {
+void CWizardPage::LowerInputPanel() {
     CZoqSip::Show(m_context.frame, 0);
 }

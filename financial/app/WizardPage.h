@@ -12,13 +12,13 @@
 // 106) with their labels, unit marks and required marks, and "Back"/"Next" buttons.
 // The car loan, lease, mortgage and tip pages derive from it and take over the values
 // typed on a step when the user moves on.
-class WizardPage : public CFinDialog {
+class CWizardPage : public CFinDialog {
 public:
     static constexpr int kFieldCount = 5;
     static constexpr int kTextCapacity = 64;
 
-    WizardPage(Calculator calculator, SPageContext& context, int templateId);
-    ~WizardPage() override;
+    CWizardPage(Calculator calculator, SPageContext& context, int templateId);
+    ~CWizardPage() override;
 
     // Creates the page window from its template, or brings it to the front.
     int CreatePageWindow(HINSTANCE instance, HWND parent);
@@ -98,7 +98,7 @@ protected:
 
     // Drawing helpers of the steps.
     void PaintTitle(HDC dc, const wchar_t* title);
-    void PaintFieldStep(HDC dc, const StepInfo& step);
+    void PaintFieldStep(HDC dc, const SStepInfo& step);
     void PaintWizardButtons(HDC dc);
     void Invalidate();
     void RaiseInputPanel();

@@ -56,7 +56,7 @@ void CALLBACK TakeShot(HWND, UINT, UINT_PTR timer, DWORD) {
 class CDemoWindow : public CZoqWnd {
 public:
     LRESULT OnInitDialog(HWND hwnd, WPARAM, LPARAM) override {
-        CZoqShell::InitFullScreen(hwnd, 0);
+        CZoqShell::InitFullScreen(hwnd, CZoqShell::kNoButton);
         PostMessageW(hwnd, kOpenGraph, 0, 0);
         return 0;
     }

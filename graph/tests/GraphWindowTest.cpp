@@ -35,7 +35,7 @@ HINSTANCE Instance() {
 class CParentWindow : public CZoqWnd {
 public:
     LRESULT OnInitDialog(HWND hwnd, WPARAM, LPARAM) override {
-        CZoqShell::InitFullScreen(hwnd, 0);
+        CZoqShell::InitFullScreen(hwnd, CZoqShell::kNoButton);
         return 0;
     }
 };

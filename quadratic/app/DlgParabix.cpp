@@ -22,7 +22,7 @@ enum Button {
 const CCalcFace::KeyColours kKeyColours = {RGB(100, 218, 87), RGB(36, 130, 13), 0xFF04FF,
                                            RGB(12, 34, 9)};
 
-const ZoqMenuBarButton kMenuBarButtons[] = {
+const SZoqMenuBarButton kMenuBarButtons[] = {
     {IDM_ABOUT, -1, IDS_ABOUT, nullptr},
     {IDM_QUIT, -1, IDS_QUIT, nullptr},
     {0, 0, IDS_VIEW, nullptr},
@@ -36,7 +36,7 @@ CDlgParabix::CDlgParabix() : CCalcWindow(kProgramName, 8, kKeyColours) {}
 
 LRESULT CDlgParabix::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     m_calc.Clear();
-    return InitCalcDialog(hwnd, ZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 3}, IDS_BUTTON_FIRST);
+    return InitCalcDialog(hwnd, SZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 3}, IDS_BUTTON_FIRST);
 }
 
 void CDlgParabix::ButtonAction(int index) {

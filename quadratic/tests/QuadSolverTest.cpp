@@ -35,7 +35,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"1",
          L"-3",
          L"2",
-         QuadResult::TwoRealRoots,
+         SQuadResult::TwoRealRoots,
          2,
          1,
          1.5,
@@ -45,7 +45,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"-2",
          L"0",
          L"8",
-         QuadResult::TwoRealRoots,
+         SQuadResult::TwoRealRoots,
          -2,
          2,
          0,
@@ -55,7 +55,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"1",
          L"2",
          L"5",
-         QuadResult::ComplexRoots,
+         SQuadResult::ComplexRoots,
          -1,
          2,
          -1,
@@ -65,7 +65,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"0",
          L"2",
          L"-4",
-         QuadResult::Line,
+         SQuadResult::Line,
          2,
          0,
          -1,
@@ -75,7 +75,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"0",
          L"0",
          L"3",
-         QuadResult::Line,
+         SQuadResult::Line,
          -1,
          0,
          -1,
@@ -85,7 +85,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"",
          L"",
          L"",
-         QuadResult::Line,
+         SQuadResult::Line,
          -1,
          0,
          -1,
@@ -95,7 +95,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"0.5",
          L"-0.125",
          L"0",
-         QuadResult::TwoRealRoots,
+         SQuadResult::TwoRealRoots,
          0.25,
          0,
          0.125,
@@ -106,7 +106,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"1",
          L"0",
          L"-1",
-         QuadResult::TwoRealRoots,
+         SQuadResult::TwoRealRoots,
          1,
          -1,
          0,
@@ -116,7 +116,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
         {L"0",
          L"0.0000000000001",
          L"-2e-13",
-         QuadResult::Line,
+         SQuadResult::Line,
          2,
          0,
          -1,
@@ -127,7 +127,7 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
     for (const SolveCase& c : cases) {
         SCOPED_TRACE(std::wstring(c.a) + L" " + c.b + L" " + c.c);
         const CQuadSolver solver = SolverFor(c.a, c.b, c.c);
-        QuadResult result;
+        SQuadResult result;
         ASSERT_TRUE(solver.Solve(result));
         EXPECT_EQ(result.kind, c.kind);
         EXPECT_NEAR(result.root1, c.root1, 1e-15);
@@ -145,12 +145,12 @@ TEST(QuadSolver, SolvesTheThreeKinds) {
 
 TEST(QuadSolver, EverySolveStartsFromAResetResult) {
     CQuadSolver solver = SolverFor(L"1", L"-3", L"2");
-    QuadResult result;
+    SQuadResult result;
     solver.Solve(result);
     solver.SetA(L"0");
     solver.SetB(L"0");
     solver.Solve(result);
-    EXPECT_EQ(result.kind, QuadResult::Line);
+    EXPECT_EQ(result.kind, SQuadResult::Line);
     EXPECT_EQ(result.root1, -1.0);
     EXPECT_EQ(result.vertexX, -1.0);
     EXPECT_EQ(result.vertexY, -1.0);
@@ -159,7 +159,7 @@ TEST(QuadSolver, EverySolveStartsFromAResetResult) {
 TEST(QuadSolver, LongestGraphTextFits) {
     // Fifteen typed characters give the longest 12-digit numbers (19 characters).
     CQuadSolver solver = SolverFor(L"-12345678901234", L"-0.000000000001", L"-12345678901234");
-    QuadResult result;
+    SQuadResult result;
     solver.Solve(result);
     EXPECT_STREQ(result.graphText, L"-1.23456789012e+013*X^2-1.e-012*X-1.23456789012e+013");
     solver.SetB(L"-12345678901234");
@@ -175,7 +175,7 @@ TEST(QuadSolver, GraphTextEvaluatesToTheQuadratic) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::wstring(c.a) + L" " + c.b + L" " + c.c);
         const CQuadSolver solver = SolverFor(c.a, c.b, c.c);
-        QuadResult result;
+        SQuadResult result;
         solver.Solve(result);
         for (const wchar_t* x : {L"(-3)", L"(0)", L"(2.5)"}) {
             std::wstring text = result.graphText;
@@ -213,9 +213,9 @@ TEST(QuadSolver, RootsKeepTheirDigitsFarFromEachOther) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::wstring(c.a) + L" " + c.b + L" " + c.c);
         const CQuadSolver solver = SolverFor(c.a, c.b, c.c);
-        QuadResult result;
+        SQuadResult result;
         solver.Solve(result);
-        EXPECT_EQ(result.kind, QuadResult::TwoRealRoots);
+        EXPECT_EQ(result.kind, SQuadResult::TwoRealRoots);
         wchar_t lines[CParabixCalc::kLineCount][CParabixCalc::kLineCapacity];
         BuildQuadResultLines(result, solver, c.b, c.c, lines);
         EXPECT_STREQ(lines[1], c.roots);
@@ -323,11 +323,11 @@ TEST(QuadSolver, RootsOfGeneratedQuadraticsMatchTheReference) {
         const double b = -a * (r1 + r2);
         const double c = a * r1 * r2;
         SCOPED_TRACE(Row(a, b, c));
-        QuadResult result;
+        SQuadResult result;
         SolverForValues(a, b, c).Solve(result);
         const ReferenceRoots ref = Reference(a, b, c);
         ASSERT_TRUE(ref.real);
-        ASSERT_EQ(result.kind, QuadResult::TwoRealRoots);
+        ASSERT_EQ(result.kind, SQuadResult::TwoRealRoots);
         ExpectClose(result.root1, ref.root1, 1e-14, "root 1");
         ExpectClose(result.root2, ref.root2, 1e-14, "root 2");
         ExpectClose(result.vertexX, -static_cast<long double>(b) / (2.0L * a), 1e-15, "vertex x");
@@ -360,9 +360,9 @@ TEST(QuadSolver, GeneratedCoefficientsOfEverySize) {
             continue;
         }
         SCOPED_TRACE(Row(a, b, c));
-        QuadResult result;
+        SQuadResult result;
         SolverForValues(a, b, c).Solve(result);
-        ASSERT_EQ(result.kind, ref.real ? QuadResult::TwoRealRoots : QuadResult::ComplexRoots);
+        ASSERT_EQ(result.kind, ref.real ? SQuadResult::TwoRealRoots : SQuadResult::ComplexRoots);
         if (ref.real) {
             ExpectClose(result.root1, ref.root1, 1e-14, "root 1");
             ExpectClose(result.root2, ref.root2, 1e-14, "root 2");

@@ -32,7 +32,7 @@ enum Button {
 const CCalcFace::KeyColours kKeyColours = {RGB(228, 146, 27), RGB(164, 47, 4), 0xFF04FF,
                                            RGB(40, 22, 10)};
 
-const ZoqMenuBarButton kMenuBarButtons[] = {
+const SZoqMenuBarButton kMenuBarButtons[] = {
     {IDM_FILE, -1, IDS_FILE, nullptr},
     {IDM_MODE, -1, IDS_MODE, nullptr},
 };
@@ -56,14 +56,14 @@ CDlgTrendora::CDlgTrendora() : CCalcWindow(kProgramName, 7, kKeyColours) {}
 
 LRESULT CDlgTrendora::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     m_calc.ClearAll();
-    return InitCalcDialog(hwnd, ZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 2}, IDS_BUTTON_FIRST);
+    return InitCalcDialog(hwnd, SZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 2}, IDS_BUTTON_FIRST);
 }
 
 LRESULT CDlgTrendora::OnLButtonDown(HWND, POINT point) {
     if (m_face.ButtonDown(point) >= 0) {
         return 0;
     }
-    const CalcRect& panel = m_face.GetLayout().panel;
+    const SCalcRect& panel = m_face.GetLayout().panel;
     if (point.x > CZoqScreen::Width() * 9 / 10) {
         m_calc.Navigate(NavigationBand(point.y, panel.top, panel.Height()));
         Redraw();
@@ -278,9 +278,9 @@ void CDlgTrendora::ShowGraph() {
 }
 
 void CDlgTrendora::CompareModels() {
-    ModelTable table;
+    SModelTable table;
     ::CompareModels(m_calc.GetStats(), table);
-    ListDialogContent content;
+    SListDialogContent content;
     content.title = L"Compare Models";
     for (int model = 0; model < kModelCount; ++model) {
         wchar_t lines[3][64];
@@ -306,7 +306,7 @@ void CDlgTrendora::ShowResiduals() {
     wchar_t model[32] = {};
     LoadStringW(m_instance, IDS_MODEL_FIRST + stats.GetModel(), model, 32);
     const std::wstring title = std::wstring(L"Residuals: ") + model;
-    ListDialogContent content;
+    SListDialogContent content;
     content.title = title.c_str();
     if (count == 0) {
         content.rows.push_back(std::wstring(model) + L" cannot fit the entries");
@@ -371,7 +371,7 @@ void CDlgTrendora::DrawDisplay() {
 void CDlgTrendora::DrawEntries() {
     const int sw = CZoqScreen::Width();
     const bool wide = CZoqScreen::Height() < CZoqScreen::Width();
-    const CalcRect& panel = m_face.GetLayout().panel;
+    const SCalcRect& panel = m_face.GetLayout().panel;
     const int top = panel.top;
     const int height = panel.Height();
     const int font = m_face.GetLayout().displayFontHeight;
@@ -405,7 +405,7 @@ void CDlgTrendora::DrawEntries() {
 
 void CDlgTrendora::DrawNavigation() {
     const int sh = CZoqScreen::Height();
-    const CalcRect& panel = m_face.GetLayout().panel;
+    const SCalcRect& panel = m_face.GetLayout().panel;
     const int top = panel.top;
     const int height = panel.Height();
     const int size = sh / 21;

@@ -7,8 +7,8 @@
 
 namespace {
 
-struct ListDialogState {
-    const ListDialogContent* content = nullptr;
+struct SListDialogState {
+    const SListDialogContent* content = nullptr;
     int choice = -1;
 };
 
@@ -26,8 +26,8 @@ void LayOut(HWND hwnd, int width, int height) {
     }
 }
 
-void Init(HWND hwnd, ListDialogState& state) {
-    const ListDialogContent& content = *state.content;
+void Init(HWND hwnd, SListDialogState& state) {
+    const SListDialogContent& content = *state.content;
     SetWindowTextW(hwnd, content.title);
     CZoqShell::InitFullScreen(hwnd, CZoqShell::kOkButton);
     HWND list = GetDlgItem(hwnd, IDC_LIST_ROWS);
@@ -44,7 +44,7 @@ void Init(HWND hwnd, ListDialogState& state) {
 }
 
 // A tap on a row that belongs to a choice ends the list with it.
-void Select(HWND hwnd, ListDialogState& state) {
+void Select(HWND hwnd, SListDialogState& state) {
     const LRESULT row = SendDlgItemMessageW(hwnd, IDC_LIST_ROWS, LB_GETCURSEL, 0, 0);
     const std::vector<int>& choices = state.content->choiceOfRow;
     if (row >= 0 && row < static_cast<LRESULT>(choices.size()) && choices[row] >= 0) {
@@ -56,10 +56,10 @@ void Select(HWND hwnd, ListDialogState& state) {
 INT_PTR CALLBACK ListDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        Init(hwnd, *reinterpret_cast<ListDialogState*>(lParam));
+        Init(hwnd, *reinterpret_cast<SListDialogState*>(lParam));
         return TRUE;
     }
-    auto* state = reinterpret_cast<ListDialogState*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    auto* state = reinterpret_cast<SListDialogState*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!state) {
         return FALSE;
     }
@@ -91,8 +91,8 @@ INT_PTR CALLBACK ListDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-int ShowListDialog(HINSTANCE instance, HWND owner, const ListDialogContent& content) {
-    ListDialogState state;
+int ShowListDialog(HINSTANCE instance, HWND owner, const SListDialogContent& content) {
+    SListDialogState state;
     state.content = &content;
     CZoqDialogTemplate::Box(instance, IDD_LIST, owner, ListDialogProc,
                             reinterpret_cast<LPARAM>(&state));

@@ -7,7 +7,7 @@
 
 // A full-screen list over the calculator: the model table, where a tap on a model
 // that fits chooses it, and the residuals, which "Copy" puts on the clipboard.
-struct ListDialogContent {
+struct SListDialogContent {
     const wchar_t* title = L"";
     std::vector<std::wstring> rows;
     // Row i belongs to choice choiceOfRow[i]; -1 is not a choice. Empty: nothing to choose.
@@ -17,4 +17,4 @@ struct ListDialogContent {
 };
 
 // Shows the list modally. Returns the choice tapped, or -1 when the list was closed.
-int ShowListDialog(HINSTANCE instance, HWND owner, const ListDialogContent& content);
+int ShowListDialog(HINSTANCE instance, HWND owner, const SListDialogContent& content);

@@ -115,14 +115,14 @@ TEST(ModelComparison, AgreesWithIndependentLeastSquares) {
         CZoqStats stats;
         Fill(stats, set.x, set.y);
         ASSERT_TRUE(stats.SetModel(CZoqStats::Power));
-        ModelTable table;
+        SModelTable table;
         int fitting = 0, best = -1;
         long double bestR2 = -1;
         const int count = CompareModels(stats, table);
         for (int model = 0; model < kModelCount; ++model) {
             SCOPED_TRACE(model);
             const Reference ref = Solve(model, set.x, set.y);
-            const ModelFit& fit = table.fits[model];
+            const SModelFit& fit = table.fits[model];
             ASSERT_EQ(fit.fits != 0, ref.fits);
             if (!ref.fits) {
                 EXPECT_TRUE(std::isnan(fit.a) && std::isnan(fit.b) && std::isnan(fit.r2));
@@ -165,7 +165,7 @@ TEST(ModelComparison, RefusesWhatCannotFit) {
         SCOPED_TRACE(c.name);
         CZoqStats stats;
         Fill(stats, c.x, c.y);
-        ModelTable table;
+        SModelTable table;
         CompareModels(stats, table);
         for (int model = 0; model < kModelCount; ++model) {
             SCOPED_TRACE(model);
@@ -183,7 +183,7 @@ TEST(ModelComparison, UnequalListsFitNothing) {
     CZoqStats stats;
     Fill(stats, {1, 2, 3}, {2, 4, 6});
     ASSERT_TRUE(stats.AppendX(4));
-    ModelTable table;
+    SModelTable table;
     EXPECT_EQ(CompareModels(stats, table), 0);
     EXPECT_EQ(table.best, -1);
     double residuals[4];
@@ -193,7 +193,7 @@ TEST(ModelComparison, UnequalListsFitNothing) {
 TEST(ModelComparison, MarksOnlyTheBestRow) {
     CZoqStats stats;
     Fill(stats, {1, 2, 3, 4, 5}, {2.7, 7.4, 20.1, 54.6, 148.4});
-    ModelTable table;
+    SModelTable table;
     CompareModels(stats, table);
     ASSERT_EQ(table.best, CZoqStats::Exponential);
     for (int model = 0; model < kModelCount; ++model) {

@@ -26,7 +26,7 @@ CCalculator& Core() {
     return *CCalculator::GetInstance(&locale);
 }
 
-const ZoqMenuBarButton kMenuButtons[] = {
+const SZoqMenuBarButton kMenuButtons[] = {
     {0, 0, IDS_MENU_FILE, nullptr},
     {0, 1, IDS_MENU_CONSTANTS, nullptr},
     {0, 2, IDS_MENU_OPTIONS, nullptr},
@@ -153,12 +153,12 @@ BOOL CDlgNumorapad::OnInitDialog() {
     HICON icon = LoadIconW(m_instance, MAKEINTRESOURCEW(IDI_NUMORAPAD));
     SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    CZoqShell::InitFullScreen(m_hwnd, 0);
-    const ZoqMenuBarInfo menuBar = {IDR_MENUBAR, kMenuButtons, 3};
+    CZoqShell::InitFullScreen(m_hwnd, CZoqShell::kNoButton);
+    const SZoqMenuBarInfo menuBar = {IDR_MENUBAR, kMenuButtons, 3};
     if (!CZoqMenuBar::Create(m_hwnd, m_instance, menuBar)) {
         return TRUE;
     }
-    ApplyLayout(1);
+    ApplyLayout(kLayoutAlways);
     wchar_t keyPath[kKeyPathCapacity];
     if (LoadKeyPath(keyPath, kKeyPathCapacity)) {
         CNumoraSettings(*m_store).Load(keyPath, Core(), m_options);
@@ -217,7 +217,7 @@ void CDlgNumorapad::OnSize() {
         m_backSize = SIZE{client.right, client.bottom};
     }
     if (m_ready) {
-        ApplyLayout(0);
+        ApplyLayout(kLayoutIfChanged);
     }
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
@@ -226,14 +226,14 @@ void CDlgNumorapad::OnSize() {
 void CDlgNumorapad::OnScaleChanged() {
     OnSize();
     if (m_ready) {
-        ApplyLayout(1);
+        ApplyLayout(kLayoutAlways);
     }
 }
 
-void CDlgNumorapad::ApplyLayout(int forced) {
+void CDlgNumorapad::ApplyLayout(ELayoutApply when) {
     const SScreenLayout next =
         ChooseLayout(CZoqScreen::Width(), CZoqScreen::Height(), CZoqScreen::Dpi());
-    if (!forced && next.SameAs(m_layout)) {
+    if (when == kLayoutIfChanged && next.SameAs(m_layout)) {
         return;
     }
     m_layout = next;
@@ -385,7 +385,7 @@ void CDlgNumorapad::OnChar(WPARAM code) {
         if (GetKeyState(VK_SHIFT) < 0) {
             CopyHistory();
         } else {
-            Core().ClipboardKey(0);
+            Core().ClipboardKey(CCalculator::kCopyAnswer);
         }
         break;
     case EDesktopCommand::Paste:
@@ -406,7 +406,7 @@ void CDlgNumorapad::CopyHistory() {
 }
 
 void CDlgNumorapad::Paste() {
-    Core().ClipboardKey(2);
+    Core().ClipboardKey(CCalculator::kPaste);
     InvalidateDisplay();
 }
 
@@ -434,10 +434,10 @@ void CDlgNumorapad::OnCommand(UINT command) {
     }
     switch (command) {
     case ID_FILE_COPY_ANSWER:
-        Core().ClipboardKey(0);
+        Core().ClipboardKey(CCalculator::kCopyAnswer);
         break;
     case ID_FILE_COPY_EQUATION:
-        Core().ClipboardKey(1);
+        Core().ClipboardKey(CCalculator::kCopyEquation);
         break;
     case ID_FILE_COPY_HISTORY:
         CopyHistory();

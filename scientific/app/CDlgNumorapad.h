@@ -60,7 +60,8 @@ private:
     void OnEndSession(WPARAM ending);
     void OnDestroy();
 
-    void ApplyLayout(int forced);
+    enum ELayoutApply { kLayoutIfChanged, kLayoutAlways };
+    void ApplyLayout(ELayoutApply when);
     int PlaceKeys();
     void UpdateDisplayModel();
     void InvalidateDisplay();

@@ -37,7 +37,7 @@ const COLORREF kBackground = RGB(128, 138, 162);
 const COLORREF kCaption = RGB(255, 255, 255);
 const UINT kButtonMessage = WM_USER + 10;
 
-const ZoqMenuBarButton kMenuButtons[] = {
+const SZoqMenuBarButton kMenuButtons[] = {
     {0, 0, 0, L"File"},
     {kGalleryCommandToggle, -1, 0, L"Toggle"},
 };
@@ -64,7 +64,7 @@ CZoqDynBtn& CGalleryWindow::Button(int index) {
 
 LRESULT CGalleryWindow::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     CZoqShell::InitFullScreen(hwnd, CZoqShell::kOkButton);
-    ZoqMenuBarInfo menuBar = {kGalleryMenu, kMenuButtons, 2};
+    SZoqMenuBarInfo menuBar = {kGalleryMenu, kMenuButtons, 2};
     CZoqMenuBar::Create(hwnd, m_instance, menuBar);
     m_labelFont = CZoqGDI::MakeFont(CZoqScreen::Scaled(15), FW_BOLD, 1, L"Tahoma", 0);
     m_smallFont = CZoqGDI::MakeFont(CZoqScreen::Scaled(10), FW_BOLD, 1, L"Tahoma", 0);

@@ -72,7 +72,7 @@ public:
         SendMessageW(Window(), kMsgSelectCalculator, static_cast<WPARAM>(calculator), 0);
         Pump();
     }
-    void Type(WizardPage& page, int field, const wchar_t* text) {
+    void Type(CWizardPage& page, int field, const wchar_t* text) {
         HWND edit = GetDlgItem(page.Handle(), IDC_FIELD1 + field);
         SetFocus(edit);
         SetWindowTextW(edit, text);
@@ -85,7 +85,7 @@ public:
         SendMessageW(window, WM_LBUTTONUP, 0, centre);
         Pump();
     }
-    void Next(WizardPage& page) {
+    void Next(CWizardPage& page) {
         SendMessageW(page.Handle(), kMsgNext, 0, 0);
         SetFocus(Window()); // no caret in the pictures
         Pump();

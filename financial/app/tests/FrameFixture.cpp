@@ -62,11 +62,11 @@ void CFrameFixture::Tap(HWND window, const RECT& rect) {
     PenUp(window, centre);
 }
 
-HWND CFrameFixture::Field(const WizardPage& page, int field) const {
+HWND CFrameFixture::Field(const CWizardPage& page, int field) const {
     return GetDlgItem(page.Handle(), 1001 + field);
 }
 
-void CFrameFixture::Type(WizardPage& page, int field, const wchar_t* text) {
+void CFrameFixture::Type(CWizardPage& page, int field, const wchar_t* text) {
     SetFocus(Field(page, field));
     SetWindowTextW(Field(page, field), text);
     // Typing, unlike a text set by the program, marks the field modified.
@@ -74,13 +74,13 @@ void CFrameFixture::Type(WizardPage& page, int field, const wchar_t* text) {
     Pump();
 }
 
-std::wstring CFrameFixture::FieldText(const WizardPage& page, int field) const {
+std::wstring CFrameFixture::FieldText(const CWizardPage& page, int field) const {
     wchar_t text[64] = {};
     GetWindowTextW(Field(page, field), text, 64);
     return text;
 }
 
-int CFrameFixture::IsReadOnly(const WizardPage& page, int field) const {
+int CFrameFixture::IsReadOnly(const CWizardPage& page, int field) const {
     return (GetWindowLongW(Field(page, field), GWL_STYLE) & ES_READONLY) ? 1 : 0;
 }
 
@@ -88,11 +88,11 @@ int CFrameFixture::IsShown(HWND window) const {
     return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) ? 1 : 0;
 }
 
-void CFrameFixture::PressNext(WizardPage& page) {
+void CFrameFixture::PressNext(CWizardPage& page) {
     Tap(page.Handle(), page.NextRect());
 }
 
-void CFrameFixture::PressBack(WizardPage& page) {
+void CFrameFixture::PressBack(CWizardPage& page) {
     Tap(page.Handle(), page.BackRect());
 }
 

@@ -29,15 +29,15 @@ protected:
     static void PenDown(HWND window, POINT point);
     static void PenUp(HWND window, POINT point);
 
-    HWND Field(const WizardPage& page, int field) const;
+    HWND Field(const CWizardPage& page, int field) const;
     // Types a text into a field of a page (focus, text) as a user would.
-    void Type(WizardPage& page, int field, const wchar_t* text);
-    std::wstring FieldText(const WizardPage& page, int field) const;
-    int IsReadOnly(const WizardPage& page, int field) const;
+    void Type(CWizardPage& page, int field, const wchar_t* text);
+    std::wstring FieldText(const CWizardPage& page, int field) const;
+    int IsReadOnly(const CWizardPage& page, int field) const;
     int IsShown(HWND window) const;
     // "Next" and "Back" as the pen presses them.
-    void PressNext(WizardPage& page);
-    void PressBack(WizardPage& page);
+    void PressNext(CWizardPage& page);
+    void PressBack(CWizardPage& page);
     void Command(int id);
     // The user's currency symbol, as the pages show it.
     static std::wstring Currency();

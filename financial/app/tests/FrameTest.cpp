@@ -277,7 +277,7 @@ TEST_F(FrameTest, WhatIsTypedButUnconfirmedSurvivesEveryWayOut) {
         // A down payment above the price is void: each loan has a confirmed price.
         for (Calculator calculator : {Calculator::CarLoan, Calculator::Lease}) {
             Select(calculator);
-            WizardPage& page = *m_frame->Page(calculator);
+            CWizardPage& page = *m_frame->Page(calculator);
             Type(page, 0, L"30000");
             PressNext(page);
             Type(page, 0, calculator == Calculator::Lease ? L"2000" : L"1500");

@@ -265,7 +265,7 @@ TEST(PageSteps, TablesMatchTheWizards) {
         SCOPED_TRACE(testing::Message()
                      << "step " << c.step << " of " << static_cast<int>(c.calculator));
         EXPECT_EQ(c.steps, StepsOf(c.calculator).stepCount);
-        const StepInfo* step = StepOf(c.calculator, c.step);
+        const SStepInfo* step = StepOf(c.calculator, c.step);
         ASSERT_NE(nullptr, step);
         EXPECT_STREQ(c.title, step->title);
         EXPECT_STREQ(c.firstLabel, step->fields[0].label);
@@ -292,7 +292,7 @@ TEST(PageSteps, UnitMarks) {
 }
 
 TEST(ScheduleText, RowsHeaderAndSeparators) {
-    const AmortizationRow rows[] = {
+    const SAmortizationRow rows[] = {
         MakeAmortizationRow(1000.0, 100000.0, 583.33),
         MakeAmortizationRow(1000.0, 99416.67, 0.0), // past the end: no interest either
     };

@@ -29,7 +29,7 @@ protected:
         Pump();
     }
     // Red pixels of the "(*) Required Field" note, which stands between the buttons.
-    static int RequiredNotePixels(const WizardPage& page) {
+    static int RequiredNotePixels(const CWizardPage& page) {
         UpdateWindow(page.Handle());
         const RECT back = page.BackRect();
         const RECT next = page.NextRect();
@@ -85,7 +85,7 @@ TEST_F(PagesWindowTest, NextOnTheLastStepAndBackOnTheFirstDoNothing) {
     for (Calculator calculator :
          {Calculator::CarLoan, Calculator::Lease, Calculator::Mortgage, Calculator::Tip}) {
         SCOPED_TRACE(testing::Message() << "calculator " << static_cast<int>(calculator));
-        WizardPage& page = *m_frame->Page(calculator);
+        CWizardPage& page = *m_frame->Page(calculator);
         Select(calculator);
         PressBack(page);
         EXPECT_EQ(0, page.Step());

@@ -9,7 +9,7 @@ namespace {
 
 void OpenGraph(void* context) {
     CDlgParabix* window = static_cast<CDlgParabix*>(context);
-    const CalcRect& graph = window->GetFace().GetLayout().buttons[18];
+    const SCalcRect& graph = window->GetFace().GetLayout().buttons[18];
     const LPARAM centre =
         MAKELPARAM((graph.left + graph.right) / 2, (graph.top + graph.bottom) / 2);
     SendMessageW(window->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);

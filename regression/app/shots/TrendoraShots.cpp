@@ -18,14 +18,14 @@
 
 namespace {
 
-struct ModelShot {
+struct SModelShot {
     const wchar_t* name;
     UINT command;
     double (*curve)(double);
     double x[5];
 };
 
-const ModelShot kModels[] = {
+const SModelShot kModels[] = {
     {L"linear", IDM_MODEL_LINEAR, [](double x) { return 0.5 + 0.8 * x; }, {-4, -2, 0, 1.5, 3}},
     {L"log",
      IDM_MODEL_LOG,
@@ -53,7 +53,7 @@ void TypeNumber(HWND hwnd, double value) {
     TypeKeys(hwnd, value < 0 ? L"p=" : L"=");
 }
 
-void EnterModel(HWND hwnd, const ModelShot& model) {
+void EnterModel(HWND hwnd, const SModelShot& model) {
     SendMessageW(hwnd, WM_CHAR, L'c', 0);
     SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(model.command, 0), 0);
     for (double x : model.x) {
@@ -84,7 +84,7 @@ void Stylus(HWND graph, UINT message, int x, int y) {
     SendMessageW(graph, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
 }
 
-struct FarShot {
+struct SFarShot {
     std::wstring path;
     int written = 0;
 };
@@ -93,7 +93,7 @@ struct FarShot {
 // as the graph allows, drag the view across in translate mode until the data show,
 // then zoom back in step by step, tapping the data to centre them each time.
 void GoToFarData(HWND modal, void* context) {
-    FarShot& shot = *static_cast<FarShot*>(context);
+    SFarShot& shot = *static_cast<SFarShot*>(context);
     auto* graph = dynamic_cast<CWndGraph*>(
         reinterpret_cast<CZoqWnd*>(GetWindowLongPtrW(modal, GWLP_USERDATA)));
     if (graph) {
@@ -126,7 +126,7 @@ void GoToFarData(HWND modal, void* context) {
 
 int ShootFarGraph(HWND hwnd, const std::wstring& path) {
     EnterFarData(hwnd);
-    FarShot shot{path};
+    SFarShot shot{path};
     WatchModal(OpenGraph, hwnd, 700, 60000, GoToFarData, &shot);
     return shot.written;
 }
@@ -210,7 +210,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         failures += !ShootWindow(hwnd, folder + L"trendora-" + screen.name + L".png");
         if (screen.graphs) {
             const std::wstring prefix = screen.dpi == 96 ? L"" : std::wstring(screen.name) + L"-";
-            for (const ModelShot& model : kModels) {
+            for (const SModelShot& model : kModels) {
                 EnterModel(hwnd, model);
                 failures += !ShootModal(
                     OpenGraph, hwnd, folder + L"trendora-graph-" + prefix + model.name + L".png");

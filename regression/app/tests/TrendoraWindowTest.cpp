@@ -112,7 +112,7 @@ protected:
         }
     }
     void TapStrip(int band) {
-        const CalcRect& panel = m_window.GetFace().GetLayout().panel;
+        const SCalcRect& panel = m_window.GetFace().GetLayout().panel;
         TapAt(m_hwnd, panel.right - 2, panel.top + panel.Height() * (2 * band + 1) / 10);
     }
     const CTrendoraCalc& Calc() const { return m_window.GetCalc(); }
@@ -131,7 +131,7 @@ TEST_F(TrendoraWindow, LaysOutTheDefaultScreen) {
     RECT client;
     GetClientRect(m_hwnd, &client);
     EXPECT_EQ(client.right, CZoqScreen::Width());
-    const CalcLayout expected = ComputeCalcLayout(client.right, client.bottom, 7, false);
+    const SCalcLayout expected = ComputeCalcLayout(client.right, client.bottom, 7, false);
     EXPECT_EQ(m_window.GetFace().GetLayout().buttons[18].bottom, expected.buttons[18].bottom);
     EXPECT_TRUE(m_window.GetFace().IsLaidOut());
 }
@@ -143,8 +143,8 @@ TEST_F(TrendoraWindow, RotatingTheScreenLaysOutAgain) {
     RECT client;
     GetClientRect(m_hwnd, &client);
     ASSERT_GT(client.right, client.bottom);
-    const CalcLayout expected = ComputeCalcLayout(client.right, client.bottom, 7, true);
-    const CalcLayout& actual = m_window.GetFace().GetLayout();
+    const SCalcLayout expected = ComputeCalcLayout(client.right, client.bottom, 7, true);
+    const SCalcLayout& actual = m_window.GetFace().GetLayout();
     EXPECT_EQ(actual.buttons[18].right, expected.buttons[18].right);
     EXPECT_EQ(actual.buttons[18].bottom, expected.buttons[18].bottom);
     EXPECT_EQ(actual.displayFontHeight, expected.displayFontHeight);
@@ -157,8 +157,8 @@ TEST_F(TrendoraWindow, RotatingTheScreenLaysOutAgain) {
 TEST_F(TrendoraWindow, DrawsBackgroundPanelArrowsAndKeys) {
     UpdateWindow(m_hwnd);
     const CCalcFace& face = m_window.GetFace();
-    const CalcLayout& layout = face.GetLayout();
-    const CalcRect& panel = layout.panel;
+    const SCalcLayout& layout = face.GetLayout();
+    const SCalcRect& panel = layout.panel;
     EXPECT_EQ(face.PixelAt(1, 1), RGB(128, 138, 162));
     EXPECT_EQ(face.PixelAt(panel.left + panel.Width() / 2, panel.bottom + 2), RGB(128, 138, 162));
     // The single up arrow's shaft: centred at right - u, at 30% of the panel.
@@ -168,7 +168,7 @@ TEST_F(TrendoraWindow, DrawsBackgroundPanelArrowsAndKeys) {
     // Inside the panel, away from texts: its own colours, not the background.
     EXPECT_NE(face.PixelAt(panel.left + panel.Width() / 2, panel.top + 3), RGB(128, 138, 162));
     // A keypad button's face near its left edge, halfway down.
-    const CalcRect& seven = layout.buttons[kDigitButton[7]];
+    const SCalcRect& seven = layout.buttons[kDigitButton[7]];
     const COLORREF key = face.PixelAt(seven.left + 4, (seven.top + seven.bottom) / 2);
     EXPECT_NE(key, RGB(128, 138, 162));
     EXPECT_GT(GetRValue(key), GetBValue(key)) << "an orange key";
@@ -203,7 +203,7 @@ TEST_F(TrendoraWindow, EditingByPen) {
 }
 
 TEST_F(TrendoraWindow, PenMovedOffAButtonDoesNothing) {
-    const CalcRect& seven = m_window.GetFace().GetLayout().buttons[kDigitButton[7]];
+    const SCalcRect& seven = m_window.GetFace().GetLayout().buttons[kDigitButton[7]];
     SendMessageW(m_hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(seven.left + 2, seven.top + 2));
     SendMessageW(m_hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(seven.left + 2, seven.top - 20));
     SendMessageW(m_hwnd, WM_LBUTTONUP, 0, MAKELPARAM(seven.left + 2, seven.top - 20));
@@ -224,7 +224,7 @@ TEST_F(TrendoraWindow, NavigationStripBands) {
     }
     EXPECT_STREQ(Calc().GetXText(), L"3");
     // Left of the strip a tap on the panel does nothing.
-    const CalcRect& panel = m_window.GetFace().GetLayout().panel;
+    const SCalcRect& panel = m_window.GetFace().GetLayout().panel;
     TapAt(m_hwnd, panel.left + 10, panel.top + 5);
     EXPECT_EQ(Calc().GetCurrentEntry(), 3);
 }

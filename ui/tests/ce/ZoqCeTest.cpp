@@ -22,7 +22,7 @@ HINSTANCE Instance() {
     return GetModuleHandleW(nullptr);
 }
 
-const ZoqMenuBarButton kButtons[] = {
+const SZoqMenuBarButton kButtons[] = {
     {0, 0, 0, L"File"},
     {kCommandReset, -1, kStringReset, nullptr},
     {kCommandZoom, -1, 0, L"Zoom +"},
@@ -52,7 +52,7 @@ public:
     LRESULT OnInitDialog(HWND hwnd, WPARAM, LPARAM) override {
         CZoqShell::InitFullScreen(hwnd, flags);
         if (withMenuBar) {
-            ZoqMenuBarInfo info = {kTestMenu, kButtons, 3};
+            SZoqMenuBarInfo info = {kTestMenu, kButtons, 3};
             CZoqMenuBar::Create(hwnd, Instance(), info);
         }
         return 0;
@@ -295,13 +295,13 @@ TEST_F(CeTest, MenuBarCanBeRemovedAndRefusesBadDescriptions) {
     EXPECT_EQ(0, CZoqMenuBar::Destroy(window.GetHandle()));
     EXPECT_EQ(nullptr, CZoqMenuBar::Menu(window.GetHandle()));
 
-    ZoqMenuBarButton many[CZoqMenuBar::kMaxButtons + 1] = {};
-    for (ZoqMenuBarButton& button : many)
+    SZoqMenuBarButton many[CZoqMenuBar::kMaxButtons + 1] = {};
+    for (SZoqMenuBarButton& button : many)
         button = {1, -1, 0, L"x"};
-    ZoqMenuBarButton missingText[] = {{1, -1, kMissingResource, nullptr}};
+    SZoqMenuBarButton missingText[] = {{1, -1, kMissingResource, nullptr}};
     struct Case {
         const char* name;
-        ZoqMenuBarInfo info;
+        SZoqMenuBarInfo info;
     } cases[] = {
         {"too many buttons", {0, many, CZoqMenuBar::kMaxButtons + 1}},
         {"missing menu", {kMissingResource, kButtons, 1}},
@@ -313,7 +313,7 @@ TEST_F(CeTest, MenuBarCanBeRemovedAndRefusesBadDescriptions) {
         EXPECT_EQ(0, CZoqMenuBar::Create(window.GetHandle(), Instance(), c.info));
         EXPECT_EQ(294, window.Client().cy);
     }
-    ZoqMenuBarInfo full = {0, many, CZoqMenuBar::kMaxButtons};
+    SZoqMenuBarInfo full = {0, many, CZoqMenuBar::kMaxButtons};
     EXPECT_EQ(1, CZoqMenuBar::Create(window.GetHandle(), Instance(), full));
     EXPECT_EQ(268, window.Client().cy);
 }
@@ -344,7 +344,7 @@ public:
 
     LRESULT OnInitDialog(HWND hwnd, WPARAM, LPARAM) override {
         CZoqShell::InitFullScreen(hwnd, CZoqShell::kOkButton);
-        ZoqMenuBarInfo info = {kTestMenu, kButtons, 3};
+        SZoqMenuBarInfo info = {kTestMenu, kButtons, 3};
         CZoqMenuBar::Create(hwnd, Instance(), info);
         SetTimer(hwnd, kWatchdog, 5000, nullptr);
         PostMessageW(hwnd, WM_USER + 1, 0, 0);
