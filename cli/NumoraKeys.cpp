@@ -1,10 +1,10 @@
 #include "cli/NumoraKeys.h"
 
 #include "cli/NumoraOptions.h"
-#include "cli/UserLocale.h"
 #include "engine/Numora.h"
 #include "scientific/Calculator.h"
 #include "scientific/KeyScript.h"
+#include "ui/ZoqUserLocale.h"
 
 #include <cstdio>
 #include <memory>
@@ -64,11 +64,11 @@ int RunKeyScriptCommand(const SNumoraCommandLine& options) {
     // The core keeps its texts in fixed buffers: too large for the stack.
     // The fixed locale unless the separators are asked for: a script's output does not
     // change with the machine it runs on.
-    auto calculator = options.separators ? std::make_unique<CCalculator>(UserLocale())
+    auto calculator = options.separators ? std::make_unique<CCalculator>(CZoqUserLocale())
                                          : std::make_unique<CCalculator>();
     calculator->SetCalcMode(options.calcMode);
-    calculator->GetFormatter().SetNotation(options.notation);
-    calculator->GetFormatter().SetSeparator(options.separators ? 1 : 0);
+    calculator->SetNotation(options.notation);
+    calculator->SetSeparator(options.separators ? 1 : 0);
     calculator->SetRpnDepth(options.rpnDepth);
     if (!calculator->BaseKey(options.base)) {
         std::fputs("numora: key scripts work in bases 2 to 16\n", stderr);

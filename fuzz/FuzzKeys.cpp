@@ -103,11 +103,11 @@ void RunOperation(CCalculator& calculator, CByteReader& input, CZoqMemoryStore& 
         calculator.BaseKey(input.Byte() % 18);
         break;
     case 2:
-        calculator.GetFormatter().SetNotation(input.Byte() % 5);
+        calculator.SetNotation(input.Byte() % 5);
         break;
     case 3:
-        calculator.GetFormatter().SetWidth(input.Byte() % 48);
-        calculator.GetFormatter().SetSeparator(input.Byte() % 3);
+        calculator.SetDisplayWidth(input.Byte() % 48);
+        calculator.SetSeparator(input.Byte() % 3);
         break;
     case 4:
         calculator.SetBaseBits(input.Byte() % 52);
@@ -213,8 +213,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     CByteReader input(data, size);
     calculator->SetCalcMode(input.Byte() % 5);
     calculator->BaseKey(2 + input.Byte() % 15);
-    calculator->GetFormatter().SetNotation(input.Byte() % 4);
-    calculator->GetFormatter().SetWidth(CDisplayFormatter::kMinWidth + input.Byte() % 37);
+    calculator->SetNotation(input.Byte() % 4);
+    calculator->SetDisplayWidth(CDisplayFormatter::kMinWidth + input.Byte() % 37);
     for (int steps = 0; !input.AtEnd() && steps < 2000; ++steps) {
         RunOperation(*calculator, input, store, options);
         CheckInvariants(*calculator);

@@ -12,12 +12,12 @@ constexpr int kClipboardCopyLength = 49;
 
 } // namespace
 
-CCalculator::CCalculator() : CCalculator(CFixedLocale()) {}
+CCalculator::CCalculator() : CCalculator(CZoqFixedLocale()) {}
 
-CCalculator::CCalculator(const CNumoraLocale& locale)
+CCalculator::CCalculator(const CZoqLocale& locale)
     : m_formatter(locale), m_modes{&m_expression, &m_algebraic, &m_dal, &m_chain, &m_rpn} {}
 
-CCalculator* CCalculator::GetInstance(const CNumoraLocale* locale) {
+CCalculator* CCalculator::GetInstance(const CZoqLocale* locale) {
     if (!g_calculator) {
         g_calculator = locale ? new CCalculator(*locale) : new CCalculator();
     }
@@ -39,6 +39,10 @@ int CCalculator::GetBaseBits() const {
 
 int CCalculator::SetBaseBits(int bits) {
     return Numora::GetInstance()->GetBaseConverter().SetBits(bits);
+}
+
+const CExpressionMode* CCalculator::Mode(int mode) const {
+    return mode >= 0 && mode < kModeCount ? m_modes[mode] : nullptr;
 }
 
 int CCalculator::SetCalcMode(int mode) {
@@ -262,4 +266,25 @@ int CCalculator::GetDisplay(SDisplayText* out) const {
     }
     return m_formatter.MapErrorText(value, out) ||
            m_formatter.FitOrRefuse(value, out, m_formatter.GetWidth());
+}
+
+int CCalculator::GetDisplayContent(SDisplayContent* out) const {
+    if (!out) {
+        return 0;
+    }
+    *out = SDisplayContent{};
+    GetDisplay(&out->number);
+    GetSecondaryText(out->line, kLineCapacity);
+    out->separator = m_formatter.GetSeparator();
+    out->layer = m_layer;
+    out->angleMode = Numora::GetInstance()->GetAngleMode();
+    out->base = GetBase();
+    out->calcMode = m_mode;
+    // The history arrows belong to the Expression mode's line.
+    const int expression = m_mode == kModeExpression;
+    out->historyBack = expression && GetHistory().CanGoBack();
+    out->historyForward = expression && GetHistory().CanGoForward();
+    out->memory1InUse = MemoryInUse(0);
+    out->memory2InUse = MemoryInUse(1);
+    return 1;
 }

@@ -3,6 +3,7 @@
 #include "scientific/AlgebraicMode.h"
 #include "scientific/ChainMode.h"
 #include "scientific/DalMode.h"
+#include "scientific/DisplayContent.h"
 #include "scientific/DisplayFormatter.h"
 #include "scientific/ExpressionMode.h"
 #include "scientific/KeyTables.h"
@@ -23,18 +24,18 @@ constexpr int kModeCount = 5;
 // memory registers hold decimal text.
 //
 // Every key operation returns 1 when the key was accepted and 0 when it was refused;
-// a refused key changes nothing. The window calls these, paints what GetDisplay and
-// GetSecondaryText give, and reads the indicators (layer, memories in use, base).
+// a refused key changes nothing. The window calls these and paints what
+// GetDisplayContent gives; settings go through the setters here, never around them.
 class CCalculator {
 public:
     CCalculator();
-    explicit CCalculator(const CNumoraLocale& locale);
+    explicit CCalculator(const CZoqLocale& locale);
     CCalculator(const CCalculator&) = delete;
     CCalculator& operator=(const CCalculator&) = delete;
 
     // The program's calculator, created on first use with the given locale (a fixed
     // period/comma locale when none is given).
-    static CCalculator* GetInstance(const CNumoraLocale* locale = nullptr);
+    static CCalculator* GetInstance(const CZoqLocale* locale = nullptr);
     static void ReleaseInstance();
 
     // The eleven key categories.
@@ -56,8 +57,11 @@ public:
     // Expression mode's history; only in the Expression mode.
     int ArrowKey(int virtualKey);
 
-    // What the display shows: the current mode's value shaped by the formatter in
-    // base 10, shown as it is (or "Display too large") in other bases.
+    // Everything the display shows: the number, the line, the indicators. 0 only
+    // when out is null.
+    int GetDisplayContent(SDisplayContent* out) const;
+    // What the number display shows: the current mode's value shaped by the formatter
+    // in base 10, shown as it is (or "Display too large") in other bases.
     int GetDisplay(SDisplayText* out) const;
     // The current mode's value as text, unformatted.
     int GetDisplayValue(wchar_t* out, int capacity) const;
@@ -69,11 +73,25 @@ public:
     int SetCalcMode(int mode);
     CExpressionMode& CurrentMode() { return *m_modes[m_mode]; }
     const CExpressionMode& CurrentMode() const { return *m_modes[m_mode]; }
-    CExpressionMode& Mode(int mode) { return *m_modes[mode]; }
+    // The object of entry mode 0..4; null for any other index.
+    const CExpressionMode* Mode(int mode) const;
     CRpnMode& GetRpnMode() { return m_rpn; }
     const CRpnMode& GetRpnMode() const { return m_rpn; }
-    CDisplayFormatter& GetFormatter() { return m_formatter; }
+    // The Expression mode's history, whichever mode is in use.
+    const CExpressionHistory& GetHistory() const { return m_expression.GetHistory(); }
+    CExpressionHistory& EditHistory() { return m_expression.EditHistory(); }
+    // Read-only: notation, separator and width are set through the calculator.
     const CDisplayFormatter& GetFormatter() const { return m_formatter; }
+
+    // The `Notation` setting, 0..3 (ENotation); anything else is refused.
+    int SetNotation(int notation) { return m_formatter.SetNotation(notation); }
+    int GetNotation() const { return m_formatter.GetNotation(); }
+    // The `Seperator` setting: 0 period, 1 comma and regional grouping.
+    int SetSeparator(int separator) { return m_formatter.SetSeparator(separator); }
+    int GetSeparator() const { return m_formatter.GetSeparator(); }
+    // Characters of the number display (CDisplayFormatter::kMinWidth..kMaxWidth).
+    int SetDisplayWidth(int width) { return m_formatter.SetWidth(width); }
+    int GetDisplayWidth() const { return m_formatter.GetWidth(); }
     const wchar_t* GetLastAnswer() const { return m_lastAnswer.Get(); }
 
     // The engine's base (2..16 here) and word size (4..48).

@@ -115,11 +115,11 @@ int ReplacePoint(wchar_t* text, int capacity, const wchar_t* decimal) {
 
 } // namespace
 
-CDisplayFormatter::CDisplayFormatter(const CNumoraLocale& locale) {
+CDisplayFormatter::CDisplayFormatter(const CZoqLocale& locale) {
     ReadLocale(locale);
 }
 
-void CDisplayFormatter::ReadLocale(const CNumoraLocale& locale) {
+void CDisplayFormatter::ReadLocale(const CZoqLocale& locale) {
     wchar_t text[kSeparatorCapacity];
     if (locale.GetDecimalSeparator(text, kSeparatorCapacity) && text[0]) {
         TextCopy(m_decimal, kSeparatorCapacity, text);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scientific/NumoraLocale.h"
+#include "ui/ZoqLocale.h"
 
 // What the display shows for one value: the whole text, the significand of the
 // two-line number display and its exponent ("020", "-005", or empty).
@@ -25,11 +25,11 @@ public:
     static constexpr int kDefaultPrecision = 10;
     static constexpr int kSeparatorCapacity = 16;
 
-    explicit CDisplayFormatter(const CNumoraLocale& locale);
+    explicit CDisplayFormatter(const CZoqLocale& locale);
 
     // Takes the separators and the currency symbol from the locale again; a setting
     // that cannot be read keeps the previous one.
-    void ReadLocale(const CNumoraLocale& locale);
+    void ReadLocale(const CZoqLocale& locale);
 
     // One shown value, with this formatter's separator setting and width.
     int Format(const wchar_t* value, SDisplayText* out) const;

@@ -104,6 +104,7 @@ const SKeyName kKeyNames[] = {
     {L"AU", EKeyCategory::Constant, 17},
     {L"g", EKeyCategory::Constant, 18},
     {L"amu", EKeyCategory::Constant, 19},
+    {L"eps0", EKeyCategory::Constant, kConstantVacuumPermittivity},
     {L"2ndf", EKeyCategory::Layer, 0},
     {L"hyp", EKeyCategory::Layer, 1},
     {L"clear", EKeyCategory::Clear, kClearAll},
@@ -326,7 +327,7 @@ const char* KeyScriptHelp() {
            "  = enter     equals (RPN: Enter)\n"
            "  ans         the last answer\n"
            "  constants   pi e c G me mp mn mmu NA qe alpha sigma h Rgas k mu0 Faraday AU g amu\n"
-           "              const:N for constant key N\n"
+           "              eps0, or const:N for constant key N\n"
            "  memories    sto R, rcl R, m+ R, m- R with R one of 1 2 A B C D E F\n"
            "  2ndf hyp    keypad layers\n"
            "  clear ce bs clear all, clear entry, backspace\n"

@@ -36,6 +36,7 @@ const wchar_t* const kConstantTexts[kConstantCount] = {
     L"1.66053886e-027",
     L"X",
     L"",
+    L"(8.8541878128e-012)",
 };
 
 const wchar_t* const kBaseNames[15] = {

@@ -42,7 +42,8 @@ constexpr int kFunctionInverse = 21;
 constexpr int kFunctionSquare = 22;
 constexpr int kFunctionCube = 23;
 constexpr int kFunctionPercent = 30;
-constexpr int kConstantCount = 22;
+constexpr int kConstantCount = 23;
+constexpr int kConstantVacuumPermittivity = 22;
 constexpr int kConstantAnswer = 99;
 
 constexpr int kClearAll = 0;
@@ -62,7 +63,7 @@ constexpr int kLayerNormal = 5;
 wchar_t OperatorChar(int index);
 // The text a function key appends ("cos(" …), null for the two angle keys and out of range.
 const wchar_t* FunctionText(int index);
-// The text of constant key `index` (0..21), null when out of range.
+// The text of constant key `index` (0..22), null when out of range.
 const wchar_t* ConstantText(int index);
 // The digit character of digit key `index` (0..17: 0..9, A..F, ".", "e"), 0 when out of range.
 wchar_t DigitChar(int index);

@@ -67,13 +67,13 @@ int CNumoraSettings::Load(const wchar_t* keyPath, CCalculator& calculator,
             all = 0;
         }
     };
-    CDisplayFormatter& formatter = calculator.GetFormatter();
-    apply(L"UseComma", kDefaultSeparator, [&](int v) { return formatter.SetSeparator(v); });
+    apply(L"UseComma", kDefaultSeparator, [&](int v) { return calculator.SetSeparator(v); });
     apply(L"ClearType", 1, [&](int v) { return options.SetClearType(v); });
     apply(L"PlusMinus", 0, [&](int v) { return options.SetPlusMinus(v); });
     apply(L"CalcMode", kDefaultCalcMode, [&](int v) { return calculator.SetCalcMode(v); });
-    apply(L"Notation", kDefaultNotation, [&](int v) { return formatter.SetNotation(v); });
-    apply(L"Seperator", formatter.GetSeparator(), [&](int v) { return formatter.SetSeparator(v); });
+    apply(L"Notation", kDefaultNotation, [&](int v) { return calculator.SetNotation(v); });
+    apply(L"Seperator", calculator.GetSeparator(),
+          [&](int v) { return calculator.SetSeparator(v); });
     apply(L"Base", kDefaultBase, [&](int v) { return calculator.SetBase(v); });
     apply(L"BaseBits", kDefaultBits, [&](int v) { return calculator.SetBaseBits(v); });
     apply(L"RpnStackSize", CRpnMode::kDefaultDepth,
@@ -92,8 +92,7 @@ int CNumoraSettings::Load(const wchar_t* keyPath, CCalculator& calculator,
 
 int CNumoraSettings::Save(const wchar_t* keyPath, const CCalculator& calculator,
                           const CNumoraOptions& options) {
-    const CDisplayFormatter& formatter = calculator.GetFormatter();
-    const uint32_t separator = static_cast<uint32_t>(formatter.GetSeparator());
+    const uint32_t separator = static_cast<uint32_t>(calculator.GetSeparator());
     int all = 1;
     auto write = [&](const wchar_t* name, int value) {
         all = m_store.WriteDword(keyPath, name, static_cast<uint32_t>(value)) && all;
@@ -102,7 +101,7 @@ int CNumoraSettings::Save(const wchar_t* keyPath, const CCalculator& calculator,
     write(L"ClearType", options.GetClearType());
     write(L"PlusMinus", options.GetPlusMinus());
     write(L"CalcMode", calculator.GetCalcMode());
-    write(L"Notation", formatter.GetNotation());
+    write(L"Notation", calculator.GetNotation());
     write(L"Seperator", static_cast<int>(separator));
     write(L"Base", calculator.GetBase());
     write(L"BaseBits", calculator.GetBaseBits());

@@ -1,5 +1,6 @@
 #include "financial/app/FiscoraFrame.h"
 #include <initializer_list>
+#include <iterator>
 
 #include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
@@ -15,7 +16,7 @@
 #include "financial/app/WindowRoute.h"
 #include "financial/app/resource.h"
 #include "financial/models/FinancialOptions.h"
-#include "ui/ZoqString.h"
+#include "ui/ZoqUserLocale.h"
 
 namespace {
 
@@ -202,11 +203,10 @@ void CFiscoraFrame::TakeTypedValues() {
     }
 }
 
+// A symbol the locale cannot report keeps the one the pages start with.
 void CFiscoraFrame::ReadCurrency() {
-    wchar_t symbol[32];
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SCURRENCY, symbol, 32) > 0) {
-        CZoqString::GetInstance()->Copy(m_context.currency, symbol);
-    }
+    CZoqUserLocale().GetCurrencySymbol(m_context.currency,
+                                       static_cast<int>(std::size(m_context.currency)));
 }
 
 // ---------------------------------------------------------------- layout and painting

@@ -2,19 +2,17 @@
 
 #include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
-#include "engine/Numora.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
 #include "engine/ZoqClipboard.h"
 #include "scientific/Calculator.h"
 #include "scientific/HistorySettings.h"
-#include "scientific/SystemLocale.h"
+#include "ui/ZoqUserLocale.h"
 #include "scientific/app/ConstantCommands.h"
 #include "scientific/app/DesktopKeys.h"
 #include "scientific/app/KeyTemplate.h"
 #include "scientific/app/NumorapadDialogs.h"
 #include "scientific/app/resource.h"
-#include "ui/ZoqString.h"
 #include "ce/ZoqGdiScope.h"
 
 namespace {
@@ -22,7 +20,7 @@ namespace {
 constexpr int kKeyPathCapacity = 256;
 
 CCalculator& Core() {
-    static const CSystemLocale locale;
+    static const CZoqUserLocale locale;
     return *CCalculator::GetInstance(&locale);
 }
 
@@ -162,7 +160,7 @@ BOOL CDlgNumorapad::OnInitDialog() {
     wchar_t keyPath[kKeyPathCapacity];
     if (LoadKeyPath(keyPath, kKeyPathCapacity)) {
         CNumoraSettings(*m_store).Load(keyPath, Core(), m_options);
-        LoadHistory(*m_store, keyPath, Core().Mode(kModeExpression).EditHistory());
+        LoadHistory(*m_store, keyPath, Core().EditHistory());
     }
     m_painter.LoadArrows(m_instance);
     Core().SetClipboardOwner(m_hwnd);
@@ -196,7 +194,7 @@ void CDlgNumorapad::SaveSettings() {
     wchar_t keyPath[kKeyPathCapacity];
     if (m_ready && LoadKeyPath(keyPath, kKeyPathCapacity)) {
         CNumoraSettings(*m_store).Save(keyPath, Core(), m_options);
-        SaveHistory(*m_store, keyPath, Core().Mode(kModeExpression).GetHistory());
+        SaveHistory(*m_store, keyPath, Core().GetHistory());
     }
 }
 
@@ -289,26 +287,9 @@ int CDlgNumorapad::PlaceKeys() {
 }
 
 void CDlgNumorapad::UpdateDisplayModel() {
-    CCalculator& core = Core();
-    SDisplayText number;
-    core.GetDisplay(&number);
-    wchar_t line[kLineCapacity] = {};
-    core.GetSecondaryText(line, kLineCapacity);
-    const int expression = core.GetCalcMode() == kModeExpression;
-    const CExpressionHistory& history = core.Mode(kModeExpression).GetHistory();
-    SDisplayState state{};
-    state.number = number.main;
-    state.line = line;
-    state.commaSeparator = core.GetFormatter().GetSeparator();
-    state.layer = core.GetLayer();
-    state.angleMode = Numora::GetInstance()->GetAngleMode();
-    state.base = core.GetBase();
-    state.expressionMode = expression;
-    state.canGoBack = history.CanGoBack();
-    state.canGoForward = history.CanGoForward();
-    state.memory1InUse = core.MemoryInUse(0);
-    state.memory2InUse = core.MemoryInUse(1);
-    m_display.Build(m_layout, state);
+    SDisplayContent content;
+    Core().GetDisplayContent(&content);
+    m_display.Build(m_layout, content);
 }
 
 const CDisplayModel& CDlgNumorapad::Display() {
@@ -399,7 +380,7 @@ void CDlgNumorapad::OnChar(WPARAM code) {
 
 // An empty history leaves the clipboard as it was, as Copy Equation does with no line.
 void CDlgNumorapad::CopyHistory() {
-    const std::wstring text = HistoryText(Core().Mode(kModeExpression).GetHistory());
+    const std::wstring text = HistoryText(Core().GetHistory());
     if (!text.empty()) {
         ZoqPlatformClipboard().SetText(text.c_str(), m_hwnd);
     }
@@ -411,18 +392,7 @@ void CDlgNumorapad::Paste() {
 }
 
 void CDlgNumorapad::InsertConstant(int constant) {
-    CCalculator& core = Core();
-    if (constant != kConstantVacuumPermittivity) {
-        core.ConstantKey(constant);
-    } else if (core.GetBase() == 10) {
-        // Not in the core's table: put in as a value, bracketed on an expression line
-        // like the table's constants.
-        wchar_t text[32] = L"(";
-        CZoqString::GetInstance()->Append(text, kVacuumPermittivity);
-        CZoqString::GetInstance()->Append(text, L")");
-        core.CurrentMode().PutValue(core.GetCalcMode() == kModeExpression ? text
-                                                                          : kVacuumPermittivity);
-    }
+    Core().ConstantKey(constant);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 

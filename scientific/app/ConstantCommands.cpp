@@ -1,5 +1,6 @@
 #include "scientific/app/ConstantCommands.h"
 
+#include "scientific/KeyTables.h"
 #include "scientific/app/resource.h"
 
 namespace {

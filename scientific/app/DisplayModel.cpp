@@ -1,5 +1,6 @@
 #include "scientific/app/DisplayModel.h"
 
+#include "scientific/Calculator.h"
 #include "scientific/KeyTables.h"
 #include "scientific/TextBuffer.h"
 #include "scientific/app/resource.h"
@@ -90,6 +91,22 @@ void CDisplayModel::Build(const SScreenLayout& layout, const SDisplayState& stat
     if (state.memory2InUse) {
         AddText(layout, L"M2", kDisplayRightX, 10, EDisplayFont::Indicator, 1, 1);
     }
+}
+
+void CDisplayModel::Build(const SScreenLayout& layout, const SDisplayContent& content) {
+    SDisplayState state{};
+    state.number = content.number.main;
+    state.line = content.line;
+    state.commaSeparator = content.separator;
+    state.layer = content.layer;
+    state.angleMode = content.angleMode;
+    state.base = content.base;
+    state.expressionMode = content.calcMode == kModeExpression;
+    state.canGoBack = content.historyBack;
+    state.canGoForward = content.historyForward;
+    state.memory1InUse = content.memory1InUse;
+    state.memory2InUse = content.memory2InUse;
+    Build(layout, state);
 }
 
 const SDisplayItem* CDisplayModel::FindShown(const wchar_t* text) const {

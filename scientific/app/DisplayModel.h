@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scientific/DisplayContent.h"
 #include "scientific/app/ScreenLayout.h"
 
 #include <cstdint>
@@ -54,6 +55,8 @@ public:
     static constexpr int kLineTail = 22;
 
     void Build(const SScreenLayout& layout, const SDisplayState& state);
+    // The same for what the calculator reports (CCalculator::GetDisplayContent).
+    void Build(const SScreenLayout& layout, const SDisplayContent& content);
 
     int Count() const { return m_count; }
     const SDisplayItem& Item(int index) const { return m_items[index]; }

@@ -64,8 +64,8 @@ int EndOnClose(HWND dialog, UINT id) {
 void InitOptions(HWND dialog, const SOptionsContext& context) {
     CZoqShell::InitFullScreen(dialog, CZoqShell::kOkButton);
     CheckChoice(dialog, IDC_MODE_EXPRESSION, kModeCount, context.calculator->GetCalcMode());
-    CheckChoice(dialog, IDC_NOTATION_FLOAT, 4, context.calculator->GetFormatter().GetNotation());
-    CheckChoice(dialog, IDC_SEPARATOR_PERIOD, 2, context.calculator->GetFormatter().GetSeparator());
+    CheckChoice(dialog, IDC_NOTATION_FLOAT, 4, context.calculator->GetNotation());
+    CheckChoice(dialog, IDC_SEPARATOR_PERIOD, 2, context.calculator->GetSeparator());
     CheckDlgButton(dialog, IDC_CLEARTYPE,
                    context.options->GetClearType() ? BST_CHECKED : BST_UNCHECKED);
     CheckChoice(dialog, IDC_SIZE_100, CZoqPlacement::kSizeCount,
@@ -77,9 +77,9 @@ void OptionsCommand(HWND dialog, SOptionsContext& context, UINT id) {
     if (InRange(id, IDC_MODE_EXPRESSION, kModeCount)) {
         calculator.SetCalcMode(static_cast<int>(id) - IDC_MODE_EXPRESSION);
     } else if (InRange(id, IDC_NOTATION_FLOAT, 4)) {
-        calculator.GetFormatter().SetNotation(static_cast<int>(id) - IDC_NOTATION_FLOAT);
+        calculator.SetNotation(static_cast<int>(id) - IDC_NOTATION_FLOAT);
     } else if (InRange(id, IDC_SEPARATOR_PERIOD, 2)) {
-        calculator.GetFormatter().SetSeparator(static_cast<int>(id) - IDC_SEPARATOR_PERIOD);
+        calculator.SetSeparator(static_cast<int>(id) - IDC_SEPARATOR_PERIOD);
     } else if (id == IDC_CLEARTYPE) {
         context.options->SetClearType(IsDlgButtonChecked(dialog, IDC_CLEARTYPE) == BST_CHECKED);
     } else if (id == IDC_VIEW_MEMORY) {

@@ -67,7 +67,7 @@ protected:
 
     std::wstring Slot(int slot) const { return m_calculator->GetRpnMode().GetSlot(slot); }
 
-    CFixedLocale m_locale{L".", L",", L"$"};
+    CZoqFixedLocale m_locale{L".", L",", L"$"};
     std::unique_ptr<CCalculator> m_calculator;
 };
 
@@ -98,7 +98,7 @@ protected:
         SCOPED_TRACE(Describe(row));
         ASSERT_EQ(m_calculator->SetCalcMode(row.mode), 1);
         ASSERT_EQ(m_calculator->BaseKey(row.base), 1);
-        ASSERT_EQ(m_calculator->GetFormatter().SetNotation(row.notation), 1);
+        ASSERT_EQ(m_calculator->SetNotation(row.notation), 1);
         Keys(row.keys);
         EXPECT_EQ(Display(), row.display);
         EXPECT_EQ(Line(), row.line);

@@ -100,7 +100,7 @@ const SFormatCase kFormatCases[] = {
 
 class DisplayFormatterTest : public ::testing::Test {
 protected:
-    CFixedLocale m_locale{L",", L".", L"\u20AC"};
+    CZoqFixedLocale m_locale{L",", L".", L"\u20AC"};
     CDisplayFormatter m_formatter{m_locale};
 };
 
@@ -127,18 +127,18 @@ TEST_F(DisplayFormatterTest, TrailingPointCanBeDropped) {
 }
 
 TEST_F(DisplayFormatterTest, CommaSettingShowsACommaInAPointRegion) {
-    CFixedLocale english(L".", L",", L"$");
+    CZoqFixedLocale english(L".", L",", L"$");
     CDisplayFormatter formatter(english);
     SDisplayText out;
     formatter.FormatForDisplay(L"1234567.5", &out, 1, 13);
     EXPECT_EQ(std::wstring(out.main), L"1.234.567,5");
 
-    CFixedLocale french(L",", L"\u00A0", L"\u20AC");
+    CZoqFixedLocale french(L",", L"\u00A0", L"\u20AC");
     formatter.ReadLocale(french);
     formatter.FormatForDisplay(L"1234567.5", &out, 1, 13);
     EXPECT_EQ(std::wstring(out.main), L"1\u00A0234\u00A0567,5");
 
-    CFixedLocale ungrouped(L".", L"", L"$");
+    CZoqFixedLocale ungrouped(L".", L"", L"$");
     formatter.ReadLocale(ungrouped);
     formatter.FormatForDisplay(L"1234567.5", &out, 1, 13);
     EXPECT_EQ(std::wstring(out.main), L"1234567,5");

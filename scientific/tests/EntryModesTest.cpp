@@ -221,7 +221,7 @@ TEST_F(EntryModeTest, HistoryKeepsThirtyEntries) {
         m_calculator->EqualsKey(0);
         m_calculator->EqualsKey(0); // the same pair again is not added twice
     }
-    const CExpressionHistory& history = m_calculator->Mode(kModeExpression).GetHistory();
+    const CExpressionHistory& history = m_calculator->GetHistory();
     EXPECT_EQ(history.Count(), CExpressionHistory::kEntries);
     EXPECT_EQ(std::wstring(history.At(0).expression.Get()), L"6");
     int steps = 0;

@@ -190,14 +190,14 @@ TEST_F(HistoryCoreTest, ExpressionModeEntriesComeBackAfterARestart) {
     m_calculator->SetCalcMode(kModeExpression);
     Keys(L"2 + 3 = 7 * 6 =");
     CZoqMemoryStore store;
-    ASSERT_EQ(SaveHistory(store, kKey, m_calculator->Mode(kModeExpression).GetHistory()), 1);
+    ASSERT_EQ(SaveHistory(store, kKey, m_calculator->GetHistory()), 1);
     m_calculator = std::make_unique<CCalculator>(m_locale);
     m_calculator->SetCalcMode(kModeExpression);
-    EXPECT_EQ(LoadHistory(store, kKey, m_calculator->Mode(kModeExpression).EditHistory()), 2);
+    EXPECT_EQ(LoadHistory(store, kKey, m_calculator->EditHistory()), 2);
     EXPECT_EQ(m_calculator->ArrowKey(38), 1);
     EXPECT_EQ(Line(), L"7\u00d76");
     EXPECT_EQ(m_calculator->ArrowKey(38), 1);
     EXPECT_EQ(Line(), L"2+3");
-    EXPECT_EQ(Narrow(HistoryText(m_calculator->Mode(kModeExpression).GetHistory()).c_str()),
+    EXPECT_EQ(Narrow(HistoryText(m_calculator->GetHistory()).c_str()),
               Narrow(L"2+3 = 5\r\n7\u00d76 = 42"));
 }

@@ -3,7 +3,7 @@
 #include "CoreFixture.h"
 
 #include "scientific/NumoraSettings.h"
-#include "scientific/SystemLocale.h"
+#include "ui/ZoqUserLocale.h"
 #include "ui/ZoqRegistryStore.h"
 
 #include <windows.h>
@@ -82,7 +82,7 @@ TEST_F(RegistrySettingsTest, WritesDwordsAndStringsOfTheListedSizes) {
     m_calculator->SetRpnDepth(10);
     m_calculator->SetBaseBits(16);
     m_calculator->BaseKey(16);
-    m_calculator->GetFormatter().SetSeparator(1);
+    m_calculator->SetSeparator(1);
     m_calculator->SetMemory(2, L"255");
     ASSERT_EQ(Save(), 1);
     struct {
@@ -116,7 +116,7 @@ TEST_F(RegistrySettingsTest, WritesDwordsAndStringsOfTheListedSizes) {
 TEST_F(RegistrySettingsTest, RoundTripsThroughTheRegistry) {
     m_calculator->SetCalcMode(kModeExpression);
     Keys(L"base:16 F F = sto A");
-    m_calculator->GetFormatter().SetNotation(2);
+    m_calculator->SetNotation(2);
     m_options.SetClearType(0);
     m_options.SetPlusMinus(1);
     ASSERT_EQ(Save(), 1);
@@ -154,7 +154,7 @@ TEST_F(RegistrySettingsTest, RefusesABaseOf40AndDamagedValues) {
 TEST(SystemLocaleTest, FormatterTakesTheRegionalThousandsSeparator) {
     wchar_t thousands[16] = {};
     ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousands, 16), 0);
-    CSystemLocale locale;
+    CZoqUserLocale locale;
     CDisplayFormatter formatter(locale);
     EXPECT_EQ(std::wstring(formatter.GetThousandsSeparator()), thousands);
     wchar_t tooSmall[1];

@@ -61,8 +61,8 @@ TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
 
 TEST_F(SettingsTest, EveryValueRoundTrips) {
     m_calculator->SetCalcMode(kModeRpn);
-    m_calculator->GetFormatter().SetNotation(3);
-    m_calculator->GetFormatter().SetSeparator(1);
+    m_calculator->SetNotation(3);
+    m_calculator->SetSeparator(1);
     m_calculator->SetBaseBits(16);
     m_calculator->SetRpnDepth(20);
     m_calculator->BaseKey(8);
@@ -258,10 +258,10 @@ TEST_F(SettingsTest, DialogChoicesMatchTheirHolders) {
         EXPECT_EQ(m_calculator->SetCalcMode(kCalcModeChoices[i].value), 1);
     }
     for (int i = 0; i < kNotationChoiceCount; ++i) {
-        EXPECT_EQ(m_calculator->GetFormatter().SetNotation(kNotationChoices[i].value), 1);
+        EXPECT_EQ(m_calculator->SetNotation(kNotationChoices[i].value), 1);
     }
     for (int i = 0; i < kSeparatorChoiceCount; ++i) {
-        EXPECT_EQ(m_calculator->GetFormatter().SetSeparator(kSeparatorChoices[i].value), 1);
+        EXPECT_EQ(m_calculator->SetSeparator(kSeparatorChoices[i].value), 1);
     }
 }
 

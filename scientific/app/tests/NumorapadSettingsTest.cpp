@@ -33,7 +33,7 @@ TEST_F(NumorapadRegistryTest, FirstRunShowsTheDefaults) {
 }
 
 TEST_F(NumorapadRegistryTest, QuitWritesTheSettingsAndARestartReadsThemBack) {
-    Core().GetFormatter().SetNotation(2);
+    Core().SetNotation(2);
     TapAll({kSecond, kPower, kSecond});            // base 16
     TapAll({kPower, kPower, kEquals, kStore, 31}); // FF into register A
     TapAll({kAc, kOne, kEquals, kStore, kM1});     // 1 into register 1
