@@ -80,6 +80,7 @@ public:
     // The Expression mode's history, whichever mode is in use.
     const CExpressionHistory& GetHistory() const { return m_expression.GetHistory(); }
     CExpressionHistory& EditHistory() { return m_expression.EditHistory(); }
+    const wchar_t* GetLastAnswer() const { return m_lastAnswer.Get(); }
     // Read-only: notation, separator and width are set through the calculator.
     const CDisplayFormatter& GetFormatter() const { return m_formatter; }
 
@@ -92,7 +93,6 @@ public:
     // Characters of the number display (CDisplayFormatter::kMinWidth..kMaxWidth).
     int SetDisplayWidth(int width) { return m_formatter.SetWidth(width); }
     int GetDisplayWidth() const { return m_formatter.GetWidth(); }
-    const wchar_t* GetLastAnswer() const { return m_lastAnswer.Get(); }
 
     // The engine's base (2..16 here) and word size (4..48).
     int GetBase() const;
