@@ -1,5 +1,6 @@
 #include "calc/CalcWindow.h"
 
+#include "calc/KeyTable.h"
 #include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqShell.h"
@@ -9,6 +10,9 @@
 #include "ZoqVersion.h"
 
 #include <cwchar>
+
+// The keyboard tables name the arrow keys without the platform headers.
+static_assert(kVirtualKeyUp == VK_UP && kVirtualKeyDown == VK_DOWN);
 
 CCalcWindow::CCalcWindow(const wchar_t* programName, int displayDivisor,
                          const CCalcFace::KeyColours& keys)

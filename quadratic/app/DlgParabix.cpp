@@ -74,40 +74,50 @@ void CDlgParabix::ButtonAction(int index) {
 }
 
 LRESULT CDlgParabix::OnChar(HWND, WPARAM wParam, LPARAM) {
-    const wchar_t key = static_cast<wchar_t>(wParam);
-    if (key >= L'0' && key <= L'9') {
-        m_calc.Digit(key);
-    } else if (key == L'.') {
-        m_calc.DecimalPoint();
-    } else if (key == L'-') {
-        m_calc.MinusSign();
-    } else if (key == 8) {
-        m_calc.Backspace();
-    } else if (key == 13) {
-        m_calc.Enter();
-    } else if (key == 9) {
-        if (GetKeyState(VK_SHIFT) < 0) {
-            m_calc.PreviousField();
-        } else {
-            m_calc.NextField();
-        }
-    } else {
-        return 0;
+    const wchar_t typed = static_cast<wchar_t>(wParam);
+    const EParabixKey key = ParabixKeyForChar(typed, GetKeyState(VK_SHIFT) < 0);
+    if (key != EParabixKey::None) {
+        KeyAction(key, typed);
+        Redraw();
     }
-    Redraw();
     return 0;
 }
 
 LRESULT CDlgParabix::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
-    if (wParam == VK_UP) {
-        m_calc.PreviousField();
-    } else if (wParam == VK_DOWN) {
-        m_calc.NextField();
-    } else {
-        return 0;
+    const EParabixKey key = ParabixKeyForKeyUp(static_cast<unsigned>(wParam));
+    if (key != EParabixKey::None) {
+        KeyAction(key, 0);
+        Redraw();
     }
-    Redraw();
     return 0;
+}
+
+void CDlgParabix::KeyAction(EParabixKey key, wchar_t typed) {
+    switch (key) {
+    case EParabixKey::Digit:
+        m_calc.Digit(typed);
+        break;
+    case EParabixKey::DecimalPoint:
+        m_calc.DecimalPoint();
+        break;
+    case EParabixKey::MinusSign:
+        m_calc.MinusSign();
+        break;
+    case EParabixKey::Backspace:
+        m_calc.Backspace();
+        break;
+    case EParabixKey::Enter:
+        m_calc.Enter();
+        break;
+    case EParabixKey::NextField:
+        m_calc.NextField();
+        break;
+    case EParabixKey::PreviousField:
+        m_calc.PreviousField();
+        break;
+    case EParabixKey::None:
+        break;
+    }
 }
 
 LRESULT CDlgParabix::OnCommand(HWND, WPARAM wParam, LPARAM) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quadratic/ParabixCalc.h"
+#include "quadratic/ParabixKeys.h"
 #include "calc/CalcWindow.h"
 
 // The main window of the quadratic calculator: the coefficient keypad, the three
@@ -19,6 +20,8 @@ public:
 
 private:
     void ButtonAction(int index) override;
+    // A key of the keyboard table; `typed` is the character for a digit.
+    void KeyAction(EParabixKey key, wchar_t typed);
     void DrawDisplay() override;
     void ShowGraph();
 

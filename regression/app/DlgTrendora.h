@@ -1,6 +1,7 @@
 #pragma once
 
 #include "regression/TrendoraCalc.h"
+#include "regression/TrendoraKeys.h"
 #include "calc/CalcWindow.h"
 #include "regression/app/CsvFileChooser.h"
 
@@ -25,6 +26,8 @@ public:
 
 private:
     void ButtonAction(int index) override;
+    // A key of the keyboard table; `typed` is the character for a digit.
+    void KeyAction(ETrendoraKey key, wchar_t typed);
     void DrawDisplay() override;
     int ConfirmQuit() override { return OfferToSave(); }
     // Before the entries are replaced or the program ends: when they changed since
