@@ -22,6 +22,20 @@ CCalcWindow::~CCalcWindow() {
     m_face.Release();
 }
 
+LRESULT CCalcWindow::OnChar(HWND, WPARAM wParam, LPARAM) {
+    if (KeyTyped(static_cast<wchar_t>(wParam), GetKeyState(VK_SHIFT) < 0)) {
+        Redraw();
+    }
+    return 0;
+}
+
+LRESULT CCalcWindow::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
+    if (KeyReleased(static_cast<unsigned>(wParam))) {
+        Redraw();
+    }
+    return 0;
+}
+
 LRESULT CCalcWindow::InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId) {
     // The frame and the task bar show the program's icon, not Wine's or the system's default.
     HICON icon = LoadIconW(m_instance, MAKEINTRESOURCEW(kProgramIconId));

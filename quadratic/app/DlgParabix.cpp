@@ -73,26 +73,16 @@ void CDlgParabix::ButtonAction(int index) {
     Redraw();
 }
 
-LRESULT CDlgParabix::OnChar(HWND, WPARAM wParam, LPARAM) {
-    const wchar_t typed = static_cast<wchar_t>(wParam);
-    const EParabixKey key = ParabixKeyForChar(typed, GetKeyState(VK_SHIFT) < 0);
-    if (key != EParabixKey::None) {
-        KeyAction(key, typed);
-        Redraw();
-    }
-    return 0;
+// Desktop keyboard: digits, ".", "-", Backspace, Enter, Tab and Shift+Tab.
+int CDlgParabix::KeyTyped(wchar_t typed, int shift) {
+    return KeyAction(ParabixKeyForChar(typed, shift), typed);
 }
 
-LRESULT CDlgParabix::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
-    const EParabixKey key = ParabixKeyForKeyUp(static_cast<unsigned>(wParam));
-    if (key != EParabixKey::None) {
-        KeyAction(key, 0);
-        Redraw();
-    }
-    return 0;
+int CDlgParabix::KeyReleased(unsigned virtualKey) {
+    return KeyAction(ParabixKeyForKeyUp(virtualKey), 0);
 }
 
-void CDlgParabix::KeyAction(EParabixKey key, wchar_t typed) {
+int CDlgParabix::KeyAction(EParabixKey key, wchar_t typed) {
     switch (key) {
     case EParabixKey::Digit:
         m_calc.Digit(typed);
@@ -116,8 +106,9 @@ void CDlgParabix::KeyAction(EParabixKey key, wchar_t typed) {
         m_calc.PreviousField();
         break;
     case EParabixKey::None:
-        break;
+        return 0;
     }
+    return 1;
 }
 
 LRESULT CDlgParabix::OnCommand(HWND, WPARAM wParam, LPARAM) {

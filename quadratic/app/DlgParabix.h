@@ -10,9 +10,6 @@ class CDlgParabix : public CCalcWindow {
 public:
     CDlgParabix();
 
-    // Desktop keyboard: digits, ".", "-", Backspace, Enter, Tab and Shift+Tab.
-    LRESULT OnChar(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
-    LRESULT OnKeyUp(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnInitDialog(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
 
@@ -20,8 +17,11 @@ public:
 
 private:
     void ButtonAction(int index) override;
-    // A key of the keyboard table; `typed` is the character for a digit.
-    void KeyAction(EParabixKey key, wchar_t typed);
+    int KeyTyped(wchar_t typed, int shift) override;
+    int KeyReleased(unsigned virtualKey) override;
+    // Runs a key of the keyboard table (`typed` is the character of a digit); 0 for
+    // EParabixKey::None.
+    int KeyAction(EParabixKey key, wchar_t typed);
     void DrawDisplay() override;
     void ShowGraph();
 

@@ -107,26 +107,15 @@ void CDlgTrendora::ButtonAction(int index) {
     Redraw();
 }
 
-LRESULT CDlgTrendora::OnChar(HWND, WPARAM wParam, LPARAM) {
-    const wchar_t typed = static_cast<wchar_t>(wParam);
-    const ETrendoraKey key = TrendoraKeyForChar(typed);
-    if (key != ETrendoraKey::None) {
-        KeyAction(key, typed);
-        Redraw();
-    }
-    return 0;
+int CDlgTrendora::KeyTyped(wchar_t typed, int) {
+    return KeyAction(TrendoraKeyForChar(typed), typed);
 }
 
-LRESULT CDlgTrendora::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
-    const ETrendoraKey key = TrendoraKeyForKeyUp(static_cast<unsigned>(wParam));
-    if (key != ETrendoraKey::None) {
-        KeyAction(key, 0);
-        Redraw();
-    }
-    return 0;
+int CDlgTrendora::KeyReleased(unsigned virtualKey) {
+    return KeyAction(TrendoraKeyForKeyUp(virtualKey), 0);
 }
 
-void CDlgTrendora::KeyAction(ETrendoraKey key, wchar_t typed) {
+int CDlgTrendora::KeyAction(ETrendoraKey key, wchar_t typed) {
     switch (key) {
     case ETrendoraKey::Digit:
         m_calc.Digit(typed);
@@ -165,8 +154,9 @@ void CDlgTrendora::KeyAction(ETrendoraKey key, wchar_t typed) {
         PasteData();
         break;
     case ETrendoraKey::None:
-        break;
+        return 0;
     }
+    return 1;
 }
 
 LRESULT CDlgTrendora::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
