@@ -21,171 +21,108 @@ int WholeFieldValue(double value) {
     return static_cast<int>(value);
 }
 
-// ---------------------------------------------------------------- car loan
+// ---------------------------------------------------------------- car loan and lease
 
-int CCarLoanModel::ReadField(F field, double* value, wchar_t* text, int capacity) const {
-    double read = 0;
-    switch (field) {
-    case F::CarPrice:
-        read = CarPrice(text, capacity);
-        break;
-    case F::CarSalesTaxRate:
-        read = SalesTaxRate(text, capacity);
-        break;
-    case F::CarSalesTax:
-        read = SalesTax(text, capacity);
-        break;
-    case F::CarRegistrationFees:
-        read = RegistrationFees(text, capacity);
-        break;
-    case F::CarOtherFees:
-        read = OtherFees(text, capacity);
-        break;
-    case F::CarDownPayment:
-        read = DownPayment(text, capacity);
-        break;
-    case F::CarRebate:
-        read = Rebate(text, capacity);
-        break;
-    case F::CarTradeIn:
-        read = TradeIn(text, capacity);
-        break;
-    case F::CarMonths:
-        read = Months(text, capacity);
-        break;
-    case F::CarInterestRate:
-        read = InterestRate(text, capacity);
-        break;
-    case F::CarAmountBorrowed:
-        read = AmountBorrowed(text, capacity);
-        break;
-    case F::CarTotalInterest:
-        read = TotalInterest(text, capacity);
-        break;
-    case F::CarTotalCost:
-        read = TotalCost(text, capacity);
-        break;
-    case F::CarMonthlyPayment:
-        read = MonthlyPayment(text, capacity);
-        break;
-    default:
-        return 0;
+namespace {
+
+// A money or rate field of a model whose getters also write the value's text; no
+// setter for a result.
+template <class Model> struct SModelField {
+    F field;
+    double (Model::*get)(wchar_t* text, int capacity) const;
+    int (Model::*set)(double value);
+};
+
+template <class Model, int N>
+int ReadFrom(const SModelField<Model> (&fields)[N], const Model& model, F field, double* value,
+             wchar_t* text, int capacity) {
+    for (const SModelField<Model>& row : fields) {
+        if (row.field == field) {
+            *value = (model.*row.get)(text, capacity);
+            return 1;
+        }
     }
-    *value = read;
-    return 1;
+    return 0;
+}
+
+template <class Model, int N>
+int WriteTo(const SModelField<Model> (&fields)[N], Model& model, F field, double value) {
+    for (const SModelField<Model>& row : fields) {
+        if (row.field == field) {
+            return row.set ? (model.*row.set)(value) : 0;
+        }
+    }
+    return 0;
+}
+
+using CCar = CCarLoanModel;
+const SModelField<CCar> kCarLoanFields[] = {
+    {F::CarPrice, &CCar::CarPrice, &CCar::SetCarPrice},
+    {F::CarSalesTaxRate, &CCar::SalesTaxRate, &CCar::SetSalesTaxRate},
+    {F::CarSalesTax, &CCar::SalesTax, nullptr},
+    {F::CarRegistrationFees, &CCar::RegistrationFees, &CCar::SetRegistrationFees},
+    {F::CarOtherFees, &CCar::OtherFees, &CCar::SetOtherFees},
+    {F::CarDownPayment, &CCar::DownPayment, &CCar::SetDownPayment},
+    {F::CarRebate, &CCar::Rebate, &CCar::SetRebate},
+    {F::CarTradeIn, &CCar::TradeIn, &CCar::SetTradeIn},
+    {F::CarInterestRate, &CCar::InterestRate, &CCar::SetInterestRate},
+    {F::CarAmountBorrowed, &CCar::AmountBorrowed, nullptr},
+    {F::CarTotalInterest, &CCar::TotalInterest, nullptr},
+    {F::CarTotalCost, &CCar::TotalCost, nullptr},
+    {F::CarMonthlyPayment, &CCar::MonthlyPayment, nullptr},
+};
+
+using CLease = CLeaseModel;
+const SModelField<CLease> kLeaseFields[] = {
+    {F::LeasePrice, &CLease::Price, &CLease::SetPrice},
+    {F::LeaseTaxPercent, &CLease::TaxPercent, &CLease::SetTaxPercent},
+    {F::LeaseTotalTax, &CLease::TotalTax, nullptr},
+    {F::LeaseFees, &CLease::Fees, &CLease::SetFees},
+    {F::LeaseResidual, &CLease::Residual, &CLease::SetResidual},
+    {F::LeaseDownPayment, &CLease::DownPayment, &CLease::SetDownPayment},
+    {F::LeaseTrade, &CLease::Trade, &CLease::SetTrade},
+    {F::LeaseInterest, &CLease::Interest, &CLease::SetInterest},
+    {F::LeaseMoneyFactor, &CLease::MoneyFactor, &CLease::SetMoneyFactor},
+    {F::LeaseTotalPayments, &CLease::TotalPayments, nullptr},
+    {F::LeaseMonthlyPayment, &CLease::MonthlyPayment, nullptr},
+    {F::LeaseMonthlyDepreciation, &CLease::MonthlyDepreciation, nullptr},
+    {F::LeaseMonthlyInterest, &CLease::MonthlyInterest, nullptr},
+    {F::LeaseMonthlyTax, &CLease::MonthlyTax, nullptr},
+    {F::LeaseTotalDepreciation, &CLease::TotalDepreciation, nullptr},
+    {F::LeaseTotalInterest, &CLease::TotalInterest, nullptr},
+};
+
+} // namespace
+
+// The months are the one whole number of each: they sit outside the tables.
+int CCarLoanModel::ReadField(F field, double* value, wchar_t* text, int capacity) const {
+    if (field == F::CarMonths) {
+        *value = Months(text, capacity);
+        return 1;
+    }
+    return ReadFrom(kCarLoanFields, *this, field, value, text, capacity);
 }
 
 int CCarLoanModel::WriteField(F field, double value) {
-    switch (field) {
-    case F::CarPrice:
-        return SetCarPrice(value);
-    case F::CarSalesTaxRate:
-        return SetSalesTaxRate(value);
-    case F::CarRegistrationFees:
-        return SetRegistrationFees(value);
-    case F::CarOtherFees:
-        return SetOtherFees(value);
-    case F::CarDownPayment:
-        return SetDownPayment(value);
-    case F::CarRebate:
-        return SetRebate(value);
-    case F::CarTradeIn:
-        return SetTradeIn(value);
-    case F::CarMonths:
+    if (field == F::CarMonths) {
         return SetMonths(WholeFieldValue(value));
-    case F::CarInterestRate:
-        return SetInterestRate(value);
-    default:
-        return 0;
     }
+    return WriteTo(kCarLoanFields, *this, field, value);
 }
 
-// ---------------------------------------------------------------- lease
-
 int CLeaseModel::ReadField(F field, double* value, wchar_t* text, int capacity) const {
-    double read = 0;
-    switch (field) {
-    case F::LeasePrice:
-        read = Price(text, capacity);
-        break;
-    case F::LeaseTaxPercent:
-        read = TaxPercent(text, capacity);
-        break;
-    case F::LeaseTotalTax:
-        read = TotalTax(text, capacity);
-        break;
-    case F::LeaseFees:
-        read = Fees(text, capacity);
-        break;
-    case F::LeaseResidual:
-        read = Residual(text, capacity);
-        break;
-    case F::LeaseDownPayment:
-        read = DownPayment(text, capacity);
-        break;
-    case F::LeaseTrade:
-        read = Trade(text, capacity);
-        break;
-    case F::LeaseMonths:
-        read = Months(text, capacity);
-        break;
-    case F::LeaseInterest:
-        read = Interest(text, capacity);
-        break;
-    case F::LeaseMoneyFactor:
-        read = MoneyFactor(text, capacity);
-        break;
-    case F::LeaseTotalPayments:
-        read = TotalPayments(text, capacity);
-        break;
-    case F::LeaseMonthlyPayment:
-        read = MonthlyPayment(text, capacity);
-        break;
-    case F::LeaseMonthlyDepreciation:
-        read = MonthlyDepreciation(text, capacity);
-        break;
-    case F::LeaseMonthlyInterest:
-        read = MonthlyInterest(text, capacity);
-        break;
-    case F::LeaseMonthlyTax:
-        read = MonthlyTax(text, capacity);
-        break;
-    case F::LeaseTotalDepreciation:
-        read = TotalDepreciation(text, capacity);
-        break;
-    case F::LeaseTotalInterest:
-        read = TotalInterest(text, capacity);
-        break;
-    default:
-        return 0;
+    if (field == F::LeaseMonths) {
+        *value = Months(text, capacity);
+        return 1;
     }
-    *value = read;
-    return 1;
+    return ReadFrom(kLeaseFields, *this, field, value, text, capacity);
 }
 
 int CLeaseModel::WriteField(F field, double value) {
-    switch (field) {
-    case F::LeasePrice:
-        return SetPrice(value);
-    case F::LeaseTaxPercent:
-        return SetTaxPercent(value);
-    case F::LeaseFees:
-        return SetFees(value);
-    case F::LeaseResidual:
-        return SetResidual(value);
-    case F::LeaseDownPayment:
-        return SetDownPayment(value);
-    case F::LeaseTrade:
-        return SetTrade(value);
-    case F::LeaseMonths:
+    if (field == F::LeaseMonths) {
         return SetMonths(WholeFieldValue(value));
-    case F::LeaseInterest:
-        return SetInterest(value);
-    case F::LeaseMoneyFactor:
-        return SetMoneyFactor(value);
-    default:
-        return 0;
     }
+    return WriteTo(kLeaseFields, *this, field, value);
 }
 
 // ---------------------------------------------------------------- mortgage
