@@ -1,5 +1,6 @@
 #include "calc/CalcWindow.h"
 
+#include "calc/KeyTable.h"
 #include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqShell.h"
@@ -10,12 +11,29 @@
 
 #include <cwchar>
 
+// The keyboard tables name the arrow keys without the platform headers.
+static_assert(kVirtualKeyUp == VK_UP && kVirtualKeyDown == VK_DOWN);
+
 CCalcWindow::CCalcWindow(const wchar_t* programName, int displayDivisor,
                          const CCalcFace::KeyColours& keys)
     : m_programName(programName), m_displayDivisor(displayDivisor), m_keys(keys) {}
 
 CCalcWindow::~CCalcWindow() {
     m_face.Release();
+}
+
+LRESULT CCalcWindow::OnChar(HWND, WPARAM wParam, LPARAM) {
+    if (KeyTyped(static_cast<wchar_t>(wParam), GetKeyState(VK_SHIFT) < 0)) {
+        Redraw();
+    }
+    return 0;
+}
+
+LRESULT CCalcWindow::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
+    if (KeyReleased(static_cast<unsigned>(wParam))) {
+        Redraw();
+    }
+    return 0;
 }
 
 LRESULT CCalcWindow::InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId) {

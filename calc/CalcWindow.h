@@ -24,6 +24,9 @@ public:
     LRESULT OnLButtonDown(HWND hwnd, POINT point) override;
     LRESULT OnMouseMove(HWND hwnd, POINT point) override;
     LRESULT OnDestroy(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+    // The desktop keyboard: the derived window's key table says what a key means.
+    LRESULT OnChar(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnKeyUp(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     // The desktop frame's close box quits like "Quit"; a change of size lays out again.
     LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -40,6 +43,10 @@ protected:
     LRESULT InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId);
     // Keypad button `index` fired (the pen was lifted over it).
     virtual void ButtonAction(int index) = 0;
+    // A character typed (with Shift held or not) and a key let go: 1 when the key
+    // table gave it an action, which the window has run; the display is then redrawn.
+    virtual int KeyTyped(wchar_t typed, int shift) = 0;
+    virtual int KeyReleased(unsigned virtualKey) = 0;
     // The display texts, drawn over the panel into the frame being composed.
     virtual void DrawDisplay() = 0;
     void Redraw();

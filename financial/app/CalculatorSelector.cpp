@@ -19,21 +19,12 @@ int Scaled(int length) {
     return CZoqScreen::Scaled(length);
 }
 
-int PositionOf(Calculator calculator) {
-    for (int position = 0; position < kCalculatorCount; ++position) {
-        if (kSelectorOrder[position] == calculator) {
-            return position;
-        }
-    }
-    return 0;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- buttons
 
 void CCalculatorSelector::CreateButton(int position, const RECT& rect, HWND target) {
-    const Calculator calculator = kSelectorOrder[position];
+    const Calculator calculator = SelectorCalculator(position);
     const CalculatorLook& look = LookOf(calculator);
     m_buttons[position].Create(rect, look.name, target, kMsgSelectCalculator, look.top, look.bottom,
                                static_cast<WPARAM>(calculator));
@@ -82,7 +73,7 @@ void CCalculatorSelector::LayoutGrid(HWND target, const RECT& area) {
 
 void CCalculatorSelector::SetCurrent(Calculator calculator) {
     for (int position = 0; position < kCalculatorCount; ++position) {
-        m_buttons[position].SetLatched(kSelectorOrder[position] == calculator);
+        m_buttons[position].SetLatched(SelectorCalculator(position) == calculator);
     }
 }
 
@@ -118,7 +109,7 @@ int CCalculatorSelector::OnMouseMove(POINT point) {
 }
 
 RECT CCalculatorSelector::ButtonRect(Calculator calculator) const {
-    return m_buttons[PositionOf(calculator)].Rect();
+    return m_buttons[SelectorPosition(calculator)].Rect();
 }
 
 // ---------------------------------------------------------------- square screen

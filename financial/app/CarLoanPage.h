@@ -15,8 +15,6 @@ protected:
 private:
     CCarLoanModel& Model();
     CFinancialRecordModel& RecordModel() override;
+    CFinancialFieldModel& FieldModel() override;
     int TakeStep(int step) override;
-    void TakePricing();
-    void TakeFinancing();
-    void ShowStep() override;
 };

@@ -31,15 +31,29 @@ int Scaled(int length) {
     return CZoqScreen::Scaled(length);
 }
 
+// The one place that knows the page class of each calculator.
+std::unique_ptr<CWizardPage> MakePage(Calculator calculator, SPageContext& context) {
+    switch (calculator) {
+    case Calculator::Tip:
+        return std::make_unique<CTipPage>(context);
+    case Calculator::Lease:
+        return std::make_unique<CLeasePage>(context);
+    case Calculator::Mortgage:
+        return std::make_unique<CMortgagePage>(context);
+    case Calculator::CarLoan:
+        return std::make_unique<CCarLoanPage>(context);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 CFiscoraFrame::CFiscoraFrame(CFiscoraModels& models) : m_models(models) {
     m_context.models = &models;
     m_context.autoSip = &m_autoSip;
-    m_tip = std::make_unique<CTipPage>(m_context);
-    m_lease = std::make_unique<CLeasePage>(m_context);
-    m_mortgage = std::make_unique<CMortgagePage>(m_context);
-    m_carLoan = std::make_unique<CCarLoanPage>(m_context);
+    for (const SCalculatorInfo& info : kCalculators) {
+        m_pages[static_cast<int>(info.calculator)] = MakePage(info.calculator, m_context);
+    }
 }
 
 CFiscoraFrame::~CFiscoraFrame() {
@@ -73,17 +87,24 @@ int CFiscoraFrame::Create(HINSTANCE instance, const wchar_t* className, const wc
 }
 
 CWizardPage* CFiscoraFrame::Page(Calculator calculator) const {
-    switch (calculator) {
-    case Calculator::Tip:
-        return m_tip.get();
-    case Calculator::Lease:
-        return m_lease.get();
-    case Calculator::Mortgage:
-        return m_mortgage.get();
-    case Calculator::CarLoan:
-        return m_carLoan.get();
-    }
-    return nullptr;
+    const int index = static_cast<int>(calculator);
+    return index >= 0 && index < kCalculatorCount ? m_pages[index].get() : nullptr;
+}
+
+CTipPage& CFiscoraFrame::TipPage() const {
+    return static_cast<CTipPage&>(*Page(Calculator::Tip));
+}
+
+CLeasePage& CFiscoraFrame::LeasePage() const {
+    return static_cast<CLeasePage&>(*Page(Calculator::Lease));
+}
+
+CMortgagePage& CFiscoraFrame::MortgagePage() const {
+    return static_cast<CMortgagePage&>(*Page(Calculator::Mortgage));
+}
+
+CCarLoanPage& CFiscoraFrame::CarLoanPage() const {
+    return static_cast<CCarLoanPage&>(*Page(Calculator::CarLoan));
 }
 
 // ---------------------------------------------------------------- messages
@@ -160,9 +181,8 @@ LRESULT CFiscoraFrame::OnCreate() {
                         {IDR_MAINMENU, kMenuButtons,
                          static_cast<int>(sizeof kMenuButtons / sizeof kMenuButtons[0])});
     MakeFonts();
-    for (Calculator calculator :
-         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
-        Page(calculator)->CreatePageWindow(m_instance, m_hwnd);
+    for (const SCalculatorInfo& info : kCalculators) {
+        Page(info.calculator)->CreatePageWindow(m_instance, m_hwnd);
     }
     m_squareSelector.Create(m_instance, m_hwnd);
     ShowWindow(CurrentPage()->Handle(), SW_SHOW);
@@ -197,9 +217,8 @@ void CFiscoraFrame::OnEndSession(WPARAM ending) {
 // Every page, not only the one showing: changing the calculator confirms nothing, so
 // a hidden page may still hold what was typed on it.
 void CFiscoraFrame::TakeTypedValues() {
-    for (Calculator calculator :
-         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
-        Page(calculator)->TakeTypedValues();
+    for (const SCalculatorInfo& info : kCalculators) {
+        Page(info.calculator)->TakeTypedValues();
     }
 }
 
@@ -226,9 +245,8 @@ void CFiscoraFrame::MakeFonts() {
 void CFiscoraFrame::OnScaleChanged() {
     MakeFonts();
     m_squareSelector.Rescale();
-    for (Calculator calculator :
-         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
-        Page(calculator)->Rescale();
+    for (const SCalculatorInfo& info : kCalculators) {
+        Page(info.calculator)->Rescale();
     }
     RECT client;
     GetClientRect(m_hwnd, &client);
@@ -238,7 +256,7 @@ void CFiscoraFrame::OnScaleChanged() {
 // Square screens get the separate bottom selector; short ones a column of buttons at
 // the left; tall ones a strip across the top.
 void CFiscoraFrame::OnSize(int width, int height) {
-    if (width <= 0 || height <= 0 || !m_tip->Handle()) {
+    if (width <= 0 || height <= 0 || !TipPage().Handle()) {
         return;
     }
     m_width = width;
@@ -258,9 +276,8 @@ void CFiscoraFrame::OnSize(int width, int height) {
         m_selector.Layout(m_hwnd, m_selectorArea, CCalculatorSelector::Shape::Strip);
     }
     m_selector.SetCurrent(m_current);
-    for (Calculator calculator :
-         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
-        MoveWindow(Page(calculator)->Handle(), page.left, page.top, page.right - page.left,
+    for (const SCalculatorInfo& info : kCalculators) {
+        MoveWindow(Page(info.calculator)->Handle(), page.left, page.top, page.right - page.left,
                    page.bottom - page.top, TRUE);
     }
     if (m_square) {
@@ -296,9 +313,8 @@ void CFiscoraFrame::SelectCalculator(int index) {
         return;
     }
     m_current = static_cast<Calculator>(index);
-    for (Calculator calculator :
-         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
-        ShowWindow(Page(calculator)->Handle(), SW_HIDE);
+    for (const SCalculatorInfo& info : kCalculators) {
+        ShowWindow(Page(info.calculator)->Handle(), SW_HIDE);
     }
     ShowWindow(CurrentPage()->Handle(), SW_SHOW);
     m_selector.SetCurrent(m_current);
@@ -386,10 +402,9 @@ void CFiscoraFrame::ShowAbout() {
 // typed on them and not yet taken over (the dialog's other settings count from the
 // next calculation).
 void CFiscoraFrame::RefreshPages(const COptionsDialog& dialog) {
-    for (Calculator calculator :
-         {Calculator::Tip, Calculator::Lease, Calculator::Mortgage, Calculator::CarLoan}) {
-        if (dialog.WasCleared(calculator)) {
-            Page(calculator)->Refresh();
+    for (const SCalculatorInfo& info : kCalculators) {
+        if (dialog.WasCleared(info.calculator)) {
+            Page(info.calculator)->Refresh();
         }
     }
 }

@@ -36,10 +36,10 @@ public:
     int IsSquare() const { return m_square; }
     const CCalculatorSelector& Selector() const { return m_selector; }
     const CSquareSelector& SquareSelector() const { return m_squareSelector; }
-    CTipPage& TipPage() const { return *m_tip; }
-    CLeasePage& LeasePage() const { return *m_lease; }
-    CMortgagePage& MortgagePage() const { return *m_mortgage; }
-    CCarLoanPage& CarLoanPage() const { return *m_carLoan; }
+    CTipPage& TipPage() const;
+    CLeasePage& LeasePage() const;
+    CMortgagePage& MortgagePage() const;
+    CCarLoanPage& CarLoanPage() const;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,10 +69,7 @@ private:
     int m_autoSip = 1;
     int m_sessionSaved = 0;
     Calculator m_current = Calculator::Mortgage;
-    std::unique_ptr<CTipPage> m_tip;
-    std::unique_ptr<CLeasePage> m_lease;
-    std::unique_ptr<CMortgagePage> m_mortgage;
-    std::unique_ptr<CCarLoanPage> m_carLoan;
+    std::unique_ptr<CWizardPage> m_pages[kCalculatorCount]; // indexed by Calculator
     CCalculatorSelector m_selector;
     CSquareSelector m_squareSelector;
     CZoqShell::ActivateInfo m_activateInfo;

@@ -1,15 +1,12 @@
 #include "financial/app/LeasePage.h"
 
 #include "financial/app/FiscoraModels.h"
-#include "financial/app/resource.h"
 
 namespace {
-enum { kPricing = 0, kLeasing = 1, kPayments = 2, kTotals = 3 };
-enum { kInterestField = 3, kMoneyFactorField = 4 };
+enum { kPricing = 0, kLeasing = 1 };
 } // namespace
 
-CLeasePage::CLeasePage(SPageContext& context)
-    : CFieldStepsPage(Calculator::Lease, context, IDD_WIZARDPAGE) {}
+CLeasePage::CLeasePage(SPageContext& context) : CFieldStepsPage(Calculator::Lease, context) {}
 
 CLeaseModel& CLeasePage::Model() {
     return m_context.models->lease;
@@ -19,101 +16,43 @@ CFinancialRecordModel& CLeasePage::RecordModel() {
     return Model();
 }
 
+CFinancialFieldModel& CLeasePage::FieldModel() {
+    return Model();
+}
+
 int CLeasePage::TakeStep(int step) {
-    if (step == kPricing) {
-        TakePricing();
-    } else if (step == kLeasing) {
-        TakeLeasing();
+    if (IsResultStep(step)) {
+        return 1;
     }
-    return 1;
-}
-
-// Rates and the money factor keep every digit the model has.
-template <class Getter> void CLeasePage::ShowPlain(int field, Getter getter) {
-    m_text[0] = L'\0';
-    getter(m_text, kTextCapacity);
-    SetFieldText(field, m_text);
-}
-
-void CLeasePage::TakePricing() {
-    CLeaseModel& model = Model();
-    model.SetPrice(FieldValue(0));
-    model.SetTaxPercent(FieldValue(1));
-    model.SetFees(FieldValue(3));
-    model.SetResidual(FieldValue(4));
-    model.Calculate();
-}
-
-void CLeasePage::TakeLeasing() {
     // Enter and a profile saved from the menu bar leave the focus in the field: a
     // money factor still being typed is taken as its lost focus would take it.
     TakeMoneyFactor();
-    CLeaseModel& model = Model();
-    model.SetDownPayment(FieldValue(0));
-    model.SetTrade(FieldValue(1));
-    model.SetMonths(FieldInt(2));
-    model.SetInterest(FieldValue(kInterestField));
-    model.Calculate();
+    TakeFields(step);
+    Model().Calculate();
+    return 1;
 }
 
-void CLeasePage::ShowMoneyFactor() {
-    ShowPlain(kMoneyFactorField, [&](wchar_t* t, int c) { Model().MoneyFactor(t, c); });
-}
-
-void CLeasePage::ShowInterest() {
-    ShowPlain(kInterestField, [&](wchar_t* t, int c) { Model().Interest(t, c); });
-}
-
-void CLeasePage::ShowStep() {
-    CLeaseModel& model = Model();
-    switch (m_step) {
-    case kPricing:
-        ShowMoney(0, [&](wchar_t* t, int c) { model.Price(t, c); });
-        ShowPlain(1, [&](wchar_t* t, int c) { model.TaxPercent(t, c); });
-        ShowMoney(2, [&](wchar_t* t, int c) { model.TotalTax(t, c); });
-        ShowMoney(3, [&](wchar_t* t, int c) { model.Fees(t, c); });
-        ShowMoney(4, [&](wchar_t* t, int c) { model.Residual(t, c); });
-        break;
-    case kLeasing:
-        ShowMoney(0, [&](wchar_t* t, int c) { model.DownPayment(t, c); });
-        ShowMoney(1, [&](wchar_t* t, int c) { model.Trade(t, c); });
-        SetFieldInt(2, model.Months());
-        ShowInterest();
-        ShowMoneyFactor();
-        break;
-    case kPayments:
-        ShowMoney(0, [&](wchar_t* t, int c) { model.TotalPayments(t, c); });
-        ShowMoney(1, [&](wchar_t* t, int c) { model.MonthlyPayment(t, c); });
-        ShowMoney(2, [&](wchar_t* t, int c) { model.MonthlyDepreciation(t, c); });
-        ShowMoney(3, [&](wchar_t* t, int c) { model.MonthlyInterest(t, c); });
-        ShowMoney(4, [&](wchar_t* t, int c) { model.MonthlyTax(t, c); });
-        break;
-    case kTotals:
-        ShowMoney(0, [&](wchar_t* t, int c) { model.TotalPayments(t, c); });
-        ShowMoney(1, [&](wchar_t* t, int c) { model.TotalDepreciation(t, c); });
-        ShowMoney(2, [&](wchar_t* t, int c) { model.TotalInterest(t, c); });
-        ShowMoney(3, [&](wchar_t* t, int c) { model.TotalTax(t, c); });
-        ShowMoney(4, [&](wchar_t* t, int c) { model.Residual(t, c); });
-        break;
-    default:
-        break;
+// The money factor sets the interest only when the user typed it (TakeMoneyFactor).
+void CLeasePage::TakeField(int slot, const SFieldInfo& field) {
+    if (field.field != EFinancialField::LeaseMoneyFactor) {
+        CFieldStepsPage::TakeField(slot, field);
     }
 }
 
 void CLeasePage::FieldLostFocus(int field) {
     if (m_step == kPricing) {
-        TakePricing();
-        ShowMoney(2, [&](wchar_t* t, int c) { Model().TotalTax(t, c); });
+        TakeStep(kPricing);
+        ShowReadOnlyFields();
         return;
     }
     if (m_step != kLeasing) {
         return;
     }
-    if (field == kInterestField) {
-        Model().SetInterest(FieldValue(kInterestField));
+    if (field == SlotOf(EFinancialField::LeaseInterest)) {
+        Model().SetInterest(FieldValue(field));
         Model().Calculate();
-        ShowMoneyFactor();
-    } else if (field == kMoneyFactorField) {
+        ShowField(EFinancialField::LeaseMoneyFactor);
+    } else if (field == SlotOf(EFinancialField::LeaseMoneyFactor)) {
         TakeMoneyFactor();
     }
 }
@@ -122,13 +61,13 @@ void CLeasePage::FieldLostFocus(int field) {
 // through would replace the rate with what its twelve shown digits approximate
 // (6.5 % came back as 6.49999999999).
 void CLeasePage::TakeMoneyFactor() {
-    HWND field = Field(kMoneyFactorField);
-    if (m_step != kLeasing || !SendMessageW(field, EM_GETMODIFY, 0, 0)) {
+    const int slot = SlotOf(EFinancialField::LeaseMoneyFactor);
+    if (slot < 0 || !SendMessageW(Field(slot), EM_GETMODIFY, 0, 0)) {
         return;
     }
-    SendMessageW(field, EM_SETMODIFY, FALSE, 0);
-    if (Model().SetMoneyFactor(FieldValue(kMoneyFactorField))) {
+    SendMessageW(Field(slot), EM_SETMODIFY, FALSE, 0);
+    if (Model().SetMoneyFactor(FieldValue(slot))) {
         Model().SetInterestFromMoneyFactor();
     }
-    ShowInterest();
+    ShowField(EFinancialField::LeaseInterest);
 }

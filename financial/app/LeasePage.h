@@ -11,16 +11,12 @@ public:
 
 protected:
     void FieldLostFocus(int field) override;
+    void TakeField(int slot, const SFieldInfo& field) override;
 
 private:
     CLeaseModel& Model();
     CFinancialRecordModel& RecordModel() override;
+    CFinancialFieldModel& FieldModel() override;
     int TakeStep(int step) override;
-    void TakePricing();
-    void TakeLeasing();
     void TakeMoneyFactor();
-    void ShowStep() override;
-    void ShowMoneyFactor();
-    void ShowInterest();
-    template <class Getter> void ShowPlain(int field, Getter getter);
 };

@@ -12,7 +12,7 @@
 #include <cwchar>
 
 namespace {
-enum { kMortgage = 0, kAdditionalCosts = 1, kExtraPayments = 2, kResults = 3 };
+enum { kMortgage = 0, kResults = 3 };
 // Messages of the result step's buttons, posted to the page.
 constexpr UINT kMsgReset = WM_USER + 1;
 constexpr UINT kMsgAmortize = WM_USER + 2;
@@ -22,7 +22,7 @@ constexpr COLORREF kTextColour = RGB(0, 0, 0);
 } // namespace
 
 CMortgagePage::CMortgagePage(SPageContext& context)
-    : CFieldStepsPage(Calculator::Mortgage, context, IDD_WIZARDPAGE) {}
+    : CFieldStepsPage(Calculator::Mortgage, context) {}
 
 CMortgagePage::~CMortgagePage() {
     Destroy();
@@ -41,23 +41,33 @@ CFinancialRecordModel& CMortgagePage::RecordModel() {
     return Model();
 }
 
+CFinancialFieldModel& CMortgagePage::FieldModel() {
+    return Model();
+}
+
 void CMortgagePage::OnInitPage() {
     Model().Clear();
 }
 
 // ---------------------------------------------------------------- steps
 
-// Rates that fail the check are refused as a whole: the model keeps what it had, so
-// that neither a profile saved now nor the key written at exit holds them.
-int CMortgagePage::TakeMortgage() {
+// Amounts below 0 or above the principal are refused as every other bad value is:
+// the field shows the model's value again. The principal goes first (the table's
+// order): the cost of the points is a share of it. Rates that fail the check are
+// refused as a whole: the model keeps what it had, so that neither a profile saved
+// now nor the key written at exit holds them.
+int CMortgagePage::TakeStep(int step) {
+    if (IsResultStep(step)) {
+        return 1;
+    }
     CMortgageModel& model = Model();
+    if (step != kMortgage) {
+        TakeFields(step);
+        model.Recalculate();
+        return 1;
+    }
     const CMortgageModel before = model;
-    // The principal goes first: the cost of the points is a share of it.
-    model.SetPrincipal(FieldValue(0));
-    model.SetTerm(FieldInt(1));
-    model.SetInterestRate(FieldValue(2));
-    model.SetPoints(FieldInt(3));
-    model.SetInterestRateWithPoints(FieldValue(4));
+    TakeFields(step);
     model.Recalculate();
     if (!model.InterestRatesAreValid()) {
         model = before;
@@ -73,66 +83,10 @@ void CMortgagePage::StepRefused(int step) {
     }
 }
 
-void CMortgagePage::TakeAdditionalCosts() {
-    CMortgageModel& model = Model();
-    model.SetDownPayment(FieldValue(0));
-    model.SetInsurance(FieldValue(1));
-    model.SetRecurringCosts(FieldValue(2));
-    model.SetPropertyTax(FieldValue(3));
-    model.Recalculate();
-}
-
-// Amounts below 0 or above the principal are refused as every other bad value is:
-// the field shows the model's value again.
-void CMortgagePage::TakeExtraPayments() {
-    CMortgageModel& model = Model();
-    model.SetExtraPayment(FieldValue(0));
-    model.SetLumpSum(FieldValue(1));
-    model.SetLumpSumPeriod(FieldInt(2));
-    model.Recalculate();
-}
-
-int CMortgagePage::TakeStep(int step) {
-    if (step == kMortgage) {
-        return TakeMortgage();
-    }
-    if (step == kAdditionalCosts) {
-        TakeAdditionalCosts();
-    }
-    if (step == kExtraPayments) {
-        TakeExtraPayments();
-    }
-    return 1;
-}
-
 void CMortgagePage::ShowStep() {
-    CMortgageModel& model = Model();
-    switch (m_step) {
-    case kMortgage:
-        SetFieldMoneyValue(0, model.Principal());
-        SetFieldInt(1, model.Term());
-        SetFieldNumber(2, model.AnnualRate() * 100);
-        SetFieldInt(3, model.Points());
-        SetFieldNumber(4, model.AnnualRateWithPoints() * 100);
-        break;
-    case kAdditionalCosts:
-        SetFieldMoneyValue(0, model.DownPayment());
-        SetFieldMoneyValue(1, model.Insurance());
-        SetFieldMoneyValue(2, model.RecurringCosts());
-        SetFieldMoneyValue(3, model.PropertyTax());
-        SetFieldMoneyValue(4, model.Principal());
-        break;
-    case kExtraPayments:
-        SetFieldMoneyValue(0, model.ExtraPayment());
-        SetFieldMoneyValue(1, model.LumpSum());
-        SetFieldInt(2, model.LumpSumPeriod());
-        SetFieldMoneyValue(3, model.Principal());
-        break;
-    case kResults:
+    CFieldStepsPage::ShowStep();
+    if (m_step == kResults) {
         BuildResults();
-        break;
-    default:
-        break;
     }
     LayoutResultButtons();
 }

@@ -54,11 +54,9 @@ private:
 
     CMortgageModel& Model();
     CFinancialRecordModel& RecordModel() override;
+    CFinancialFieldModel& FieldModel() override;
     int TakeStep(int step) override;
     void StepRefused(int step) override;
-    int TakeMortgage();
-    void TakeAdditionalCosts();
-    void TakeExtraPayments();
     void AddSavingsRows();
     void ShowStep() override;
     void BuildResults();

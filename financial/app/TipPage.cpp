@@ -34,7 +34,7 @@ constexpr SKeyPlace kKeyPlaces[kTipKeyCount] = {
 
 } // namespace
 
-CTipPage::CTipPage(SPageContext& context) : CWizardPage(Calculator::Tip, context, IDD_TIPPAGE) {}
+CTipPage::CTipPage(SPageContext& context) : CWizardPage(Calculator::Tip, context) {}
 
 CTipPage::~CTipPage() {
     Destroy();

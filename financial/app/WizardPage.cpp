@@ -23,10 +23,10 @@ constexpr COLORREF kTitleColour = RGB(255, 255, 255);
 
 } // namespace
 
-CWizardPage::CWizardPage(Calculator calculator, SPageContext& context, int templateId)
+CWizardPage::CWizardPage(Calculator calculator, SPageContext& context)
     : m_context(context), m_calculator(calculator), m_stepCount(StepsOf(calculator).stepCount),
-      m_top(LookOf(calculator).top), m_bottom(LookOf(calculator).bottom), m_templateId(templateId) {
-}
+      m_top(LookOf(calculator).top), m_bottom(LookOf(calculator).bottom),
+      m_templateId(InfoOf(calculator).pageTemplate) {}
 
 CWizardPage::~CWizardPage() {
     Destroy();

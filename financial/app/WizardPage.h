@@ -17,7 +17,8 @@ public:
     static constexpr int kFieldCount = 5;
     static constexpr int kTextCapacity = 64;
 
-    CWizardPage(Calculator calculator, SPageContext& context, int templateId);
+    // The page's dialog template comes from the calculator's entry in the table.
+    CWizardPage(Calculator calculator, SPageContext& context);
     ~CWizardPage() override;
 
     // Creates the page window from its template, or brings it to the front.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "financial/models/FinancialFields.h"
 #include "financial/models/FinancialRecordModel.h"
 
 // The car loan calculator: sales tax, amount borrowed, monthly payment, total cost
@@ -9,9 +10,9 @@
 // Each value getter returns the value and, given a buffer, writes it as text with
 // 12 significant digits; a value outside 0 .. 1e8, or a text that does not fit
 // `capacity` characters with its terminator, leaves the buffer as it was.
-class CCarLoanModel : public CFinancialRecordModel {
+class CCarLoanModel : public CFinancialRecordModel, public CFinancialFieldModel {
 public:
-    CCarLoanModel() : CFinancialRecordModel(FinancialCalculator::CarLoan) { Clear(); }
+    CCarLoanModel() : CFinancialRecordModel(Calculator::CarLoan) { Clear(); }
 
     int SetCarPrice(double price);
     int SetSalesTaxRate(double percent);
@@ -44,6 +45,11 @@ public:
     // The months as a plain integer text.
     int Months(wchar_t* text = nullptr, int capacity = 0) const;
     double AmountOwing() const { return m_amountOwing; }
+
+    // The car loan fields of the wizard steps.
+    int ReadField(EFinancialField field, double* value, wchar_t* text = nullptr,
+                  int capacity = 0) const override;
+    int WriteField(EFinancialField field, double value) override;
 
 private:
     void WriteRecord(CFinancialRecordWriter& writer) const override;

@@ -1,7 +1,8 @@
 #include "financial/models/FinancialKeys.h"
 
-const wchar_t* FinancialRecordKey(FinancialCalculator calculator, int profile) {
-    static const wchar_t* const keys[4][3] = {
+const wchar_t* FinancialRecordKey(Calculator calculator, int profile) {
+    // Indexed by Calculator.
+    static const wchar_t* const keys[kCalculatorCount][3] = {
         {L"SOFTWARE\\Zoq\\Financial\\CarLoan", L"SOFTWARE\\Zoq\\Financial\\CarLoan\\Profile1",
          L"SOFTWARE\\Zoq\\Financial\\CarLoan\\Profile2"},
         {L"SOFTWARE\\Zoq\\Financial\\Lease", L"SOFTWARE\\Zoq\\Financial\\Lease\\Profile1",
@@ -12,7 +13,7 @@ const wchar_t* FinancialRecordKey(FinancialCalculator calculator, int profile) {
          L"SOFTWARE\\Zoq\\Financial\\Tip\\Profile2"},
     };
     const int index = static_cast<int>(calculator);
-    if (index < 0 || index > 3 || profile < 0 || profile > 2) {
+    if (index < 0 || index >= kCalculatorCount || profile < 0 || profile > 2) {
         return nullptr;
     }
     return keys[index][profile];

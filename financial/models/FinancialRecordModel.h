@@ -19,7 +19,7 @@ public:
     int ClearProfile(CZoqSettingsStore& store, int profile);
 
 protected:
-    explicit CFinancialRecordModel(FinancialCalculator calculator) : m_calculator(calculator) {}
+    explicit CFinancialRecordModel(Calculator calculator) : m_calculator(calculator) {}
     // Not deleted through this class, so no virtual destructor is needed.
     ~CFinancialRecordModel() = default;
     CFinancialRecordModel(const CFinancialRecordModel&) = default;
@@ -35,5 +35,5 @@ private:
     int SaveRecord(CZoqSettingsStore& store, const wchar_t* key) const;
     int LoadRecord(CZoqSettingsStore& store, const wchar_t* key);
 
-    FinancialCalculator m_calculator;
+    Calculator m_calculator;
 };

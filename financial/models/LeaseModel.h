@@ -1,5 +1,6 @@
 #pragma once
 
+#include "financial/models/FinancialFields.h"
 #include "financial/models/FinancialRecordModel.h"
 
 // The lease calculator: depreciation, interest from a rate or a money factor, sales
@@ -11,11 +12,9 @@
 // 12 significant digits and no exponent; a value outside 0 .. 1e8 (the per-month
 // values of a lease of 0 months are not finite), or a text that does not fit
 // `capacity` characters with its terminator, leaves the buffer as it was.
-class CLeaseModel : public CFinancialRecordModel {
+class CLeaseModel : public CFinancialRecordModel, public CFinancialFieldModel {
 public:
-    CLeaseModel() : CFinancialRecordModel(FinancialCalculator::Lease), m_payTaxOnCapitalCost(0) {
-        Clear();
-    }
+    CLeaseModel() : CFinancialRecordModel(Calculator::Lease), m_payTaxOnCapitalCost(0) { Clear(); }
 
     int SetPrice(double price);
     int SetTaxPercent(double percent);
@@ -55,6 +54,11 @@ public:
     double TotalPayments(wchar_t* text = nullptr, int capacity = 0) const;
     double TotalDepreciation(wchar_t* text = nullptr, int capacity = 0) const;
     double TotalInterest(wchar_t* text = nullptr, int capacity = 0) const;
+
+    // The lease fields of the wizard steps.
+    int ReadField(EFinancialField field, double* value, wchar_t* text = nullptr,
+                  int capacity = 0) const override;
+    int WriteField(EFinancialField field, double value) override;
 
 private:
     void WriteRecord(CFinancialRecordWriter& writer) const override;

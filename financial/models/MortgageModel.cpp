@@ -23,7 +23,7 @@ double CanadianMonthlyRate(double monthlyRate) {
     return RatePerPart(annualPercent * 0.005, 6);
 }
 
-CMortgageModel::CMortgageModel() : CFinancialRecordModel(FinancialCalculator::Mortgage) {
+CMortgageModel::CMortgageModel() : CFinancialRecordModel(Calculator::Mortgage) {
     Reset(MortgageReset::Full);
 }
 

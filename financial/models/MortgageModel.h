@@ -1,5 +1,6 @@
 #pragma once
 
+#include "financial/models/FinancialFields.h"
 #include "financial/models/FinancialRecordModel.h"
 #include "financial/models/MortgageSchedule.h"
 
@@ -49,7 +50,7 @@ inline constexpr const wchar_t* kInterestRatesErrorCaption = L"Interest Rates Er
 // amortization schedule and the totals of the result pages. Rates are kept as
 // fractions (5 % is 0.05); setters take percentages and return 1 when the value was
 // accepted, 0 when it was refused and the field is unchanged.
-class CMortgageModel : public CFinancialRecordModel {
+class CMortgageModel : public CFinancialRecordModel, public CFinancialFieldModel {
 public:
     CMortgageModel();
 
@@ -148,6 +149,12 @@ public:
     double SelectedAnnualRate() const;
     double SelectedMonthlyRate() const;
     int PaymentsPerYear() const;
+
+    // The mortgage fields of the wizard steps, rates in percent; the mortgage writes no
+    // texts, a buffer given is left as it is.
+    int ReadField(EFinancialField field, double* value, wchar_t* text = nullptr,
+                  int capacity = 0) const override;
+    int WriteField(EFinancialField field, double value) override;
 
 private:
     void WriteRecord(CFinancialRecordWriter& writer) const override;

@@ -14,7 +14,7 @@ inline constexpr int kTipPeopleStringId = 303; // "People"
 // Texts are written only when they fit `capacity` characters with the terminator.
 class CTipModel : public CFinancialRecordModel {
 public:
-    CTipModel() : CFinancialRecordModel(FinancialCalculator::Tip) { Reset(); }
+    CTipModel() : CFinancialRecordModel(Calculator::Tip) { Reset(); }
 
     // Converts the keypad's text; a text that is no number gives an amount of 0.
     void SetAmountFromText(const wchar_t* text);

@@ -146,62 +146,62 @@ TEST(FinancialRecord, DamagedValuesAreRefusedOneByOne) {
 
 TEST(FinancialRecord, ValuesTheSettersWouldRefuseAreRefused) {
     const struct {
-        FinancialCalculator calculator;
+        Calculator calculator;
         const wchar_t* name;
         bool isInt;
         double bad;
     } rows[] = {
-        {FinancialCalculator::CarLoan, L"CarPrice", false, -1},
-        {FinancialCalculator::CarLoan, L"SalesTaxRate", false, 1e9},
-        {FinancialCalculator::CarLoan, L"RegistrationFees", false, -0.01},
-        {FinancialCalculator::CarLoan, L"DownPayment", false, 20000.01},
-        {FinancialCalculator::CarLoan, L"NoOfMonths", false, 2.5},
-        {FinancialCalculator::CarLoan, L"NoOfMonths", false, -12},
-        {FinancialCalculator::CarLoan, L"NoOfMonths", false, 3e9},
-        {FinancialCalculator::CarLoan, L"OtherFees", false, -3},
-        {FinancialCalculator::CarLoan, L"Rebate", false, -1},
-        {FinancialCalculator::CarLoan, L"TradeIn", false, 1e300},
-        {FinancialCalculator::CarLoan, L"InterestRate", false, 100000001},
-        {FinancialCalculator::Lease, L"Months", true, -1},
-        {FinancialCalculator::Lease, L"Months", true, 100000001},
-        {FinancialCalculator::Lease, L"Price", false, -1},
-        {FinancialCalculator::Lease, L"DownPayment", false, 30000.5},
-        {FinancialCalculator::Lease, L"TaxPercent", false, -8},
-        {FinancialCalculator::Lease, L"Fees", false, -1},
-        {FinancialCalculator::Lease, L"Residual", false, 1e9},
-        {FinancialCalculator::Lease, L"Trade", false, -0.5},
-        {FinancialCalculator::Lease, L"Interest", false, 2.4e11},
-        {FinancialCalculator::Lease, L"MoneyFactor", false, 2e8},
-        {FinancialCalculator::Lease, L"PayTaxOnCapCost", true, 2},
-        {FinancialCalculator::Mortgage, L"UsePoints", true, -1},
-        {FinancialCalculator::Mortgage, L"Principle", false, -1},
-        {FinancialCalculator::Mortgage, L"InterestRate", false, 1.5},
-        {FinancialCalculator::Mortgage, L"Term", true, 31},
-        {FinancialCalculator::Mortgage, L"FractionalInterest", false, 0.1},
-        {FinancialCalculator::Mortgage, L"Payments", true, 1561},
-        {FinancialCalculator::Mortgage, L"Payments", true, -1},
-        {FinancialCalculator::Mortgage, L"Payments", true, 2000000000},
-        {FinancialCalculator::Mortgage, L"MonthlyPropertyTaxes", false, -5},
-        {FinancialCalculator::Mortgage, L"MortgageInsurancePerMonth", false, -1},
-        {FinancialCalculator::Mortgage, L"OtherRecurringCostsPerMonth", false, -1},
-        {FinancialCalculator::Mortgage, L"InterestRateWithPoints", false, 1.01},
-        {FinancialCalculator::Mortgage, L"CostForsPoint", false, -100},
-        {FinancialCalculator::Mortgage, L"PointsPurchased", true, -2},
-        {FinancialCalculator::Mortgage, L"AdjustedFractionalInterest", false, -0.001},
-        {FinancialCalculator::Mortgage, L"DownPayment", false, 300000},
-        {FinancialCalculator::Mortgage, L"CostForsPointPercent", false, 100.5},
-        {FinancialCalculator::Mortgage, L"CanadianMortgage", true, 7},
-        {FinancialCalculator::Mortgage, L"PaymentIndex", true, 10},
-        {FinancialCalculator::Mortgage, L"PaymentIndex", true, -1},
-        {FinancialCalculator::Mortgage, L"ExtraPaymentPerPeriod", false, -0.01},
-        {FinancialCalculator::Mortgage, L"ExtraPaymentPerPeriod", false, 300000.01},
-        {FinancialCalculator::Mortgage, L"LumpSum", false, 300000.01},
-        {FinancialCalculator::Mortgage, L"LumpSumPeriod", true, -1},
-        {FinancialCalculator::Mortgage, L"LumpSumPeriod", true, 1561},
-        {FinancialCalculator::Tip, L"TipPercentage", true, 21},
-        {FinancialCalculator::Tip, L"TipPercentage", true, 51},
-        {FinancialCalculator::Tip, L"NumberOfPeople", true, 0},
-        {FinancialCalculator::Tip, L"NumberOfPeople", true, 21},
+        {Calculator::CarLoan, L"CarPrice", false, -1},
+        {Calculator::CarLoan, L"SalesTaxRate", false, 1e9},
+        {Calculator::CarLoan, L"RegistrationFees", false, -0.01},
+        {Calculator::CarLoan, L"DownPayment", false, 20000.01},
+        {Calculator::CarLoan, L"NoOfMonths", false, 2.5},
+        {Calculator::CarLoan, L"NoOfMonths", false, -12},
+        {Calculator::CarLoan, L"NoOfMonths", false, 3e9},
+        {Calculator::CarLoan, L"OtherFees", false, -3},
+        {Calculator::CarLoan, L"Rebate", false, -1},
+        {Calculator::CarLoan, L"TradeIn", false, 1e300},
+        {Calculator::CarLoan, L"InterestRate", false, 100000001},
+        {Calculator::Lease, L"Months", true, -1},
+        {Calculator::Lease, L"Months", true, 100000001},
+        {Calculator::Lease, L"Price", false, -1},
+        {Calculator::Lease, L"DownPayment", false, 30000.5},
+        {Calculator::Lease, L"TaxPercent", false, -8},
+        {Calculator::Lease, L"Fees", false, -1},
+        {Calculator::Lease, L"Residual", false, 1e9},
+        {Calculator::Lease, L"Trade", false, -0.5},
+        {Calculator::Lease, L"Interest", false, 2.4e11},
+        {Calculator::Lease, L"MoneyFactor", false, 2e8},
+        {Calculator::Lease, L"PayTaxOnCapCost", true, 2},
+        {Calculator::Mortgage, L"UsePoints", true, -1},
+        {Calculator::Mortgage, L"Principle", false, -1},
+        {Calculator::Mortgage, L"InterestRate", false, 1.5},
+        {Calculator::Mortgage, L"Term", true, 31},
+        {Calculator::Mortgage, L"FractionalInterest", false, 0.1},
+        {Calculator::Mortgage, L"Payments", true, 1561},
+        {Calculator::Mortgage, L"Payments", true, -1},
+        {Calculator::Mortgage, L"Payments", true, 2000000000},
+        {Calculator::Mortgage, L"MonthlyPropertyTaxes", false, -5},
+        {Calculator::Mortgage, L"MortgageInsurancePerMonth", false, -1},
+        {Calculator::Mortgage, L"OtherRecurringCostsPerMonth", false, -1},
+        {Calculator::Mortgage, L"InterestRateWithPoints", false, 1.01},
+        {Calculator::Mortgage, L"CostForsPoint", false, -100},
+        {Calculator::Mortgage, L"PointsPurchased", true, -2},
+        {Calculator::Mortgage, L"AdjustedFractionalInterest", false, -0.001},
+        {Calculator::Mortgage, L"DownPayment", false, 300000},
+        {Calculator::Mortgage, L"CostForsPointPercent", false, 100.5},
+        {Calculator::Mortgage, L"CanadianMortgage", true, 7},
+        {Calculator::Mortgage, L"PaymentIndex", true, 10},
+        {Calculator::Mortgage, L"PaymentIndex", true, -1},
+        {Calculator::Mortgage, L"ExtraPaymentPerPeriod", false, -0.01},
+        {Calculator::Mortgage, L"ExtraPaymentPerPeriod", false, 300000.01},
+        {Calculator::Mortgage, L"LumpSum", false, 300000.01},
+        {Calculator::Mortgage, L"LumpSumPeriod", true, -1},
+        {Calculator::Mortgage, L"LumpSumPeriod", true, 1561},
+        {Calculator::Tip, L"TipPercentage", true, 21},
+        {Calculator::Tip, L"TipPercentage", true, 51},
+        {Calculator::Tip, L"NumberOfPeople", true, 0},
+        {Calculator::Tip, L"NumberOfPeople", true, 21},
     };
     for (const auto& row : rows) {
         const SRecordLayout& layout = RecordLayouts()[static_cast<int>(row.calculator)];
@@ -340,8 +340,8 @@ struct SDownPaymentCase {
 // Saves price and down payment, damages the stored price, loads a fresh model from
 // the record, and saves that into `again` as the program does at exit.
 template <class Model>
-double LoadAfterDamage(const SDownPaymentCase& row, FinancialCalculator calculator,
-                       const wchar_t* priceName, CZoqMemoryStore& again) {
+double LoadAfterDamage(const SDownPaymentCase& row, Calculator calculator, const wchar_t* priceName,
+                       CZoqMemoryStore& again) {
     CZoqMemoryStore store;
     {
         Model saved;
@@ -398,15 +398,13 @@ TEST(FinancialRecord, GoodDownPaymentSurvivesADamagedPrice) {
                      << " replaced by " << row.replacedPrice);
         struct {
             const char* name;
-            FinancialCalculator calculator;
-            double (*load)(const SDownPaymentCase&, FinancialCalculator, const wchar_t*,
-                           CZoqMemoryStore&);
+            Calculator calculator;
+            double (*load)(const SDownPaymentCase&, Calculator, const wchar_t*, CZoqMemoryStore&);
             const wchar_t* price;
         } const calculators[] = {
-            {"car loan", FinancialCalculator::CarLoan, LoadAfterDamage<CCarLoanModel>, L"CarPrice"},
-            {"lease", FinancialCalculator::Lease, LoadAfterDamage<CLeaseModel>, L"Price"},
-            {"mortgage", FinancialCalculator::Mortgage, LoadAfterDamage<CMortgageModel>,
-             L"Principle"},
+            {"car loan", Calculator::CarLoan, LoadAfterDamage<CCarLoanModel>, L"CarPrice"},
+            {"lease", Calculator::Lease, LoadAfterDamage<CLeaseModel>, L"Price"},
+            {"mortgage", Calculator::Mortgage, LoadAfterDamage<CMortgageModel>, L"Principle"},
         };
         for (const auto& calculator : calculators) {
             SCOPED_TRACE(calculator.name);

@@ -88,7 +88,7 @@ TEST_F(FinancialRegistry, ValueOfAnotherTypeIsRefused) {
     CCarLoanModel loan;
     MakeSample(loan, 1);
     ASSERT_EQ(loan.SaveProfile(m_store, 1), 1);
-    const wchar_t* key = FinancialRecordKey(FinancialCalculator::CarLoan, 1);
+    const wchar_t* key = FinancialRecordKey(Calculator::CarLoan, 1);
     ASSERT_EQ(m_store.WriteDword(key, L"CarPrice", 99), 1);
     ASSERT_EQ(m_store.WriteString(key, L"InterestRate", L"6"), 1);
     CCarLoanModel loaded;
@@ -122,20 +122,15 @@ TEST_F(FinancialRegistry, ResetAllClearsBothProfilesOfEveryCalculator) {
     for (int profile : {1, 2}) {
         SCOPED_TRACE(profile);
         SRawValue raw;
-        ASSERT_EQ(
-            ReadRaw(FinancialRecordKey(FinancialCalculator::CarLoan, profile), L"CarPrice", &raw),
-            1);
+        ASSERT_EQ(ReadRaw(FinancialRecordKey(Calculator::CarLoan, profile), L"CarPrice", &raw), 1);
         ASSERT_EQ(raw.bytes.size(), 8u);
         EXPECT_EQ(DecodeRecordDouble(raw.bytes.data()), 0.0);
-        ASSERT_EQ(
-            ReadRaw(FinancialRecordKey(FinancialCalculator::Mortgage, profile), L"Principle", &raw),
-            1);
+        ASSERT_EQ(ReadRaw(FinancialRecordKey(Calculator::Mortgage, profile), L"Principle", &raw),
+                  1);
         EXPECT_EQ(DecodeRecordDouble(raw.bytes.data()), 250000.0);
-        ASSERT_EQ(ReadRaw(FinancialRecordKey(FinancialCalculator::Lease, profile), L"Price", &raw),
-                  1);
+        ASSERT_EQ(ReadRaw(FinancialRecordKey(Calculator::Lease, profile), L"Price", &raw), 1);
         EXPECT_EQ(DecodeRecordDouble(raw.bytes.data()), 0.0);
-        ASSERT_EQ(ReadRaw(FinancialRecordKey(FinancialCalculator::Tip, profile), L"Amount", &raw),
-                  1);
+        ASSERT_EQ(ReadRaw(FinancialRecordKey(Calculator::Tip, profile), L"Amount", &raw), 1);
         EXPECT_EQ(DecodeRecordDouble(raw.bytes.data()), 0.0);
     }
 }

@@ -332,7 +332,7 @@ TEST(MortgageExtra, OldRecordsLoadWithoutExtraPayments) {
     EXPECT_EQ(loaded.LumpSumPeriod(), 36);
 
     // The same record as written before the extra payments were appended to it.
-    const wchar_t* key = FinancialRecordKey(FinancialCalculator::Mortgage, 1);
+    const wchar_t* key = FinancialRecordKey(Calculator::Mortgage, 1);
     for (const wchar_t* name : {L"ExtraPaymentPerPeriod", L"LumpSum", L"LumpSumPeriod"}) {
         ASSERT_EQ(store.DeleteValue(key, name), 1);
     }

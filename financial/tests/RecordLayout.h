@@ -14,14 +14,14 @@ struct SRecordValue {
 
 struct SRecordLayout {
     const char* name;
-    FinancialCalculator calculator;
+    Calculator calculator;
     std::vector<SRecordValue> values;
 };
 
 inline const std::vector<SRecordLayout>& RecordLayouts() {
     static const std::vector<SRecordLayout> layouts = {
         {"car loan",
-         FinancialCalculator::CarLoan,
+         Calculator::CarLoan,
          {{L"CarPrice", 8, true},
           {L"SalesTaxRate", 8, true},
           {L"SalesTax", 8, true},
@@ -38,7 +38,7 @@ inline const std::vector<SRecordLayout>& RecordLayouts() {
           {L"MonthlyPayment", 8, true},
           {L"AmountOwing", 8, true}}},
         {"lease",
-         FinancialCalculator::Lease,
+         Calculator::Lease,
          {{L"Months", 4, true},
           {L"Price", 8, true},
           {L"TaxPercent", 8, true},
@@ -58,7 +58,7 @@ inline const std::vector<SRecordLayout>& RecordLayouts() {
           {L"TotalInterest", 8, true},
           {L"PayTaxOnCapCost", 4, true}}},
         {"mortgage",
-         FinancialCalculator::Mortgage,
+         Calculator::Mortgage,
          {{L"PrinciplePerMonth", 8, false},
           {L"PrincipleRemaining", 8, false},
           {L"UsePoints", 4, true},
@@ -83,7 +83,7 @@ inline const std::vector<SRecordLayout>& RecordLayouts() {
           {L"LumpSum", 8, true},
           {L"LumpSumPeriod", 4, true}}},
         {"tip",
-         FinancialCalculator::Tip,
+         Calculator::Tip,
          {{L"Amount", 8, true},
           {L"TipAmount", 8, true},
           {L"Total", 8, true},

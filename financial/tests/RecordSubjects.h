@@ -109,15 +109,15 @@ private:
     Model m_model;
 };
 
-inline std::unique_ptr<CRecordSubject> MakeSubject(FinancialCalculator calculator) {
+inline std::unique_ptr<CRecordSubject> MakeSubject(Calculator calculator) {
     switch (calculator) {
-    case FinancialCalculator::CarLoan:
+    case Calculator::CarLoan:
         return std::make_unique<CModelSubject<CCarLoanModel>>();
-    case FinancialCalculator::Lease:
+    case Calculator::Lease:
         return std::make_unique<CModelSubject<CLeaseModel>>();
-    case FinancialCalculator::Mortgage:
+    case Calculator::Mortgage:
         return std::make_unique<CModelSubject<CMortgageModel>>();
-    case FinancialCalculator::Tip:
+    case Calculator::Tip:
         break;
     }
     return std::make_unique<CModelSubject<CTipModel>>();

@@ -73,41 +73,42 @@ void CDlgParabix::ButtonAction(int index) {
     Redraw();
 }
 
-LRESULT CDlgParabix::OnChar(HWND, WPARAM wParam, LPARAM) {
-    const wchar_t key = static_cast<wchar_t>(wParam);
-    if (key >= L'0' && key <= L'9') {
-        m_calc.Digit(key);
-    } else if (key == L'.') {
-        m_calc.DecimalPoint();
-    } else if (key == L'-') {
-        m_calc.MinusSign();
-    } else if (key == 8) {
-        m_calc.Backspace();
-    } else if (key == 13) {
-        m_calc.Enter();
-    } else if (key == 9) {
-        if (GetKeyState(VK_SHIFT) < 0) {
-            m_calc.PreviousField();
-        } else {
-            m_calc.NextField();
-        }
-    } else {
-        return 0;
-    }
-    Redraw();
-    return 0;
+// Desktop keyboard: digits, ".", "-", Backspace, Enter, Tab and Shift+Tab.
+int CDlgParabix::KeyTyped(wchar_t typed, int shift) {
+    return KeyAction(ParabixKeyForChar(typed, shift), typed);
 }
 
-LRESULT CDlgParabix::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
-    if (wParam == VK_UP) {
-        m_calc.PreviousField();
-    } else if (wParam == VK_DOWN) {
+int CDlgParabix::KeyReleased(unsigned virtualKey) {
+    return KeyAction(ParabixKeyForKeyUp(virtualKey), 0);
+}
+
+int CDlgParabix::KeyAction(EParabixKey key, wchar_t typed) {
+    switch (key) {
+    case EParabixKey::Digit:
+        m_calc.Digit(typed);
+        break;
+    case EParabixKey::DecimalPoint:
+        m_calc.DecimalPoint();
+        break;
+    case EParabixKey::MinusSign:
+        m_calc.MinusSign();
+        break;
+    case EParabixKey::Backspace:
+        m_calc.Backspace();
+        break;
+    case EParabixKey::Enter:
+        m_calc.Enter();
+        break;
+    case EParabixKey::NextField:
         m_calc.NextField();
-    } else {
+        break;
+    case EParabixKey::PreviousField:
+        m_calc.PreviousField();
+        break;
+    case EParabixKey::None:
         return 0;
     }
-    Redraw();
-    return 0;
+    return 1;
 }
 
 LRESULT CDlgParabix::OnCommand(HWND, WPARAM wParam, LPARAM) {

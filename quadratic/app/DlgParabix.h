@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quadratic/ParabixCalc.h"
+#include "quadratic/ParabixKeys.h"
 #include "calc/CalcWindow.h"
 
 // The main window of the quadratic calculator: the coefficient keypad, the three
@@ -9,9 +10,6 @@ class CDlgParabix : public CCalcWindow {
 public:
     CDlgParabix();
 
-    // Desktop keyboard: digits, ".", "-", Backspace, Enter, Tab and Shift+Tab.
-    LRESULT OnChar(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
-    LRESULT OnKeyUp(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnInitDialog(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
 
@@ -19,6 +17,11 @@ public:
 
 private:
     void ButtonAction(int index) override;
+    int KeyTyped(wchar_t typed, int shift) override;
+    int KeyReleased(unsigned virtualKey) override;
+    // Runs a key of the keyboard table (`typed` is the character of a digit); 0 for
+    // EParabixKey::None.
+    int KeyAction(EParabixKey key, wchar_t typed);
     void DrawDisplay() override;
     void ShowGraph();
 

@@ -107,43 +107,56 @@ void CDlgTrendora::ButtonAction(int index) {
     Redraw();
 }
 
-LRESULT CDlgTrendora::OnChar(HWND, WPARAM wParam, LPARAM) {
-    const wchar_t key = static_cast<wchar_t>(wParam);
-    if (key >= L'0' && key <= L'9') {
-        m_calc.Digit(key);
-    } else if (key == 8) {
-        m_calc.Backspace();
-    } else if (key == 13 || key == L'=') {
-        m_calc.Enter();
-    } else if (key == L'.') {
-        m_calc.DecimalPoint();
-    } else if (key == L'c') {
-        m_calc.ClearAll();
-    } else if (key == L'g') {
-        ShowGraph();
-    } else if (key == L'p') {
-        m_calc.ChangeSign();
-    } else if (key == L'm') {
-        CompareModels();
-    } else if (key == L'r') {
-        ShowResiduals();
-    } else if (key == 3) {
-        CopyData();
-    } else if (key == 22) {
-        PasteData();
-    } else {
-        return 0;
-    }
-    Redraw();
-    return 0;
+int CDlgTrendora::KeyTyped(wchar_t typed, int) {
+    return KeyAction(TrendoraKeyForChar(typed), typed);
 }
 
-LRESULT CDlgTrendora::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
-    if (wParam == VK_UP || wParam == VK_DOWN) {
+int CDlgTrendora::KeyReleased(unsigned virtualKey) {
+    return KeyAction(TrendoraKeyForKeyUp(virtualKey), 0);
+}
+
+int CDlgTrendora::KeyAction(ETrendoraKey key, wchar_t typed) {
+    switch (key) {
+    case ETrendoraKey::Digit:
+        m_calc.Digit(typed);
+        break;
+    case ETrendoraKey::Backspace:
+        m_calc.Backspace();
+        break;
+    case ETrendoraKey::Enter:
+        m_calc.Enter();
+        break;
+    case ETrendoraKey::DecimalPoint:
+        m_calc.DecimalPoint();
+        break;
+    case ETrendoraKey::ClearAll:
+        m_calc.ClearAll();
+        break;
+    case ETrendoraKey::ChangeSign:
+        m_calc.ChangeSign();
+        break;
+    case ETrendoraKey::ToggleField:
         m_calc.ToggleActiveField();
-        Redraw();
+        break;
+    case ETrendoraKey::Graph:
+        ShowGraph();
+        break;
+    case ETrendoraKey::CompareModels:
+        CompareModels();
+        break;
+    case ETrendoraKey::Residuals:
+        ShowResiduals();
+        break;
+    case ETrendoraKey::CopyData:
+        CopyData();
+        break;
+    case ETrendoraKey::PasteData:
+        PasteData();
+        break;
+    case ETrendoraKey::None:
+        return 0;
     }
-    return 0;
+    return 1;
 }
 
 LRESULT CDlgTrendora::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {

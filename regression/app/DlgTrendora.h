@@ -1,6 +1,7 @@
 #pragma once
 
 #include "regression/TrendoraCalc.h"
+#include "regression/TrendoraKeys.h"
 #include "calc/CalcWindow.h"
 #include "regression/app/CsvFileChooser.h"
 
@@ -13,8 +14,6 @@ public:
 
     CDlgTrendora();
 
-    LRESULT OnChar(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
-    LRESULT OnKeyUp(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnInitDialog(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     // Buttons first; a tap no button takes may be on the navigation strip.
     LRESULT OnLButtonDown(HWND hwnd, POINT point) override;
@@ -25,6 +24,11 @@ public:
 
 private:
     void ButtonAction(int index) override;
+    int KeyTyped(wchar_t typed, int shift) override;
+    int KeyReleased(unsigned virtualKey) override;
+    // Runs a key of the keyboard table (`typed` is the character of a digit); 0 for
+    // ETrendoraKey::None.
+    int KeyAction(ETrendoraKey key, wchar_t typed);
     void DrawDisplay() override;
     int ConfirmQuit() override { return OfferToSave(); }
     // Before the entries are replaced or the program ends: when they changed since

@@ -302,7 +302,7 @@ TEST_F(FrameTest, WhatIsTypedButUnconfirmedSurvivesEveryWayOut) {
         m_store.QueryValue(kFinancialKey, L"AutoSip", &autoSip, &size);
         EXPECT_EQ(way.writes ? ZoqValueType::Binary : ZoqValueType::Missing, autoSip);
         if (!way.writes) {
-            EXPECT_EQ(0, m_store.KeyExists(FinancialRecordKey(FinancialCalculator::CarLoan, 0)));
+            EXPECT_EQ(0, m_store.KeyExists(FinancialRecordKey(Calculator::CarLoan, 0)));
             continue;
         }
         const std::vector<double> typed = {1500, 2000, 42, 300000, 25, 0};
