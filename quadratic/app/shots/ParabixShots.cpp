@@ -1,8 +1,12 @@
 // Screenshots of Parabix: the window with each kind of result in portrait and
-// landscape, and the graph of a quadratic.
+// landscape, the graph of a quadratic, the B and C fields active, and the about box
+// over the window.
 //   ParabixShots.exe FOLDER
+#include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
+#include "ce/ZoqShot.h"
 #include "quadratic/app/DlgParabix.h"
+#include "calc/ModalWatch.h"
 #include "calc/shots/ShotDriver.h"
 
 namespace {
@@ -14,6 +18,85 @@ void OpenGraph(void* context) {
         MAKELPARAM((graph.left + graph.right) / 2, (graph.top + graph.bottom) / 2);
     SendMessageW(window->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
     SendMessageW(window->GetHandle(), WM_LBUTTONUP, 0, centre);
+}
+
+// Keys of the keypad, by their index in the layout.
+constexpr int kKeyA = 0;
+constexpr int kKeyB = 1;
+constexpr int kKeyClear = 6;
+
+// A tap on a key of the keypad: the pen goes down on it and is lifted there.
+void TapKey(CDlgParabix& window, int index) {
+    const SCalcRect& key = window.GetFace().GetLayout().buttons[index];
+    const LPARAM centre = MAKELPARAM((key.left + key.right) / 2, (key.top + key.bottom) / 2);
+    SendMessageW(window.GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(window.GetHandle(), WM_LBUTTONUP, 0, centre);
+}
+
+// A tap on a menu-bar button, as on a key.
+void TapMenuBarButton(void* hwnd) {
+    const HWND window = static_cast<HWND>(hwnd);
+    RECT button;
+    if (!CZoqMenuBar::ButtonRect(window, 0, &button)) {
+        return;
+    }
+    POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(centre.x, centre.y));
+    ScreenToClient(window, &centre);
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
+}
+
+struct SOverShot {
+    HWND window;
+    std::wstring path;
+    int written;
+};
+
+void SaveOverAndClose(HWND modal, void* context) {
+    SOverShot& shot = *static_cast<SOverShot*>(context);
+    shot.written = CZoqShot::SaveWindowWith(shot.window, &modal, 1, shot.path.c_str());
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+// The window in the middle of the screen, where the about box (centred on the screen)
+// stands over it.
+int ShootAbout(HINSTANCE instance, const std::wstring& path) {
+    CZoqScreen::SetDpi(96);
+    CDlgParabix window;
+    HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", 240, 320);
+    if (!hwnd) {
+        return 0;
+    }
+    RECT frame;
+    GetWindowRect(hwnd, &frame);
+    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    TypeKeys(hwnd, L"1\r-3\r2\r");
+    PumpFor(100);
+    SOverShot shot{hwnd, path, 0};
+    WatchModal(TapMenuBarButton, hwnd, 700, 15000, SaveOverAndClose, &shot);
+    window.Destroy();
+    return shot.written;
+}
+
+// A field made active: B tapped after a result; after Clear, C while it is typed.
+int ShootActiveFields(HINSTANCE instance, const std::wstring& folder) {
+    CZoqScreen::SetDpi(96);
+    CDlgParabix window;
+    HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", 240, 320);
+    if (!hwnd) {
+        return 1;
+    }
+    TypeKeys(hwnd, L"1\r-3\r2\r");
+    TapKey(window, kKeyB);
+    int failures = !ShootWindow(hwnd, folder + L"parabix-field-b.png");
+    TapKey(window, kKeyClear);
+    TapKey(window, kKeyA);
+    TypeKeys(hwnd, L"2\r5\r-7");
+    failures += !ShootWindow(hwnd, folder + L"parabix-field-c.png");
+    window.Destroy();
+    return failures;
 }
 
 } // namespace
@@ -52,5 +135,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         window.Destroy();
     }
+    failures += ShootActiveFields(instance, folder);
+    failures += !ShootAbout(instance, folder + L"parabix-about.png");
     return failures ? 3 : 0;
 }
