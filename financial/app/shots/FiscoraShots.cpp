@@ -253,7 +253,8 @@ void ShootSquare() {
 }
 
 // The lease steps, the amortization list of the mortgage shot before and the options
-// tabs, on a screen where the other calculators were shot.
+// tabs (those of the high-resolution portrait screen are shot with its calculators),
+// on a screen where the other calculators were shot.
 void ShootLaterLayouts(CSession& session, const wchar_t* suffix) {
     session.Select(Calculator::Mortgage);
     CMortgagePage& page = session.Frame().MortgagePage();
@@ -268,12 +269,23 @@ void ShootLaterLayouts(CSession& session, const wchar_t* suffix) {
 // ---- a drop-down list, each saved with the windows under it.
 
 // Saves `over` (a window standing over the frame or a dialog of it) with `under` below.
-void SaveOver(HWND under, HWND over, const wchar_t* name) {
+// Returns 1 when written.
+int SaveOver(HWND under, HWND over, const wchar_t* name) {
     ShowIfNotYet(over);
     Pump();
     const std::wstring path = g_folder + L"\\fiscora-" + name + L".png";
     if (!CZoqShot::SaveWindowWith(under, &over, 1, path.c_str())) {
         fwprintf(stderr, L"FiscoraShots: could not write %ls\n", path.c_str());
+        ++g_failures;
+        return 0;
+    }
+    return 1;
+}
+
+// Counts a message box that never came as a failure.
+void ExpectShot(int written, const wchar_t* name) {
+    if (!written) {
+        fwprintf(stderr, L"FiscoraShots: no picture %ls\n", name);
         ++g_failures;
     }
 }
@@ -336,11 +348,15 @@ void ShootRateCheck(CSession& session) {
     CMortgagePage& page = session.Frame().MortgagePage();
     session.Type(page, 2, L"5");
     session.Type(page, 4, L"6");
-    CDialogDriver driver([&](HWND box) {
-        SaveOver(session.Window(), box, L"rate-check");
-        CDialogDriver::Press(box, IDOK);
-    });
-    session.Next(page);
+    int written = 0;
+    {
+        CDialogDriver driver([&](HWND box) {
+            written = SaveOver(session.Window(), box, L"rate-check");
+            CDialogDriver::Press(box, IDOK);
+        });
+        session.Next(page);
+    }
+    ExpectShot(written, L"rate-check");
 }
 
 BOOL CALLBACK FindShownTab(HWND hwnd, LPARAM found) {
@@ -355,17 +371,17 @@ BOOL CALLBACK FindShownTab(HWND hwnd, LPARAM found) {
 
 // "Reset All" on the options' first tab, and the message saying what it did.
 void ShootResetAll(CSession& session) {
+    int written = 0;
     CDialogDriver driver([&](HWND dialog) {
         HWND tab = nullptr;
         EnumChildWindows(dialog, FindShownTab, reinterpret_cast<LPARAM>(&tab));
         if (!tab) {
-            ++g_failures;
             CDialogDriver::Press(dialog, IDOK);
             return;
         }
         {
             CDialogDriver inner([&](HWND box) {
-                SaveOver(dialog, box, L"reset-all");
+                written = SaveOver(dialog, box, L"reset-all");
                 CDialogDriver::Press(box, IDOK);
             });
             CDialogDriver::Press(tab, IDC_RESET_ALL);
@@ -374,6 +390,7 @@ void ShootResetAll(CSession& session) {
     });
     SendMessageW(session.Window(), WM_COMMAND, ID_OPTIONS, 0);
     Pump();
+    ExpectShot(written, L"reset-all");
 }
 
 // The tip's percentages dropped down by a tap on their box.

@@ -264,22 +264,31 @@ int ShootPrompt(HWND hwnd, UINT command, UINT answer, const std::wstring& path) 
     return shot.written;
 }
 
-// The save dialog is given the name of a file that exists; its question whether to
-// replace it is saved over the dialog and the window, and answered "Yes".
+// In the save dialog the user goes to a folder holding one data file and gives its
+// name; the question whether to replace it is saved over the dialog and the window,
+// and answered "Yes".
 struct SOverwriteShot {
     SOverShot shot;
+    std::wstring folder;
     std::wstring name;
     HWND dialog = nullptr;
 };
+
+// The name box is a combo box in the explorer-style dialog, an edit in the old one.
+void TypeFileName(HWND dialog, const std::wstring& text) {
+    if (!SetDlgItemTextW(dialog, cmb13, text.c_str())) {
+        SetDlgItemTextW(dialog, edt1, text.c_str());
+    }
+}
 
 void AnswerSaveDialog(HWND modal, void* context) {
     SOverwriteShot& overwrite = *static_cast<SOverwriteShot*>(context);
     if (!overwrite.dialog) {
         overwrite.dialog = modal;
-        // The name box is a combo box in the explorer-style dialog, an edit in the old one.
-        if (!SetDlgItemTextW(modal, cmb13, overwrite.name.c_str())) {
-            SetDlgItemTextW(modal, edt1, overwrite.name.c_str());
-        }
+        // A folder's name and "Save" open the folder.
+        TypeFileName(modal, overwrite.folder);
+        SendMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        TypeFileName(modal, overwrite.name);
         PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return;
     }
@@ -295,16 +304,20 @@ int ShootOverwritePrompt(CDlgTrendora& window, const std::wstring& path) {
         return 0;
     }
     SOverwriteShot overwrite{SOverShot{window.GetHandle(), path, IDYES, 0},
-                             std::wstring(temporary) + L"trendora-shot-saved.csv"};
-    FILE* file = _wfopen(overwrite.name.c_str(), L"wb");
-    if (!file) {
+                             std::wstring(temporary) + L"trendora-shots", L"entries.csv"};
+    const std::wstring file = overwrite.folder + L"\\" + overwrite.name;
+    CreateDirectoryW(overwrite.folder.c_str(), nullptr);
+    HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) {
         return 0;
     }
-    std::fclose(file);
+    CloseHandle(created);
     window.SetFileChooser(ChooseCsvFile);
     SCommand save{window.GetHandle(), IDM_SAVE_CSV};
     WatchModals(SendCommand, &save, 700, 15000, AnswerSaveDialog, &overwrite, 2);
-    DeleteFileW(overwrite.name.c_str());
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(overwrite.folder.c_str());
     return overwrite.shot.written;
 }
 
