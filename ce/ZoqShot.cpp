@@ -168,6 +168,17 @@ int CZoqShot::SaveWindowWith(HWND hwnd, const HWND* over, int count, const wchar
     return SaveArea(memory.Get(), whole, path);
 }
 
+int CZoqShot::SaveWindowWithMenu(HWND hwnd, const wchar_t* path) {
+    // Other threads (and with Wine, other processes) may have pop-ups of their own.
+    for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu;
+         menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+        if (IsWindowVisible(menu) &&
+            GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId())
+            return SaveWindowWith(hwnd, &menu, 1, path);
+    }
+    return 0;
+}
+
 int CZoqShot::ReadCommandLine() {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);

@@ -23,6 +23,9 @@ public:
     // The picture grows to take in a window reaching past the first one's edges; what
     // lies around them there is the screen's own. 1 on success.
     static int SaveWindowWith(HWND hwnd, const HWND* over, int count, const wchar_t* path);
+    // Saves a window with the pop-up menu the calling thread has open over it, as
+    // SaveWindowWith does. 0 when no pop-up is open.
+    static int SaveWindowWithMenu(HWND hwnd, const wchar_t* path);
     // Saves a rectangle of a device context (a back buffer) as a PNG file. 1 on success.
     static int SaveArea(HDC dc, const RECT& rect, const wchar_t* path);
 

@@ -293,29 +293,15 @@ void ExpectShot(int written, const wchar_t* name) {
 struct SMenuShot {
     HWND window;
     const wchar_t* name;
-    int seen;
+    int written;
 };
 SMenuShot g_menuShot;
-
-BOOL CALLBACK FindOpenMenu(HWND hwnd, LPARAM found) {
-    wchar_t className[16] = L"";
-    GetClassNameW(hwnd, className, 16);
-    if (std::wcscmp(className, L"#32768") != 0 || !IsWindowVisible(hwnd)) {
-        return TRUE;
-    }
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
 
 // Runs inside the pop-up's menu loop: saves it over the window and closes it.
 void CALLBACK SaveOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND menu = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindOpenMenu, reinterpret_cast<LPARAM>(&menu));
-    if (menu) {
-        g_menuShot.seen = 1;
-        SaveOver(g_menuShot.window, menu, g_menuShot.name);
-    }
+    const std::wstring path = g_folder + L"\\fiscora-" + g_menuShot.name + L".png";
+    g_menuShot.written = CZoqShot::SaveWindowWithMenu(g_menuShot.window, path.c_str());
     EndMenu();
 }
 
@@ -336,10 +322,7 @@ void ShootMenu(HWND window, int button, const wchar_t* name) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, SaveOpenMenu);
     TapMenuBar(window, rect);
     KillTimer(nullptr, timer);
-    if (!g_menuShot.seen) {
-        fwprintf(stderr, L"FiscoraShots: no pop-up for %ls\n", name);
-        ++g_failures;
-    }
+    ExpectShot(g_menuShot.written, name);
 }
 
 // The mortgage's interest rate with points above the rate without: "Next" is refused.

@@ -2,28 +2,20 @@
 // landscape, the graph of a quadratic, the B and C fields active, and the about box
 // over the window.
 //   ParabixShots.exe FOLDER
-#include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
 #include "quadratic/app/DlgParabix.h"
+#include "quadratic/app/resource.h"
 #include "calc/ModalWatch.h"
 #include "calc/shots/ShotDriver.h"
 
 namespace {
 
-void OpenGraph(void* context) {
-    CDlgParabix* window = static_cast<CDlgParabix*>(context);
-    const SCalcRect& graph = window->GetFace().GetLayout().buttons[18];
-    const LPARAM centre =
-        MAKELPARAM((graph.left + graph.right) / 2, (graph.top + graph.bottom) / 2);
-    SendMessageW(window->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
-    SendMessageW(window->GetHandle(), WM_LBUTTONUP, 0, centre);
-}
-
 // Keys of the keypad, by their index in the layout.
 constexpr int kKeyA = 0;
 constexpr int kKeyB = 1;
 constexpr int kKeyClear = 6;
+constexpr int kKeyGraph = 18;
 
 // A tap on a key of the keypad: the pen goes down on it and is lifted there.
 void TapKey(CDlgParabix& window, int index) {
@@ -33,17 +25,13 @@ void TapKey(CDlgParabix& window, int index) {
     SendMessageW(window.GetHandle(), WM_LBUTTONUP, 0, centre);
 }
 
-// A tap on a menu-bar button, as on a key.
-void TapMenuBarButton(void* hwnd) {
-    const HWND window = static_cast<HWND>(hwnd);
-    RECT button;
-    if (!CZoqMenuBar::ButtonRect(window, 0, &button)) {
-        return;
-    }
-    POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    SendMessageW(window, WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(centre.x, centre.y));
-    ScreenToClient(window, &centre);
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
+void OpenGraph(void* context) {
+    TapKey(*static_cast<CDlgParabix*>(context), kKeyGraph);
+}
+
+// What the "About" button of the menu bar sends.
+void PickAbout(void* hwnd) {
+    SendMessageW(static_cast<HWND>(hwnd), WM_COMMAND, MAKEWPARAM(IDM_ABOUT, 0), 0);
 }
 
 struct SOverShot {
@@ -58,30 +46,10 @@ void SaveOverAndClose(HWND modal, void* context) {
     PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
-// The window in the middle of the screen, where the about box (centred on the screen)
-// stands over it.
-int ShootAbout(HINSTANCE instance, const std::wstring& path) {
-    CZoqScreen::SetDpi(96);
-    CDlgParabix window;
-    HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", 240, 320);
-    if (!hwnd) {
-        return 0;
-    }
-    RECT frame;
-    GetWindowRect(hwnd, &frame);
-    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    TypeKeys(hwnd, L"1\r-3\r2\r");
-    PumpFor(100);
-    SOverShot shot{hwnd, path, 0};
-    WatchModal(TapMenuBarButton, hwnd, 700, 15000, SaveOverAndClose, &shot);
-    window.Destroy();
-    return shot.written;
-}
-
-// A field made active: B tapped after a result; after Clear, C while it is typed.
-int ShootActiveFields(HINSTANCE instance, const std::wstring& folder) {
+// A field made active: B tapped after a result; after Clear, C while it is typed. Then
+// the about box, the window moved to the middle of the screen, where the box (centred
+// on the screen) stands over it.
+int ShootFieldsAndAbout(HINSTANCE instance, const std::wstring& folder) {
     CZoqScreen::SetDpi(96);
     CDlgParabix window;
     HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", 240, 320);
@@ -95,6 +63,15 @@ int ShootActiveFields(HINSTANCE instance, const std::wstring& folder) {
     TapKey(window, kKeyA);
     TypeKeys(hwnd, L"2\r5\r-7");
     failures += !ShootWindow(hwnd, folder + L"parabix-field-c.png");
+    RECT frame;
+    GetWindowRect(hwnd, &frame);
+    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(100);
+    SOverShot shot{hwnd, folder + L"parabix-about.png", 0};
+    WatchModal(PickAbout, hwnd, 700, 15000, SaveOverAndClose, &shot);
+    failures += !shot.written;
     window.Destroy();
     return failures;
 }
@@ -135,7 +112,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         window.Destroy();
     }
-    failures += ShootActiveFields(instance, folder);
-    failures += !ShootAbout(instance, folder + L"parabix-about.png");
+    failures += ShootFieldsAndAbout(instance, folder);
     return failures ? 3 : 0;
 }

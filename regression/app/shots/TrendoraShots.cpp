@@ -4,7 +4,6 @@
 // and the residuals; the "File" and "Mode" pop-ups, the about box and the questions
 // whether to save changes and whether to replace a file, over the window.
 //   TrendoraShots.exe FOLDER
-#include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
 #include "graph/GraphResources.h"
@@ -189,18 +188,6 @@ int ShootLoadMessage(CDlgTrendora& window, const std::wstring& folder) {
 // ---- What the user meets over the window: the menu-bar pop-ups, the prompts and the
 // ---- about box, each saved with the window under it.
 
-// A tap on a menu-bar button: the pen goes down on it and is lifted there.
-void TapMenuBarButton(HWND hwnd, int index) {
-    RECT button;
-    if (!CZoqMenuBar::ButtonRect(hwnd, index, &button)) {
-        return;
-    }
-    POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
-    SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(centre.x, centre.y));
-    ScreenToClient(hwnd, &centre);
-    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
-}
-
 struct SOverShot {
     HWND window;
     std::wstring path;
@@ -209,32 +196,18 @@ struct SOverShot {
 };
 SOverShot g_menuShot;
 
-BOOL CALLBACK FindOpenMenu(HWND hwnd, LPARAM found) {
-    wchar_t className[16] = L"";
-    GetClassNameW(hwnd, className, 16);
-    if (std::wcscmp(className, L"#32768") != 0 || !IsWindowVisible(hwnd)) {
-        return TRUE;
-    }
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
-
 // Runs inside the pop-up's menu loop: saves it over the window and closes it.
 void CALLBACK SaveOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND menu = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindOpenMenu, reinterpret_cast<LPARAM>(&menu));
-    if (menu) {
-        g_menuShot.written =
-            CZoqShot::SaveWindowWith(g_menuShot.window, &menu, 1, g_menuShot.path.c_str());
-    }
+    g_menuShot.written = CZoqShot::SaveWindowWithMenu(g_menuShot.window, g_menuShot.path.c_str());
     EndMenu();
 }
 
-int ShootMenu(HWND hwnd, int button, const std::wstring& path) {
+// `command` is what a menu-bar button sends: its pop-up opens.
+int ShootMenu(HWND hwnd, UINT command, const std::wstring& path) {
     g_menuShot = SOverShot{hwnd, path, 0, 0};
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, SaveOpenMenu);
-    TapMenuBarButton(hwnd, button);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     KillTimer(nullptr, timer);
     return g_menuShot.written;
 }
@@ -342,8 +315,8 @@ int ShootMenusAndPrompts(HINSTANCE instance, const std::wstring& folder) {
     }
     PlaceMidScreen(hwnd);
     EnterModel(hwnd, kModels[0]);
-    int failures = !ShootMenu(hwnd, 0, folder + L"trendora-menu-file.png");
-    failures += !ShootMenu(hwnd, 1, folder + L"trendora-menu-mode.png");
+    int failures = !ShootMenu(hwnd, IDM_FILE, folder + L"trendora-menu-file.png");
+    failures += !ShootMenu(hwnd, IDM_MODE, folder + L"trendora-menu-mode.png");
     failures += !ShootPrompt(hwnd, IDM_ABOUT, IDOK, folder + L"trendora-about.png");
     // Loading a file over entries not saved yet.
     failures += !ShootPrompt(hwnd, IDM_LOAD_CSV, IDCANCEL, folder + L"trendora-save-changes.png");

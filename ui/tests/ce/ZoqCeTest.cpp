@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <cstdlib>
@@ -652,6 +653,64 @@ TEST(ZoqShot, WindowsOverAWindowRefuseWhatIsNotThere) {
     EXPECT_EQ(1, saved.LoadFromFile(path));
     EXPECT_EQ(60, saved.Width());
     EXPECT_EQ(40, saved.Height());
+    DestroyWindow(under);
+    DeleteFileW(path);
+}
+
+struct SMenuShot {
+    HWND under;
+    const wchar_t* path;
+    int written;
+    RECT menu;
+};
+SMenuShot g_menuShot;
+
+void CALLBACK SaveWithTheMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu)
+        GetWindowRect(menu, &g_menuShot.menu);
+    g_menuShot.written = CZoqShot::SaveWindowWithMenu(g_menuShot.under, g_menuShot.path);
+    EndMenu();
+}
+
+// A pop-up opened across the window's right edge: the picture takes it in, drawn over
+// the window. Without one open there is nothing to save.
+TEST(ZoqShot, WindowWithItsOpenMenuTakesInTheMenu) {
+    wchar_t directory[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, directory);
+    wchar_t path[MAX_PATH] = L"";
+    swprintf(path, MAX_PATH, L"%lszoq-ce-menu-%lu.png", directory, GetCurrentProcessId());
+    HWND under = OpenPlain(RECT{200, 200, 260, 240}, RGB(255, 0, 0));
+    ASSERT_NE(nullptr, under);
+    EXPECT_EQ(0, CZoqShot::SaveWindowWithMenu(under, path));
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"An item long enough");
+    SetForegroundWindow(under);
+    g_menuShot = SMenuShot{under, path, 0, {}};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, SaveWithTheMenu);
+    TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN, 240, 220, under, nullptr);
+    KillTimer(nullptr, timer);
+    DestroyMenu(menu);
+    EXPECT_EQ(1, g_menuShot.written);
+    EXPECT_EQ(240, g_menuShot.menu.left);
+    EXPECT_EQ(220, g_menuShot.menu.top);
+    EXPECT_GT(g_menuShot.menu.right, 260);
+    CZoqImage saved;
+    EXPECT_EQ(1, saved.LoadFromFile(path));
+    const int width = static_cast<int>(g_menuShot.menu.right) - 200;
+    const int height = std::max(240L, g_menuShot.menu.bottom) - 200;
+    EXPECT_EQ(width, saved.Width());
+    EXPECT_EQ(height, saved.Height());
+    if (saved.Width() == width && saved.Height() == height) {
+        std::vector<COLORREF> pixels = PixelsOf(saved.Bitmap(), width, height);
+        EXPECT_EQ(RGB(255, 0, 0), pixels[5 * width + 5]) << "the window";
+        EXPECT_NE(RGB(255, 0, 0), pixels[(height - 4) * width + 44]) << "the menu over it";
+        if (height > 40) {
+            EXPECT_EQ(GetSysColor(COLOR_DESKTOP) & 0xFFFFFF, pixels[(height - 1) * width + 2])
+                << "below the window, left of the menu";
+        }
+    }
     DestroyWindow(under);
     DeleteFileW(path);
 }
