@@ -109,6 +109,76 @@ int CZoqShot::SaveWindow(HWND hwnd, const wchar_t* path) {
     return SaveArea(dc.Get(), area, path);
 }
 
+namespace {
+
+// The part of the screen `hwnd` shows: a device window's emulated screen, any other
+// window whole.
+RECT ShownRect(HWND hwnd) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    CZoqFrame* frame = CZoqFrame::Of(hwnd);
+    if (frame)
+        frame->ScreenRect(&rect);
+    return rect;
+}
+
+// Copies what `hwnd` shows of itself onto `target`, whose top-left corner is `origin` on
+// the screen.
+int CopyShown(HWND hwnd, HDC target, POINT origin) {
+    RedrawWindow(hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    const RECT shown = ShownRect(hwnd);
+    CZoqWindowDC dc(hwnd);
+    return dc.Get() && BitBlt(target, shown.left - origin.x, shown.top - origin.y,
+                              shown.right - shown.left, shown.bottom - shown.top, dc.Get(),
+                              shown.left - window.left, shown.top - window.top, SRCCOPY);
+}
+
+} // namespace
+
+int CZoqShot::SaveWindowWith(HWND hwnd, const HWND* over, int count, const wchar_t* path) {
+    if (!hwnd || !IsWindow(hwnd) || !path || count < 0 || (count > 0 && !over))
+        return 0;
+    RECT area = ShownRect(hwnd);
+    for (int i = 0; i < count; ++i) {
+        if (!IsWindow(over[i]))
+            return 0;
+        const RECT shown = ShownRect(over[i]);
+        UnionRect(&area, &area, &shown);
+    }
+    const RECT whole = {0, 0, area.right - area.left, area.bottom - area.top};
+    CZoqWindowDC screen(nullptr);
+    CZoqGdiHandle<HBITMAP> bitmap(CreateCompatibleBitmap(screen.Get(), whole.right, whole.bottom));
+    CZoqMemoryDC memory(screen.Get());
+    if (!bitmap.Get() || !memory.Get())
+        return 0;
+    CZoqSelection selected(memory.Get(), bitmap.Get());
+    // Not every display lets the screen be read back: between the windows lies the
+    // desktop's plain background.
+    FillRect(memory.Get(), &whole, GetSysColorBrush(COLOR_DESKTOP));
+    const POINT origin = {area.left, area.top};
+    if (!CopyShown(hwnd, memory.Get(), origin))
+        return 0;
+    for (int i = 0; i < count; ++i) {
+        if (!CopyShown(over[i], memory.Get(), origin))
+            return 0;
+    }
+    return SaveArea(memory.Get(), whole, path);
+}
+
+int CZoqShot::SaveWindowWithMenu(HWND hwnd, const wchar_t* path) {
+    // Other threads (and with Wine, other processes) may have pop-ups of their own.
+    for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu;
+         menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) {
+        if (IsWindowVisible(menu) &&
+            GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId())
+            return SaveWindowWith(hwnd, &menu, 1, path);
+    }
+    return 0;
+}
+
 int CZoqShot::ReadCommandLine() {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);

@@ -18,6 +18,14 @@ public:
     // Saves a window as a PNG file: a window with the shell's bars as the device's
     // screen (top bar, client area, menu bar), any other window whole. 1 on success.
     static int SaveWindow(HWND hwnd, const wchar_t* path);
+    // Saves a window as SaveWindow does, with the windows standing over it (an open
+    // pop-up menu, a message box) drawn where the screen shows them, in the order given.
+    // The picture grows to take in a window reaching past the first one's edges; what
+    // lies around them there is the screen's own. 1 on success.
+    static int SaveWindowWith(HWND hwnd, const HWND* over, int count, const wchar_t* path);
+    // Saves a window with the pop-up menu the calling thread has open over it, as
+    // SaveWindowWith does. 0 when no pop-up is open.
+    static int SaveWindowWithMenu(HWND hwnd, const wchar_t* path);
     // Saves a rectangle of a device context (a back buffer) as a PNG file. 1 on success.
     static int SaveArea(HDC dc, const RECT& rect, const wchar_t* path);
 

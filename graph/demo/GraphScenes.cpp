@@ -78,6 +78,24 @@ void DragZoomBox(HWND graph) {
     Pen(graph, WM_MOUSEMOVE, client.right * 3 / 4, client.bottom * 3 / 5);
 }
 
+// In translate mode, the view dragged a fifth of the way up and to the left.
+void DragView(HWND graph) {
+    SendMessageW(graph, WM_COMMAND, IDM_GRAPH_MODE, 0);
+    RECT client;
+    GetClientRect(graph, &client);
+    Pen(graph, WM_LBUTTONDOWN, client.right / 2, client.bottom / 2);
+    Pen(graph, WM_MOUSEMOVE, client.right * 3 / 10, client.bottom * 3 / 10);
+    Pen(graph, WM_LBUTTONUP, client.right * 3 / 10, client.bottom * 3 / 10);
+}
+
+void ZoomIn(HWND graph) {
+    SendMessageW(graph, WM_COMMAND, IDM_GRAPH_ZOOM_IN, 0);
+}
+
+void ZoomOut(HWND graph) {
+    SendMessageW(graph, WM_COMMAND, IDM_GRAPH_ZOOM_OUT, 0);
+}
+
 const SGraphScene kScenes[] = {
     {L"parabola", SetParabola, nullptr},
     {L"reciprocal", SetReciprocal, nullptr},
@@ -86,6 +104,9 @@ const SGraphScene kScenes[] = {
     {L"points", SetFittedPoints, nullptr},
     {L"zero", SetParabola, FindZero},
     {L"intersection", SetParabolaAndLine, FindIntersection},
+    {L"translate", SetParabola, DragView},
+    {L"zoomin", SetParabola, ZoomIn},
+    {L"zoomout", SetParabola, ZoomOut},
 };
 
 } // namespace

@@ -1,12 +1,16 @@
 // Screenshots of Fiscora for tools/shots: each calculator's steps with example
 // figures, the mortgage results and points comparison, the amortization list, the
-// options tabs, the about box, and the landscape, square and high-resolution layouts.
+// options tabs, the about box, and the landscape, square and high-resolution layouts;
+// the "File" and "Profiles" pop-ups, the interest rate check, "Reset All" and an open
+// drop-down list, over the window.
 //
 //   FiscoraShots.exe OUTPUT_FOLDER      writes OUTPUT_FOLDER\fiscora-*.png
 
 #include "ce/ZoqDesktop.h"
+#include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
+#include "ce/ZoqSip.h"
 #include "financial/app/CarLoanPage.h"
 #include "financial/app/FiscoraFrame.h"
 #include "financial/app/FiscoraModels.h"
@@ -22,6 +26,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <memory>
 #include <string>
 
@@ -40,7 +45,17 @@ void Pump() {
     }
 }
 
+// A dialog is shown when its modal loop first finds no message waiting; under load the
+// drivers' moment to act comes before that, and an unshown window has no picture. It is
+// shown as that loop would show it, a moment early.
+void ShowIfNotYet(HWND window) {
+    if (!IsWindowVisible(window)) {
+        ShowWindow(window, SW_SHOWNORMAL);
+    }
+}
+
 void Save(HWND window, const wchar_t* name) {
+    ShowIfNotYet(window);
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME | RDW_ALLCHILDREN);
     Pump();
@@ -120,23 +135,23 @@ void ShootCarLoan(CSession& session, const wchar_t* suffix) {
     Save(session.Window(), (std::wstring(L"carloan-totals") + suffix).c_str());
 }
 
-void ShootLease(CSession& session) {
+void ShootLease(CSession& session, const wchar_t* suffix) {
     session.Select(Calculator::Lease);
     CLeasePage& page = session.Frame().LeasePage();
     session.Type(page, 0, L"30000");
     session.Type(page, 1, L"8");
     session.Type(page, 4, L"15000");
     SetFocus(session.Window());
-    Save(session.Window(), L"lease-pricing");
+    Save(session.Window(), (std::wstring(L"lease-pricing") + suffix).c_str());
     session.Next(page);
     session.Type(page, 2, L"36");
     session.Type(page, 3, L"6");
     SetFocus(session.Window());
-    Save(session.Window(), L"lease-leasing");
+    Save(session.Window(), (std::wstring(L"lease-leasing") + suffix).c_str());
     session.Next(page);
-    Save(session.Window(), L"lease-payments");
+    Save(session.Window(), (std::wstring(L"lease-payments") + suffix).c_str());
     session.Next(page);
-    Save(session.Window(), L"lease-totals");
+    Save(session.Window(), (std::wstring(L"lease-totals") + suffix).c_str());
 }
 
 void ShootAmortization(CSession& session, CMortgagePage& page, int button, const wchar_t* name) {
@@ -237,6 +252,178 @@ void ShootSquare() {
     Save(session.Window(), L"square-collapsed");
 }
 
+// The lease steps, the amortization list of the mortgage shot before and the options
+// tabs (those of the high-resolution portrait screen are shot with its calculators),
+// on a screen where the other calculators were shot.
+void ShootLaterLayouts(CSession& session, const wchar_t* suffix) {
+    session.Select(Calculator::Mortgage);
+    CMortgagePage& page = session.Frame().MortgagePage();
+    ShootAmortization(session, page, 1, (std::wstring(L"amortization") + suffix).c_str());
+    ShootLease(session, suffix);
+    if (std::wcscmp(suffix, L"-hires") != 0) {
+        ShootOptions(session, suffix);
+    }
+}
+
+// ---- What the user meets over the window: the menu-bar pop-ups, the message boxes and
+// ---- a drop-down list, each saved with the windows under it.
+
+// Saves `over` (a window standing over the frame or a dialog of it) with `under` below.
+// Returns 1 when written.
+int SaveOver(HWND under, HWND over, const wchar_t* name) {
+    ShowIfNotYet(over);
+    Pump();
+    const std::wstring path = g_folder + L"\\fiscora-" + name + L".png";
+    if (!CZoqShot::SaveWindowWith(under, &over, 1, path.c_str())) {
+        fwprintf(stderr, L"FiscoraShots: could not write %ls\n", path.c_str());
+        ++g_failures;
+        return 0;
+    }
+    return 1;
+}
+
+// Counts a message box that never came as a failure.
+void ExpectShot(int written, const wchar_t* name) {
+    if (!written) {
+        fwprintf(stderr, L"FiscoraShots: no picture %ls\n", name);
+        ++g_failures;
+    }
+}
+
+struct SMenuShot {
+    HWND window;
+    const wchar_t* name;
+    int written;
+};
+SMenuShot g_menuShot;
+
+// Runs inside the pop-up's menu loop: saves it over the window and closes it.
+void CALLBACK SaveOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    const std::wstring path = g_folder + L"\\fiscora-" + g_menuShot.name + L".png";
+    g_menuShot.written = CZoqShot::SaveWindowWithMenu(g_menuShot.window, path.c_str());
+    EndMenu();
+}
+
+// The pen put down on a part of the menu bar (`rect`, on the screen).
+void TapMenuBar(HWND window, const RECT& rect) {
+    const POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(centre.x, centre.y));
+}
+
+// A tap on a menu-bar button opens its pop-up, which is saved over the window.
+void ShootMenu(HWND window, int button, const wchar_t* name) {
+    RECT rect;
+    if (!CZoqMenuBar::ButtonRect(window, button, &rect)) {
+        ++g_failures;
+        return;
+    }
+    g_menuShot = SMenuShot{window, name, 0};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, SaveOpenMenu);
+    TapMenuBar(window, rect);
+    KillTimer(nullptr, timer);
+    ExpectShot(g_menuShot.written, name);
+}
+
+// The mortgage's interest rate with points above the rate without: "Next" is refused.
+void ShootRateCheck(CSession& session) {
+    session.Select(Calculator::Mortgage);
+    CMortgagePage& page = session.Frame().MortgagePage();
+    session.Type(page, 2, L"5");
+    session.Type(page, 4, L"6");
+    int written = 0;
+    {
+        CDialogDriver driver([&](HWND box) {
+            written = SaveOver(session.Window(), box, L"rate-check");
+            CDialogDriver::Press(box, IDOK);
+        });
+        session.Next(page);
+    }
+    ExpectShot(written, L"rate-check");
+}
+
+BOOL CALLBACK FindShownTab(HWND hwnd, LPARAM found) {
+    wchar_t className[16] = L"";
+    GetClassNameW(hwnd, className, 16);
+    if (std::wcscmp(className, L"#32770") != 0 || !IsWindowVisible(hwnd)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+// "Reset All" on the options' first tab, and the message saying what it did.
+void ShootResetAll(CSession& session) {
+    int written = 0;
+    CDialogDriver driver([&](HWND dialog) {
+        HWND tab = nullptr;
+        EnumChildWindows(dialog, FindShownTab, reinterpret_cast<LPARAM>(&tab));
+        if (!tab) {
+            CDialogDriver::Press(dialog, IDOK);
+            return;
+        }
+        {
+            CDialogDriver inner([&](HWND box) {
+                written = SaveOver(dialog, box, L"reset-all");
+                CDialogDriver::Press(box, IDOK);
+            });
+            CDialogDriver::Press(tab, IDC_RESET_ALL);
+        }
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    SendMessageW(session.Window(), WM_COMMAND, ID_OPTIONS, 0);
+    Pump();
+    ExpectShot(written, L"reset-all");
+}
+
+// The tip's percentages dropped down by a tap on their box.
+void ShootDropDown(CSession& session) {
+    session.Select(Calculator::Tip);
+    CTipPage& page = session.Frame().TipPage();
+    for (TipKey key : {TipKey::Digit4, TipKey::Digit2}) {
+        session.Tap(page.Handle(), page.KeyRect(key));
+    }
+    session.Next(page);
+    HWND box = GetDlgItem(page.Handle(), IDC_TIP_PERCENT);
+    RECT rect;
+    GetClientRect(box, &rect);
+    session.Tap(box, rect);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(box, &info) || !IsWindowVisible(info.hwndList)) {
+        fwprintf(stderr, L"FiscoraShots: the drop-down list did not open\n");
+        ++g_failures;
+        return;
+    }
+    SaveOver(session.Window(), info.hwndList, L"tip-dropdown");
+    SendMessageW(box, CB_SHOWDROPDOWN, FALSE, 0);
+    SetFocus(session.Window());
+    Pump();
+}
+
+// A window kept in the middle of the screen, where the message boxes (centred on the
+// screen) stand over it.
+void ShootOverTheWindow() {
+    CSession session(240, 320);
+    RECT window;
+    GetWindowRect(session.Window(), &window);
+    SetWindowPos(session.Window(), nullptr,
+                 (GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The input panel an earlier session left up is put away with its button.
+    RECT panel;
+    if (CZoqSip::IsRaised() && CZoqMenuBar::SipButtonRect(session.Window(), &panel)) {
+        TapMenuBar(session.Window(), panel);
+    }
+    Pump();
+    ShootMenu(session.Window(), 0, L"menu-file");
+    ShootMenu(session.Window(), 1, L"menu-profiles");
+    ShootRateCheck(session);
+    ShootResetAll(session);
+    ShootDropDown(session);
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -253,7 +440,7 @@ int wmain(int argc, wchar_t** argv) {
         ShootMortgage(portrait, L"");
         ShootMortgageDetails(portrait);
         ShootCarLoan(portrait, L"");
-        ShootLease(portrait);
+        ShootLease(portrait, L"");
         ShootTip(portrait, L"");
         ShootOptions(portrait, L"");
         ShootAbout(portrait);
@@ -263,8 +450,10 @@ int wmain(int argc, wchar_t** argv) {
         ShootCarLoan(landscape, L"-landscape");
         ShootMortgage(landscape, L"-landscape");
         ShootTip(landscape, L"-landscape");
+        ShootLaterLayouts(landscape, L"-landscape");
     }
     ShootSquare();
+    ShootOverTheWindow();
     {
         // A 192-dpi screen, as the program enlarged to 200 % plays it.
         CZoqDesktop::Begin(nullptr, nullptr, 200);
@@ -274,10 +463,12 @@ int wmain(int argc, wchar_t** argv) {
             ShootMortgage(hires, L"-hires");
             ShootTip(hires, L"-hires");
             ShootOptions(hires, L"-hires");
+            ShootLaterLayouts(hires, L"-hires");
         }
         CSession wide(640, 480);
         ShootMortgage(wide, L"-hires-landscape");
         ShootTip(wide, L"-hires-landscape");
+        ShootLaterLayouts(wide, L"-hires-landscape");
         CZoqScreen::SetDpi(0);
     }
     return g_failures ? 1 : 0;

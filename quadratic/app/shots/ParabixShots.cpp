@@ -1,19 +1,79 @@
 // Screenshots of Parabix: the window with each kind of result in portrait and
-// landscape, and the graph of a quadratic.
+// landscape, the graph of a quadratic, the B and C fields active, and the about box
+// over the window.
 //   ParabixShots.exe FOLDER
 #include "ce/ZoqScreen.h"
+#include "ce/ZoqShot.h"
 #include "quadratic/app/DlgParabix.h"
+#include "quadratic/app/resource.h"
+#include "calc/ModalWatch.h"
 #include "calc/shots/ShotDriver.h"
 
 namespace {
 
+// Keys of the keypad, by their index in the layout.
+constexpr int kKeyA = 0;
+constexpr int kKeyB = 1;
+constexpr int kKeyClear = 6;
+constexpr int kKeyGraph = 18;
+
+// A tap on a key of the keypad: the pen goes down on it and is lifted there.
+void TapKey(CDlgParabix& window, int index) {
+    const SCalcRect& key = window.GetFace().GetLayout().buttons[index];
+    const LPARAM centre = MAKELPARAM((key.left + key.right) / 2, (key.top + key.bottom) / 2);
+    SendMessageW(window.GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    SendMessageW(window.GetHandle(), WM_LBUTTONUP, 0, centre);
+}
+
 void OpenGraph(void* context) {
-    CDlgParabix* window = static_cast<CDlgParabix*>(context);
-    const SCalcRect& graph = window->GetFace().GetLayout().buttons[18];
-    const LPARAM centre =
-        MAKELPARAM((graph.left + graph.right) / 2, (graph.top + graph.bottom) / 2);
-    SendMessageW(window->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
-    SendMessageW(window->GetHandle(), WM_LBUTTONUP, 0, centre);
+    TapKey(*static_cast<CDlgParabix*>(context), kKeyGraph);
+}
+
+// What the "About" button of the menu bar sends.
+void PickAbout(void* hwnd) {
+    SendMessageW(static_cast<HWND>(hwnd), WM_COMMAND, MAKEWPARAM(IDM_ABOUT, 0), 0);
+}
+
+struct SOverShot {
+    HWND window;
+    std::wstring path;
+    int written;
+};
+
+void SaveOverAndClose(HWND modal, void* context) {
+    SOverShot& shot = *static_cast<SOverShot*>(context);
+    shot.written = CZoqShot::SaveWindowWith(shot.window, &modal, 1, shot.path.c_str());
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+// A field made active: B tapped after a result; after Clear, C while it is typed. Then
+// the about box, the window moved to the middle of the screen, where the box (centred
+// on the screen) stands over it.
+int ShootFieldsAndAbout(HINSTANCE instance, const std::wstring& folder) {
+    CZoqScreen::SetDpi(96);
+    CDlgParabix window;
+    HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", 240, 320);
+    if (!hwnd) {
+        return 1;
+    }
+    TypeKeys(hwnd, L"1\r-3\r2\r");
+    TapKey(window, kKeyB);
+    int failures = !ShootWindow(hwnd, folder + L"parabix-field-b.png");
+    TapKey(window, kKeyClear);
+    TapKey(window, kKeyA);
+    TypeKeys(hwnd, L"2\r5\r-7");
+    failures += !ShootWindow(hwnd, folder + L"parabix-field-c.png");
+    RECT frame;
+    GetWindowRect(hwnd, &frame);
+    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(100);
+    SOverShot shot{hwnd, folder + L"parabix-about.png", 0};
+    WatchModal(PickAbout, hwnd, 700, 15000, SaveOverAndClose, &shot);
+    failures += !shot.written;
+    window.Destroy();
+    return failures;
 }
 
 } // namespace
@@ -52,5 +112,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         window.Destroy();
     }
+    failures += ShootFieldsAndAbout(instance, folder);
     return failures ? 3 : 0;
 }

@@ -1,7 +1,8 @@
 // Screenshots of Trendora: the window with results in portrait and landscape, the
 // graph of each of the five models with its data points on the fitted curve, and
 // the graph of data 1e8 away from 0 with the line through them, the model table
-// and the residuals.
+// and the residuals; the "File" and "Mode" pop-ups, the about box and the questions
+// whether to save changes and whether to replace a file, over the window.
 //   TrendoraShots.exe FOLDER
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShot.h"
@@ -12,8 +13,11 @@
 #include "calc/ModalWatch.h"
 #include "calc/shots/ShotDriver.h"
 
+#include <dlgs.h>
+
 #include <cmath>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -181,6 +185,146 @@ int ShootLoadMessage(CDlgTrendora& window, const std::wstring& folder) {
     return shot;
 }
 
+// ---- What the user meets over the window: the menu-bar pop-ups, the prompts and the
+// ---- about box, each saved with the window under it.
+
+struct SOverShot {
+    HWND window;
+    std::wstring path;
+    UINT answer; // the button that closes what was shot
+    int written;
+};
+SOverShot g_menuShot;
+
+// Runs inside the pop-up's menu loop: saves it over the window and closes it.
+void CALLBACK SaveOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    g_menuShot.written = CZoqShot::SaveWindowWithMenu(g_menuShot.window, g_menuShot.path.c_str());
+    EndMenu();
+}
+
+// `command` is what a menu-bar button sends: its pop-up opens.
+int ShootMenu(HWND hwnd, UINT command, const std::wstring& path) {
+    g_menuShot = SOverShot{hwnd, path, 0, 0};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, SaveOpenMenu);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    KillTimer(nullptr, timer);
+    return g_menuShot.written;
+}
+
+void SaveOverAndAnswer(HWND modal, void* context) {
+    SOverShot& shot = *static_cast<SOverShot*>(context);
+    shot.written = CZoqShot::SaveWindowWith(shot.window, &modal, 1, shot.path.c_str());
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(shot.answer, BN_CLICKED), 0);
+}
+
+struct SCommand {
+    HWND hwnd;
+    UINT command;
+};
+
+void SendCommand(void* context) {
+    const SCommand& command = *static_cast<SCommand*>(context);
+    SendMessageW(command.hwnd, WM_COMMAND, MAKEWPARAM(command.command, 0), 0);
+}
+
+// Picks `command` from a pop-up and saves the message box it brings up over the window,
+// then answers it with `answer`.
+int ShootPrompt(HWND hwnd, UINT command, UINT answer, const std::wstring& path) {
+    SOverShot shot{hwnd, path, answer, 0};
+    SCommand pick{hwnd, command};
+    WatchModal(SendCommand, &pick, 700, 15000, SaveOverAndAnswer, &shot);
+    return shot.written;
+}
+
+// In the save dialog the user goes to a folder holding one data file and gives its
+// name; the question whether to replace it is saved over the dialog and the window,
+// and answered "Yes".
+struct SOverwriteShot {
+    SOverShot shot;
+    std::wstring folder;
+    std::wstring name;
+    HWND dialog = nullptr;
+};
+
+// The name box is a combo box in the explorer-style dialog, an edit in the old one.
+void TypeFileName(HWND dialog, const std::wstring& text) {
+    if (!SetDlgItemTextW(dialog, cmb13, text.c_str())) {
+        SetDlgItemTextW(dialog, edt1, text.c_str());
+    }
+}
+
+void AnswerSaveDialog(HWND modal, void* context) {
+    SOverwriteShot& overwrite = *static_cast<SOverwriteShot*>(context);
+    if (!overwrite.dialog) {
+        overwrite.dialog = modal;
+        // A folder's name and "Save" open the folder.
+        TypeFileName(modal, overwrite.folder);
+        SendMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        TypeFileName(modal, overwrite.name);
+        PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return;
+    }
+    const HWND over[] = {overwrite.dialog, modal};
+    overwrite.shot.written =
+        CZoqShot::SaveWindowWith(overwrite.shot.window, over, 2, overwrite.shot.path.c_str());
+    PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+}
+
+int ShootOverwritePrompt(CDlgTrendora& window, const std::wstring& path) {
+    wchar_t temporary[MAX_PATH];
+    if (!GetTempPathW(MAX_PATH, temporary)) {
+        return 0;
+    }
+    SOverwriteShot overwrite{SOverShot{window.GetHandle(), path, IDYES, 0},
+                             std::wstring(temporary) + L"trendora-shots", L"entries.csv"};
+    const std::wstring file = overwrite.folder + L"\\" + overwrite.name;
+    CreateDirectoryW(overwrite.folder.c_str(), nullptr);
+    HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    CloseHandle(created);
+    window.SetFileChooser(ChooseCsvFile);
+    SCommand save{window.GetHandle(), IDM_SAVE_CSV};
+    WatchModals(SendCommand, &save, 700, 15000, AnswerSaveDialog, &overwrite, 2);
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(overwrite.folder.c_str());
+    return overwrite.shot.written;
+}
+
+// Where a user would keep it: in the middle of the screen, so that the message boxes,
+// centred on the screen, stand over it.
+void PlaceMidScreen(HWND hwnd) {
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(100);
+}
+
+int ShootMenusAndPrompts(HINSTANCE instance, const std::wstring& folder) {
+    CZoqScreen::SetDpi(96);
+    CDlgTrendora window;
+    HWND hwnd = OpenShotWindow(window, instance, L"Zoq Trendora", L"ClassTrendora", 240, 320);
+    if (!hwnd) {
+        return 1;
+    }
+    PlaceMidScreen(hwnd);
+    EnterModel(hwnd, kModels[0]);
+    int failures = !ShootMenu(hwnd, IDM_FILE, folder + L"trendora-menu-file.png");
+    failures += !ShootMenu(hwnd, IDM_MODE, folder + L"trendora-menu-mode.png");
+    failures += !ShootPrompt(hwnd, IDM_ABOUT, IDOK, folder + L"trendora-about.png");
+    // Loading a file over entries not saved yet.
+    failures += !ShootPrompt(hwnd, IDM_LOAD_CSV, IDCANCEL, folder + L"trendora-save-changes.png");
+    failures += !ShootOverwritePrompt(window, folder + L"trendora-overwrite.png");
+    window.Destroy();
+    return failures;
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -231,5 +375,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         window.Destroy();
     }
+    failures += ShootMenusAndPrompts(instance, folder);
     return failures ? 3 : 0;
 }

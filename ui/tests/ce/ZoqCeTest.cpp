@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <cstdlib>
@@ -531,6 +532,187 @@ TEST(ZoqShot, SavedAreaHoldsExactlyTheSourcePixels) {
     DeleteFileW(path);
     RECT empty = {3, 3, 3, 6};
     EXPECT_EQ(0, CZoqShot::SaveArea(canvas.DC(), empty, path));
+}
+
+// A borderless window of one colour (kept in its user data), placed on the screen.
+LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        HBRUSH brush =
+            CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
+        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+        DeleteObject(brush);
+        return 1;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+HWND OpenPlain(const RECT& rect, COLORREF colour) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = PlainProc;
+    windowClass.hInstance = Instance();
+    windowClass.lpszClassName = L"ZoqCeTestPlain";
+    RegisterClassW(&windowClass); // a second registration fails harmlessly
+    HWND hwnd = CreateWindowExW(WS_EX_NOACTIVATE, L"ZoqCeTestPlain", L"", WS_POPUP | WS_VISIBLE,
+                                rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                nullptr, nullptr, Instance(), nullptr);
+    if (hwnd)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+    return hwnd;
+}
+
+struct SOverRow {
+    const char* name;
+    RECT over[2]; // on the screen; an empty rectangle is no window
+    SIZE size;    // of the picture
+    struct {
+        POINT at; // in the picture
+        COLORREF colour;
+    } samples[4];
+};
+
+// The window under all is at (200, 200), 60 x 40, red; the first window over it green,
+// the second blue. Where no window is, the picture has the desktop's colour.
+TEST(ZoqShot, WindowsOverAWindowAreDrawnWhereTheScreenShowsThemInTheirOrder) {
+    const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255);
+    const COLORREF desktop = GetSysColor(COLOR_DESKTOP) & 0xFFFFFF;
+    const SOverRow rows[] = {
+        {"inside",
+         {{210, 210, 230, 220}, {}},
+         {60, 40},
+         {{{0, 0}, red}, {{15, 15}, green}, {{29, 19}, green}, {{59, 39}, red}}},
+        {"past the right and bottom edges",
+         {{250, 230, 280, 250}, {}},
+         {80, 50},
+         {{{5, 5}, red}, {{55, 35}, green}, {{75, 45}, green}, {{75, 5}, desktop}}},
+        {"past the left and top edges",
+         {{190, 190, 205, 205}, {}},
+         {70, 50},
+         {{{2, 2}, green}, {{12, 12}, green}, {{16, 16}, red}, {{2, 40}, desktop}}},
+        {"the second over the first",
+         {{210, 210, 240, 230}, {230, 220, 250, 235}},
+         {60, 40},
+         {{{12, 12}, green}, {{35, 25}, blue}, {{45, 32}, blue}, {{5, 35}, red}}},
+    };
+    wchar_t directory[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, directory);
+    wchar_t path[MAX_PATH] = L"";
+    swprintf(path, MAX_PATH, L"%lszoq-ce-over-%lu.png", directory, GetCurrentProcessId());
+    for (const SOverRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        HWND under = OpenPlain(RECT{200, 200, 260, 240}, red);
+        ASSERT_NE(nullptr, under);
+        HWND over[2] = {};
+        int count = 0;
+        const COLORREF colours[2] = {green, blue};
+        for (int i = 0; i < 2 && !IsRectEmpty(&row.over[i]); ++i) {
+            over[i] = OpenPlain(row.over[i], colours[i]);
+            ASSERT_NE(nullptr, over[i]);
+            count = i + 1;
+        }
+        Pump();
+        EXPECT_EQ(1, CZoqShot::SaveWindowWith(under, over, count, path));
+        CZoqImage saved;
+        EXPECT_EQ(1, saved.LoadFromFile(path));
+        EXPECT_EQ(row.size.cx, saved.Width());
+        EXPECT_EQ(row.size.cy, saved.Height());
+        if (saved.Width() == row.size.cx && saved.Height() == row.size.cy) {
+            std::vector<COLORREF> pixels = PixelsOf(saved.Bitmap(), row.size.cx, row.size.cy);
+            for (const auto& sample : row.samples) {
+                EXPECT_EQ(sample.colour, pixels[sample.at.y * row.size.cx + sample.at.x])
+                    << "at " << sample.at.x << ", " << sample.at.y;
+            }
+        }
+        for (HWND hwnd : over) {
+            if (hwnd)
+                DestroyWindow(hwnd);
+        }
+        DestroyWindow(under);
+        DeleteFileW(path);
+    }
+}
+
+TEST(ZoqShot, WindowsOverAWindowRefuseWhatIsNotThere) {
+    wchar_t directory[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, directory);
+    wchar_t path[MAX_PATH] = L"";
+    swprintf(path, MAX_PATH, L"%lszoq-ce-none-%lu.png", directory, GetCurrentProcessId());
+    HWND under = OpenPlain(RECT{200, 200, 260, 240}, RGB(255, 0, 0));
+    ASSERT_NE(nullptr, under);
+    HWND gone = OpenPlain(RECT{210, 210, 220, 220}, RGB(0, 255, 0));
+    DestroyWindow(gone);
+    EXPECT_EQ(0, CZoqShot::SaveWindowWith(nullptr, nullptr, 0, path));
+    EXPECT_EQ(0, CZoqShot::SaveWindowWith(under, nullptr, 1, path));
+    EXPECT_EQ(0, CZoqShot::SaveWindowWith(under, &gone, 1, path));
+    EXPECT_EQ(0, CZoqShot::SaveWindowWith(under, nullptr, 0, nullptr));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path));
+    // No window over it: the window alone.
+    EXPECT_EQ(1, CZoqShot::SaveWindowWith(under, nullptr, 0, path));
+    CZoqImage saved;
+    EXPECT_EQ(1, saved.LoadFromFile(path));
+    EXPECT_EQ(60, saved.Width());
+    EXPECT_EQ(40, saved.Height());
+    DestroyWindow(under);
+    DeleteFileW(path);
+}
+
+struct SMenuShot {
+    HWND under;
+    const wchar_t* path;
+    int written;
+    RECT menu;
+};
+SMenuShot g_menuShot;
+
+void CALLBACK SaveWithTheMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu)
+        GetWindowRect(menu, &g_menuShot.menu);
+    g_menuShot.written = CZoqShot::SaveWindowWithMenu(g_menuShot.under, g_menuShot.path);
+    EndMenu();
+}
+
+// A pop-up opened across the window's right edge: the picture takes it in, drawn over
+// the window. Without one open there is nothing to save.
+TEST(ZoqShot, WindowWithItsOpenMenuTakesInTheMenu) {
+    wchar_t directory[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, directory);
+    wchar_t path[MAX_PATH] = L"";
+    swprintf(path, MAX_PATH, L"%lszoq-ce-menu-%lu.png", directory, GetCurrentProcessId());
+    HWND under = OpenPlain(RECT{200, 200, 260, 240}, RGB(255, 0, 0));
+    ASSERT_NE(nullptr, under);
+    EXPECT_EQ(0, CZoqShot::SaveWindowWithMenu(under, path));
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"An item long enough");
+    SetForegroundWindow(under);
+    g_menuShot = SMenuShot{under, path, 0, {}};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, SaveWithTheMenu);
+    TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN, 240, 220, under, nullptr);
+    KillTimer(nullptr, timer);
+    DestroyMenu(menu);
+    EXPECT_EQ(1, g_menuShot.written);
+    EXPECT_EQ(240, g_menuShot.menu.left);
+    EXPECT_EQ(220, g_menuShot.menu.top);
+    EXPECT_GT(g_menuShot.menu.right, 260);
+    CZoqImage saved;
+    EXPECT_EQ(1, saved.LoadFromFile(path));
+    const int width = static_cast<int>(g_menuShot.menu.right) - 200;
+    const int height = std::max(240L, g_menuShot.menu.bottom) - 200;
+    EXPECT_EQ(width, saved.Width());
+    EXPECT_EQ(height, saved.Height());
+    if (saved.Width() == width && saved.Height() == height) {
+        std::vector<COLORREF> pixels = PixelsOf(saved.Bitmap(), width, height);
+        EXPECT_EQ(RGB(255, 0, 0), pixels[5 * width + 5]) << "the window";
+        EXPECT_NE(RGB(255, 0, 0), pixels[(height - 4) * width + 44]) << "the menu over it";
+        if (height > 40) {
+            EXPECT_EQ(GetSysColor(COLOR_DESKTOP) & 0xFFFFFF, pixels[(height - 1) * width + 2])
+                << "below the window, left of the menu";
+        }
+    }
+    DestroyWindow(under);
+    DeleteFileW(path);
 }
 
 } // namespace
