@@ -233,6 +233,14 @@ void CZoqModalWatch::Watchdog() {
     PostQuitMessage(0);
 }
 
+SZoqWatchOptions EveryDialog(UINT watchdog) {
+    SZoqWatchOptions options;
+    options.kind = EZoqModalKind::kDialog;
+    options.watchdog = watchdog;
+    options.repeatLast = true;
+    return options;
+}
+
 HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
                 void (*onModal)(HWND, void*), void* modalContext, int count) {
     const CZoqModalWatch::Step step = [=](HWND window) { onModal(window, modalContext); };

@@ -35,6 +35,10 @@ struct SZoqWatchOptions {
     bool repeatLast = false;
 };
 
+// Options of a watch that answers every dialog box or message box with its last step,
+// however many open.
+SZoqWatchOptions EveryDialog(UINT watchdog = 10000);
+
 // Drives the modal windows (dialogs, message boxes, the graph, pop-up menus) that the
 // code under test opens on this thread while the watch exists: the CBT hook notes the
 // windows that become active, a thread timer hands each new window to the next step

@@ -15,7 +15,8 @@
 #include "financial/app/PageContext.h"
 #include "financial/app/TipPage.h"
 #include "financial/app/resource.h"
-#include "financial/app/tests/DialogDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "ui/ZoqMemoryStore.h"
 #include "ui/ZoqString.h"
 
@@ -29,16 +30,6 @@ namespace {
 
 std::wstring g_folder;
 int g_failures = 0;
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
 
 void Save(HWND window, const wchar_t* name) {
     RedrawWindow(window, nullptr, nullptr,
@@ -140,10 +131,10 @@ void ShootLease(CSession& session) {
 }
 
 void ShootAmortization(CSession& session, CMortgagePage& page, int button, const wchar_t* name) {
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         Save(dialog, name);
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     session.Tap(page.Handle(), page.ResultButtonRect(button));
 }
 
@@ -200,7 +191,7 @@ void ShootTip(CSession& session, const wchar_t* suffix) {
 void ShootOptions(CSession& session, const wchar_t* suffix) {
     static const wchar_t* const kNames[] = {L"options-general", L"options-mortgage", L"options-tip",
                                             L"options-lease", L"options-carloan"};
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         HWND tabs = GetDlgItem(dialog, IDC_TABS);
         for (int tab = 0; tab < 5; ++tab) {
             TabCtrl_SetCurSel(tabs, tab);
@@ -209,17 +200,17 @@ void ShootOptions(CSession& session, const wchar_t* suffix) {
             std::wstring name = kNames[tab];
             Save(dialog, (name + suffix).c_str());
         }
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     SendMessageW(session.Window(), WM_COMMAND, ID_OPTIONS, 0);
     Pump();
 }
 
 void ShootAbout(CSession& session) {
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         Save(dialog, L"about");
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     SendMessageW(session.Window(), WM_COMMAND, ID_ABOUT, 0);
     Pump();
 }

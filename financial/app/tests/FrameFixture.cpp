@@ -6,8 +6,9 @@ void CFrameFixture::SetUp() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     CZoqSip::Show(nullptr, 0);
-    m_guard = std::make_unique<CDialogDriver>(
-        [](HWND dialog) { CDialogDriver::Press(dialog, IDCANCEL); }, 120000);
+    m_guard = std::make_unique<CZoqModalWatch>(
+        std::vector<CZoqModalWatch::Step>{[](HWND dialog) { Press(dialog, IDCANCEL); }},
+        EveryDialog(120000));
     Start();
 }
 

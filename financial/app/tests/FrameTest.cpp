@@ -7,7 +7,8 @@
 #include "financial/app/PageContext.h"
 #include "financial/app/TipPage.h"
 #include "financial/app/resource.h"
-#include "financial/app/tests/DialogDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "financial/app/tests/FrameFixture.h"
 #include "financial/models/FinancialKeys.h"
 #include "financial/models/FinancialOptions.h"
@@ -365,7 +366,7 @@ TEST_F(FrameTest, ExitKeepsConfirmedValuesWhereNothingValidIsTyped) {
         SCOPED_TRACE(c.what);
         StartAfresh();
         c.type();
-        CDialogDriver driver([](HWND dialog) { CDialogDriver::Press(dialog, IDOK); });
+        CZoqModalWatch driver({[](HWND dialog) { Press(dialog, IDOK); }}, EveryDialog());
         Command(ID_EXIT);
         Stop();
         EXPECT_TRUE(driver.Seen().empty()) << "no message at exit";
@@ -382,15 +383,15 @@ TEST_F(FrameTest, ResetAllClearsEveryProfileAndSaysSo) {
     ASSERT_EQ(20000.0, StoredCarPrice(2));
 
     std::wstring text;
-    CDialogDriver driver([&](HWND dialog) {
-        if (CDialogDriver::Caption(dialog) == L"Options") {
+    CZoqModalWatch driver({[&](HWND dialog) {
+        if (Caption(dialog) == L"Options") {
             Click(TabControlWith(dialog, IDC_RESET_ALL));
-            CDialogDriver::Press(dialog, IDOK);
+            Press(dialog, IDOK);
         } else {
-            text = CDialogDriver::MessageText(dialog);
-            CDialogDriver::Press(dialog, IDOK);
+            text = MessageText(dialog);
+            Press(dialog, IDOK);
         }
-    });
+    }}, EveryDialog());
     Command(ID_OPTIONS);
     ASSERT_EQ(2u, driver.Seen().size());
     EXPECT_EQ(L"Reset All", driver.Seen()[1]);
@@ -431,7 +432,7 @@ TEST_F(FrameTest, OptionsShowClearedCalculatorsAndKeepWhatIsTyped) {
     };
     for (const Visit& visit : visits) {
         SCOPED_TRACE(visit.what);
-        CDialogDriver driver([&](HWND dialog) {
+        CZoqModalWatch driver({[&](HWND dialog) {
             for (HWND child = GetWindow(dialog, GW_CHILD); child && visit.tab;
                  child = GetWindow(child, GW_HWNDNEXT)) {
                 wchar_t caption[64] = {};
@@ -440,8 +441,8 @@ TEST_F(FrameTest, OptionsShowClearedCalculatorsAndKeepWhatIsTyped) {
                     Click(GetDlgItem(child, visit.button));
                 }
             }
-            CDialogDriver::Press(dialog, IDOK);
-        });
+            Press(dialog, IDOK);
+        }}, EveryDialog());
         Command(ID_OPTIONS);
         ASSERT_EQ(1u, driver.Seen().size());
         EXPECT_EQ(visit.downPayment, FieldText(carLoan, 0));
@@ -463,15 +464,15 @@ TEST_F(FrameTest, OptionsSizeChoiceLaysTheWindowOutAgain) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.size);
         int checked = -1;
-        CDialogDriver driver([&](HWND dialog) {
+        CZoqModalWatch driver({[&](HWND dialog) {
             const int shown = CZoqDesktop::Size();
             checked = SendMessageW(TabControlWith(dialog, IDC_SIZE_100 + (shown == 100   ? 0
                                                                           : shown == 150 ? 1
                                                                                          : 2)),
                                    BM_GETCHECK, 0, 0) == BST_CHECKED;
             Click(TabControlWith(dialog, row.click));
-            CDialogDriver::Press(dialog, IDOK);
-        });
+            Press(dialog, IDOK);
+        }}, EveryDialog());
         Command(ID_OPTIONS);
         EXPECT_EQ(1, checked);
         EXPECT_EQ(row.size, CZoqDesktop::Size());
@@ -491,7 +492,7 @@ TEST_F(FrameTest, OptionsSizeChoiceLaysTheWindowOutAgain) {
 }
 
 TEST_F(FrameTest, OptionsChangeTheModels) {
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         // "Don't automatically show the SIP", the lease option, the third schedule and a
         // point price of 1.5 %.
         Click(TabControlWith(dialog, IDC_NO_SIP));
@@ -504,8 +505,8 @@ TEST_F(FrameTest, OptionsChangeTheModels) {
                          reinterpret_cast<LPARAM>(list));
         }
         EXPECT_EQ(0, m_models->lease.PayTaxOnCapitalCost()) << "taken only when it closes";
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     ASSERT_EQ(1, m_frame->AutoSip());
     Command(ID_OPTIONS);
     ASSERT_EQ(1u, driver.Seen().size());
@@ -528,7 +529,7 @@ TEST_F(FrameTest, EveryOptionAndTheAboutBoxFitEveryScreen) {
         Stop();
         Start(screen.width, screen.height);
         int tabs = 0;
-        CDialogDriver driver([&](HWND dialog) {
+        CZoqModalWatch driver({[&](HWND dialog) {
             for (HWND tab = GetWindow(dialog, GW_CHILD); tab; tab = GetWindow(tab, GW_HWNDNEXT)) {
                 if (!GetDlgItem(tab, IDC_TAB_CAPTION)) {
                     continue; // the tab control
@@ -558,22 +559,22 @@ TEST_F(FrameTest, EveryOptionAndTheAboutBoxFitEveryScreen) {
                 EXPECT_GT(top.top, 0);
                 EXPECT_LT(top.top, 20);
             }
-            CDialogDriver::Press(dialog, IDOK);
-        });
+            Press(dialog, IDOK);
+        }}, EveryDialog());
         Command(ID_OPTIONS);
         EXPECT_EQ(COptionsDialog::kTabCount, tabs);
 
         // The about box's "Done" stands whole on the screen too.
         LONG doneBottom = 0;
         RECT client = {};
-        CDialogDriver about([&](HWND dialog) {
+        CZoqModalWatch about({[&](HWND dialog) {
             GetClientRect(dialog, &client);
             RECT done;
             GetWindowRect(GetDlgItem(dialog, IDOK), &done);
             MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&done), 2);
             doneBottom = done.bottom;
-            CDialogDriver::Press(dialog, IDOK);
-        });
+            Press(dialog, IDOK);
+        }}, EveryDialog());
         Command(ID_ABOUT);
         ASSERT_EQ(1u, about.Seen().size());
         EXPECT_LE(doneBottom, client.bottom) << "about box";
@@ -583,13 +584,13 @@ TEST_F(FrameTest, EveryOptionAndTheAboutBoxFitEveryScreen) {
 TEST_F(FrameTest, AboutBoxAndExit) {
     HWND icon = nullptr;
     std::wstring name;
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         icon = GetDlgItem(dialog, IDC_ABOUT_ICON);
         wchar_t text[64] = {};
         GetDlgItemTextW(dialog, IDC_ABOUT_NAME, text, 64);
         name = text;
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     SendMessageW(m_frame->Handle(), WM_COMMAND, ID_ABOUT, 0); // what Ctrl+A sends
     ASSERT_EQ(1u, driver.Seen().size());
     EXPECT_EQ(L"About Fiscora", driver.Seen()[0]);

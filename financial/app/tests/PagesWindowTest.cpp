@@ -5,7 +5,8 @@
 #include "financial/app/PageContext.h"
 #include "financial/app/TipPage.h"
 #include "financial/app/resource.h"
-#include "financial/app/tests/DialogDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "financial/app/tests/FrameFixture.h"
 #include "financial/models/FinancialOptions.h"
 
@@ -117,10 +118,10 @@ TEST_F(PagesWindowTest, MortgageRatesCheckShowsItsMessageAndStays) {
     Type(page, 3, L"1");
     Type(page, 4, L"6");
     std::wstring text;
-    CDialogDriver driver([&](HWND box) {
-        text = CDialogDriver::MessageText(box);
-        CDialogDriver::Press(box, IDOK);
-    });
+    CZoqModalWatch driver({[&](HWND box) {
+        text = MessageText(box);
+        Press(box, IDOK);
+    }}, EveryDialog());
     PressNext(page);
     Pump();
     ASSERT_EQ(1u, driver.Seen().size());
@@ -183,7 +184,7 @@ TEST_F(PagesWindowTest, MortgageResultsAndAmortizationList) {
 
     int count = 0;
     std::wstring first[4], last[4];
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
         count = ListView_GetItemCount(list);
         wchar_t cell[32];
@@ -193,8 +194,8 @@ TEST_F(PagesWindowTest, MortgageResultsAndAmortizationList) {
             ListView_GetItemText(list, count - 1, column, cell, 32);
             last[column] = cell;
         }
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     Tap(page.Handle(), page.ResultButtonRect(1));
     ASSERT_EQ(1u, driver.Seen().size());
     EXPECT_EQ(L"Amortization", driver.Seen()[0]);
@@ -230,7 +231,7 @@ TEST_F(PagesWindowTest, AmortizationColumnsFitTheListOnEveryScreen) {
         PressNext(page);
         ASSERT_EQ(3, page.Step());
         int checked = 0;
-        CDialogDriver driver([&](HWND dialog) {
+        CZoqModalWatch driver({[&](HWND dialog) {
             HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
             const LONG style = GetWindowLongW(list, GWL_STYLE);
             EXPECT_NE(0, style & WS_VSCROLL);
@@ -260,8 +261,8 @@ TEST_F(PagesWindowTest, AmortizationColumnsFitTheListOnEveryScreen) {
             EXPECT_LE(right, client.right) << "the last column runs under the scroll bar";
             EXPECT_GE(right, client.right - 4) << "the columns leave the list partly empty";
             ++checked;
-            CDialogDriver::Press(dialog, IDOK);
-        });
+            Press(dialog, IDOK);
+        }}, EveryDialog());
         Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
         EXPECT_EQ(1, checked);
     }
@@ -304,10 +305,10 @@ TEST_F(PagesWindowTest, ZeroYearTermAfterACalculationShowsNoOldFigures) {
         EXPECT_EQ(row.value, page.ResultValue(found));
     }
     int rowsListed = -1;
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         rowsListed = ListView_GetItemCount(GetDlgItem(dialog, IDC_AMORT_LIST));
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
     EXPECT_EQ(0, rowsListed);
 }
@@ -331,10 +332,10 @@ TEST_F(PagesWindowTest, MortgageWithPointsComparesAndAmortizes) {
     EXPECT_STREQ(L"300", page.ResultValue(6));
 
     int rows = 0;
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         rows = ListView_GetItemCount(GetDlgItem(dialog, IDC_AMORT_LIST));
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     Tap(page.Handle(), page.ResultButtonRect(2)); // "NoPoints"
     EXPECT_EQ(300, rows);
     EXPECT_EQ(0, m_models->mortgage.UsePoints());
@@ -512,14 +513,14 @@ TEST_F(PagesWindowTest, MortgageExtraPaymentsShowTheSavingAndTheRate) {
 
     int listed = -1;
     std::wstring lastBalance;
-    CDialogDriver driver([&](HWND dialog) {
+    CZoqModalWatch driver({[&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
         listed = ListView_GetItemCount(list);
         wchar_t cell[32] = {};
         ListView_GetItemText(list, listed - 1, 1, cell, 32);
         lastBalance = cell;
-        CDialogDriver::Press(dialog, IDOK);
-    });
+        Press(dialog, IDOK);
+    }}, EveryDialog());
     Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
     EXPECT_EQ(savings.periods, listed) << "the list ends with the payment that clears the loan";
     FormatCents(expected.BalanceAt(savings.periods - 1), cents, 48);

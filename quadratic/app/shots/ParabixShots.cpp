@@ -3,7 +3,7 @@
 //   ParabixShots.exe FOLDER
 #include "ce/ZoqScreen.h"
 #include "quadratic/app/DlgParabix.h"
-#include "calc/shots/ShotDriver.h"
+#include "testing/ZoqShotDriver.h"
 
 namespace {
 
