@@ -45,14 +45,15 @@ void Answer(HWND window, int answer) {
 SModalCapture CaptureModal(const std::function<void()>& action, const wchar_t* fileName,
                            int answer) {
     SModalCapture result;
-    CZoqModalWatch watch({[&](HWND modal) {
-                             Record(modal, result);
-                             if (fileName) {
-                                 EnterFileName(modal, fileName);
-                             }
-                             Answer(modal, answer);
-                         }},
-                         AnyWindow());
+    CZoqModalWatch watch(
+        [&](HWND modal) {
+            Record(modal, result);
+            if (fileName) {
+                EnterFileName(modal, fileName);
+            }
+            Answer(modal, answer);
+        },
+        AnyWindow());
     action();
     return result;
 }

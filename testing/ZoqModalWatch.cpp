@@ -53,6 +53,9 @@ CZoqModalWatch::CZoqModalWatch(std::vector<Step> steps, SZoqWatchOptions options
     m_tick = SetTimer(nullptr, 0, kTickMs, OnTimer);
 }
 
+CZoqModalWatch::CZoqModalWatch(Step step, SZoqWatchOptions options)
+    : CZoqModalWatch(std::vector<Step>{std::move(step)}, options) {}
+
 CZoqModalWatch::~CZoqModalWatch() {
     KillTimer(nullptr, m_tick);
     // Watches end in the reverse order of their start.

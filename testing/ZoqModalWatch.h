@@ -50,6 +50,8 @@ public:
     using Step = std::function<void(HWND)>;
 
     explicit CZoqModalWatch(std::vector<Step> steps, SZoqWatchOptions options = {});
+    // A watch of one step (with repeatLast, one answer for every window).
+    explicit CZoqModalWatch(Step step, SZoqWatchOptions options = {});
     ~CZoqModalWatch();
     CZoqModalWatch(const CZoqModalWatch&) = delete;
     CZoqModalWatch& operator=(const CZoqModalWatch&) = delete;

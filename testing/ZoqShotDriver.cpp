@@ -25,13 +25,13 @@ int ShootModal(void (*action)(void*), void* context, const std::wstring& path) {
     options.kind = EZoqModalKind::kAnyWindow;
     options.delay = kModalDelayMs;
     options.watchdog = kModalWatchdogMs;
-    CZoqModalWatch watch({[&](HWND modal) {
-                             RedrawWindow(modal, nullptr, nullptr,
-                                          RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
-                             written = CZoqShot::SaveWindow(modal, path.c_str());
-                             PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                         }},
-                         options);
+    CZoqModalWatch watch(
+        [&](HWND modal) {
+            RedrawWindow(modal, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+            written = CZoqShot::SaveWindow(modal, path.c_str());
+            PostMessageW(modal, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        },
+        options);
     action(context);
     return written;
 }

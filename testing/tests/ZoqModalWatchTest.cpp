@@ -77,9 +77,9 @@ TEST(ModalWatch, TheNewestWatchAnswersAndTheGuardTakesTheRest) {
     OwnerWindow owner;
     SZoqWatchOptions guardOptions;
     guardOptions.repeatLast = true;
-    CZoqModalWatch guard({[](HWND window) { Press(window, IDCANCEL); }}, guardOptions);
+    CZoqModalWatch guard([](HWND window) { Press(window, IDCANCEL); }, guardOptions);
     {
-        CZoqModalWatch inner({[](HWND window) { Press(window, IDYES); }});
+        CZoqModalWatch inner([](HWND window) { Press(window, IDYES); });
         EXPECT_EQ(Ask(owner.Handle(), L"first"), IDYES);
         EXPECT_EQ(inner.StepsDone(), 1);
     }
@@ -93,7 +93,7 @@ TEST(ModalWatch, WatchdogEndsAWindowNobodyAnswers) {
     SZoqWatchOptions options;
     options.watchdog = 400;
     // No step: the box stays open until the watchdog cancels it.
-    CZoqModalWatch watch({}, options);
+    CZoqModalWatch watch(std::vector<CZoqModalWatch::Step>{}, options);
     const DWORD start = GetTickCount();
     EXPECT_EQ(Ask(owner.Handle(), L"nobody answers"), IDCANCEL);
     EXPECT_LT(GetTickCount() - start, 5000u);
@@ -142,12 +142,13 @@ TEST(ModalWatch, PopupMenuIsReadAndClosed) {
     options.kind = EZoqModalKind::kPopupMenu;
     std::wstring items;
     HWND seenMenu = nullptr;
-    CZoqModalWatch watch({[&](HWND menu) {
-                             seenMenu = menu;
-                             items = PopupItems(menu);
-                             EndMenu();
-                         }},
-                         options);
+    CZoqModalWatch watch(
+        [&](HWND menu) {
+            seenMenu = menu;
+            items = PopupItems(menu);
+            EndMenu();
+        },
+        options);
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_BOTTOMALIGN, 10, 100, 0, owner.Handle(), nullptr);
     DestroyMenu(popup);
     EXPECT_EQ(watch.StepsDone(), 1);

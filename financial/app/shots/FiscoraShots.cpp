@@ -131,10 +131,12 @@ void ShootLease(CSession& session) {
 }
 
 void ShootAmortization(CSession& session, CMortgagePage& page, int button, const wchar_t* name) {
-    CZoqModalWatch driver({[&](HWND dialog) {
-        Save(dialog, name);
-        Press(dialog, IDOK);
-    }}, EveryDialog());
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            Save(dialog, name);
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     session.Tap(page.Handle(), page.ResultButtonRect(button));
 }
 
@@ -191,26 +193,30 @@ void ShootTip(CSession& session, const wchar_t* suffix) {
 void ShootOptions(CSession& session, const wchar_t* suffix) {
     static const wchar_t* const kNames[] = {L"options-general", L"options-mortgage", L"options-tip",
                                             L"options-lease", L"options-carloan"};
-    CZoqModalWatch driver({[&](HWND dialog) {
-        HWND tabs = GetDlgItem(dialog, IDC_TABS);
-        for (int tab = 0; tab < 5; ++tab) {
-            TabCtrl_SetCurSel(tabs, tab);
-            NMHDR change = {tabs, IDC_TABS, static_cast<UINT>(TCN_SELCHANGE)};
-            SendMessageW(dialog, WM_NOTIFY, IDC_TABS, reinterpret_cast<LPARAM>(&change));
-            std::wstring name = kNames[tab];
-            Save(dialog, (name + suffix).c_str());
-        }
-        Press(dialog, IDOK);
-    }}, EveryDialog());
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            HWND tabs = GetDlgItem(dialog, IDC_TABS);
+            for (int tab = 0; tab < 5; ++tab) {
+                TabCtrl_SetCurSel(tabs, tab);
+                NMHDR change = {tabs, IDC_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+                SendMessageW(dialog, WM_NOTIFY, IDC_TABS, reinterpret_cast<LPARAM>(&change));
+                std::wstring name = kNames[tab];
+                Save(dialog, (name + suffix).c_str());
+            }
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     SendMessageW(session.Window(), WM_COMMAND, ID_OPTIONS, 0);
     Pump();
 }
 
 void ShootAbout(CSession& session) {
-    CZoqModalWatch driver({[&](HWND dialog) {
-        Save(dialog, L"about");
-        Press(dialog, IDOK);
-    }}, EveryDialog());
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            Save(dialog, L"about");
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     SendMessageW(session.Window(), WM_COMMAND, ID_ABOUT, 0);
     Pump();
 }

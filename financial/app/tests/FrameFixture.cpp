@@ -6,9 +6,8 @@ void CFrameFixture::SetUp() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     CZoqSip::Show(nullptr, 0);
-    m_guard = std::make_unique<CZoqModalWatch>(
-        std::vector<CZoqModalWatch::Step>{[](HWND dialog) { Press(dialog, IDCANCEL); }},
-        EveryDialog(120000));
+    m_guard = std::make_unique<CZoqModalWatch>([](HWND dialog) { Press(dialog, IDCANCEL); },
+                                               EveryDialog(120000));
     Start();
 }
 

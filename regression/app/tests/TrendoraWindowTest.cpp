@@ -263,12 +263,13 @@ PopupSeen ReadPopup(HWND hwnd, UINT command) {
     SZoqWatchOptions options;
     options.kind = EZoqModalKind::kPopupMenu;
     options.watchdog = 5000;
-    CZoqModalWatch watch({[&](HWND popup) {
-                             GetWindowRect(popup, &seen.rect);
-                             seen.items = PopupItems(popup);
-                             EndMenu();
-                         }},
-                         options);
+    CZoqModalWatch watch(
+        [&](HWND popup) {
+            GetWindowRect(popup, &seen.rect);
+            seen.items = PopupItems(popup);
+            EndMenu();
+        },
+        options);
     Command(hwnd, command);
     EXPECT_EQ(watch.TimedOut(), 0);
     return seen;
@@ -435,8 +436,7 @@ TEST_F(TrendoraWindow, LoadingFiles) {
         EXPECT_EQ(boxes[1].seen, !c.told.empty());
         EXPECT_EQ(boxes[1].title, c.told.empty() ? L"" : L"Zoq Trendora");
         for (const wchar_t* part : c.told) {
-            EXPECT_NE(boxes[1].text.find(part), std::wstring::npos)
-                << Narrow(boxes[1].text);
+            EXPECT_NE(boxes[1].text.find(part), std::wstring::npos) << Narrow(boxes[1].text);
         }
         EXPECT_FALSE(Calc().IsModified());
         EXPECT_FALSE(TakeQuit());
@@ -735,8 +735,7 @@ TEST_F(TrendoraWindow, SavingOverAnExistingFileAsksFirst) {
         const SModalCapture dialog =
             CaptureFileDialog(m_hwnd, IDM_SAVE_CSV, file.wstring().c_str(), c.answer);
         ASSERT_TRUE(dialog.seen);
-        EXPECT_EQ(!dialog.question.empty(), c.exists)
-            << Narrow(dialog.question);
+        EXPECT_EQ(!dialog.question.empty(), c.exists) << Narrow(dialog.question);
         EXPECT_EQ(Read(file), c.kept);
         EXPECT_EQ(Calc().IsModified(), c.answer == IDNO && c.exists);
     }

@@ -159,7 +159,7 @@ TEST_F(NumorapadSizeTest, OptionsDialogChoosesTheSize) {
         SCOPED_TRACE(row.size);
         int checked = -1;
         int dialogWidth = 0;
-        CZoqModalWatch driver({[&](HWND dialog) {
+        CZoqModalWatch driver([&](HWND dialog) {
             checked =
                 IsDlgButtonChecked(dialog, IDC_SIZE_100 + (shown == 100   ? 0
                                                            : shown == 150 ? 1
@@ -171,7 +171,7 @@ TEST_F(NumorapadSizeTest, OptionsDialogChoosesTheSize) {
             SendMessageW(GetDlgItem(dialog, row.click), BM_CLICK, 0, 0);
             EXPECT_EQ(shown, CZoqDesktop::Size()) << "made before the dialog closed";
             Press(dialog, IDOK);
-        }});
+        });
         Command(ID_OPTIONS_OPTIONS);
         ASSERT_FALSE(driver.TimedOut());
         EXPECT_EQ(1, checked);
