@@ -14,11 +14,7 @@ constexpr UINT kDelayMs = 200;
 constexpr UINT kWatchdogMs = 10000;
 
 SZoqWatchOptions AnyWindow() {
-    SZoqWatchOptions options;
-    options.kind = EZoqModalKind::kAnyWindow;
-    options.delay = kDelayMs;
-    options.watchdog = kWatchdogMs;
-    return options;
+    return WatchFor(EZoqModalKind::kAnyWindow, kDelayMs, kWatchdogMs);
 }
 
 void Record(HWND modal, SModalCapture& result) {

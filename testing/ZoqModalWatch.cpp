@@ -236,10 +236,16 @@ void CZoqModalWatch::Watchdog() {
     PostQuitMessage(0);
 }
 
-SZoqWatchOptions EveryDialog(UINT watchdog) {
+SZoqWatchOptions WatchFor(EZoqModalKind kind, UINT delay, UINT watchdog) {
     SZoqWatchOptions options;
-    options.kind = EZoqModalKind::kDialog;
+    options.kind = kind;
+    options.delay = delay;
     options.watchdog = watchdog;
+    return options;
+}
+
+SZoqWatchOptions EveryDialog(UINT watchdog) {
+    SZoqWatchOptions options = WatchFor(EZoqModalKind::kDialog, SZoqWatchOptions{}.delay, watchdog);
     options.repeatLast = true;
     return options;
 }
@@ -247,11 +253,8 @@ SZoqWatchOptions EveryDialog(UINT watchdog) {
 HWND WatchModal(void (*action)(void*), void* actionContext, UINT delay, UINT watchdog,
                 void (*onModal)(HWND, void*), void* modalContext, int count) {
     const CZoqModalWatch::Step step = [=](HWND window) { onModal(window, modalContext); };
-    SZoqWatchOptions options;
-    options.kind = EZoqModalKind::kAnyWindow;
-    options.delay = delay;
-    options.watchdog = watchdog;
-    CZoqModalWatch watch(std::vector<CZoqModalWatch::Step>(count > 0 ? count : 1, step), options);
+    CZoqModalWatch watch(std::vector<CZoqModalWatch::Step>(count > 0 ? count : 1, step),
+                         WatchFor(EZoqModalKind::kAnyWindow, delay, watchdog));
     action(actionContext);
     return watch.First();
 }

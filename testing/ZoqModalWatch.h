@@ -35,6 +35,10 @@ struct SZoqWatchOptions {
     bool repeatLast = false;
 };
 
+// Options of a watch of `kind` whose steps wait `delay` ms and whose watchdog fires after
+// `watchdog` ms, one step per window.
+SZoqWatchOptions WatchFor(EZoqModalKind kind, UINT delay, UINT watchdog);
+
 // Options of a watch that answers every dialog box or message box with its last step,
 // however many open.
 SZoqWatchOptions EveryDialog(UINT watchdog = 10000);

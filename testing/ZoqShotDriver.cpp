@@ -21,10 +21,8 @@ void TypeKeys(HWND hwnd, const wchar_t* keys) {
 
 int ShootModal(void (*action)(void*), void* context, const std::wstring& path) {
     int written = 0;
-    SZoqWatchOptions options;
-    options.kind = EZoqModalKind::kAnyWindow;
-    options.delay = kModalDelayMs;
-    options.watchdog = kModalWatchdogMs;
+    const SZoqWatchOptions options =
+        WatchFor(EZoqModalKind::kAnyWindow, kModalDelayMs, kModalWatchdogMs);
     CZoqModalWatch watch(
         [&](HWND modal) {
             RedrawWindow(modal, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);

@@ -58,10 +58,8 @@ public:
                 step(graph.GetHandle());
             });
         }
-        SZoqWatchOptions options;
+        SZoqWatchOptions options = WatchFor(EZoqModalKind::kDialog, 0, kWatchdogMs);
         options.pace = EZoqStepPace::kEachTick;
-        options.delay = 0;
-        options.watchdog = kWatchdogMs;
         INT_PTR result = 0;
         {
             CZoqModalWatch watch(std::move(onGraph), options);

@@ -101,6 +101,32 @@ TEST(ModalWatch, WatchdogEndsAWindowNobodyAnswers) {
     EXPECT_EQ(watch.StepsDone(), 0);
 }
 
+// The step waits for its window to have shown for the delay: what the window paints in
+// that time is there when the step looks (a screenshot of the graph).
+TEST(ModalWatch, StepWaitsForTheDelay) {
+    OwnerWindow owner;
+    const struct { UINT delay; } rows[] = {{0}, {150}, {400}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.delay);
+        SZoqWatchOptions options;
+        options.delay = row.delay;
+        DWORD shown = 0;
+        DWORD stepped = 0;
+        CZoqModalWatch watch(
+            [&](HWND box) {
+                stepped = GetTickCount();
+                Press(box, IDOK);
+            },
+            options);
+        shown = GetTickCount();
+        Ask(owner.Handle(), L"wait", MB_OK);
+        ASSERT_EQ(watch.StepsDone(), 1);
+        // The tick count moves in steps of up to a frame.
+        EXPECT_GE(stepped - shown + 20, row.delay);
+        EXPECT_LT(stepped - shown, row.delay + 2000);
+    }
+}
+
 TEST(ModalWatch, StepsEachTickActOnTheSameWindow) {
     OwnerWindow owner;
     SZoqWatchOptions options;

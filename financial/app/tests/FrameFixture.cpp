@@ -36,14 +36,7 @@ void CFrameFixture::Stop() {
 }
 
 void CFrameFixture::Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    ::Pump();
 }
 
 void CFrameFixture::PenDown(HWND window, POINT point) {

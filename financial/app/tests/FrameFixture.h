@@ -23,7 +23,7 @@ protected:
 
     void Start(int width = 240, int height = 320);
     void Stop();
-    // Runs the messages waiting in the queue (a WM_QUIT of a closed frame is dropped).
+    // Runs the messages waiting in the queue (a WM_QUIT of a closed frame goes with them).
     static void Pump();
     // Pen down and up at the centre of `rect` (client coordinates of `window`).
     static void Tap(HWND window, const RECT& rect);

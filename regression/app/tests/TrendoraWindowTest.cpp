@@ -260,9 +260,7 @@ struct PopupSeen {
 // Sends `command`, which opens a pop-up, reads the pop-up and closes it.
 PopupSeen ReadPopup(HWND hwnd, UINT command) {
     PopupSeen seen;
-    SZoqWatchOptions options;
-    options.kind = EZoqModalKind::kPopupMenu;
-    options.watchdog = 5000;
+    const SZoqWatchOptions options = WatchFor(EZoqModalKind::kPopupMenu, 50, 5000);
     CZoqModalWatch watch(
         [&](HWND popup) {
             GetWindowRect(popup, &seen.rect);

@@ -120,9 +120,7 @@ void HoldKey(CDlgNumorapad& dialog, int key) {
 // main window, and the run ends.
 int ShootMemory(CDlgNumorapad& dialog) {
     int saved = 0;
-    SZoqWatchOptions options;
-    options.delay = kShotDelayMs;
-    options.watchdog = kWatchdogMs;
+    const SZoqWatchOptions options = WatchFor(EZoqModalKind::kDialog, kShotDelayMs, kWatchdogMs);
     CZoqModalWatch watch({[](HWND options) {
                               Click(options, IDC_VIEW_MEMORY);
                               Press(options, IDOK);
@@ -144,10 +142,7 @@ int ShootMenu(CDlgNumorapad& dialog, int index) {
         return 0;
     }
     int saved = 0;
-    SZoqWatchOptions options;
-    options.kind = EZoqModalKind::kPopupMenu;
-    options.delay = kShotDelayMs;
-    options.watchdog = kWatchdogMs;
+    const SZoqWatchOptions options = WatchFor(EZoqModalKind::kPopupMenu, kShotDelayMs, kWatchdogMs);
     CZoqModalWatch watch(
         [&](HWND popup) {
             saved = ShootWithPopup(dialog.Handle(), popup, CZoqShot::RequestedPath());

@@ -6,6 +6,7 @@
 #include "ce/ZoqSip.h"
 #include "ce/ZoqTransparent.h"
 #include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "ui/tests/ce/CeTestResources.h"
 #include "ui/ZoqGDI.h"
 #include "ui/ZoqWnd.h"
@@ -86,14 +87,6 @@ protected:
         CZoqScreen::SetSize(0, 0);
     }
 };
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 POINT Centre(const RECT& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -248,10 +241,7 @@ TEST_F(CeTest, PopupButtonOpensThePopupOfItsPositionAboveTheMenuBar) {
     // Once the pop-up is open: where it stands, then its first item by the keyboard.
     RECT popupRect;
     SetRectEmpty(&popupRect);
-    SZoqWatchOptions options;
-    options.kind = EZoqModalKind::kPopupMenu;
-    options.delay = 150;
-    options.watchdog = 3000;
+    const SZoqWatchOptions options = WatchFor(EZoqModalKind::kPopupMenu, 150, 3000);
     {
         CZoqModalWatch watch(
             [&](HWND popup) {
