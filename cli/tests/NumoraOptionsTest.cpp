@@ -1,4 +1,5 @@
 #include "cli/NumoraOptions.h"
+#include "testing/ZoqTestText.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ TEST(NumoraOptions, DisplayAndVersionOptions) {
     for (const SOptionCase& row : kCases) {
         std::string line;
         for (const std::wstring& argument : row.arguments)
-            line += std::string(argument.begin(), argument.end()) + " ";
+            line += Narrow(argument) + " ";
         SCOPED_TRACE(line);
         SNumoraCommandLine options;
         std::string error;

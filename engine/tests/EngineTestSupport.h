@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Numora.h"
+#include "testing/ZoqTestText.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,3 @@ struct ExpressionCase {
     const wchar_t* expression;
     const wchar_t* expected;
 };
-
-inline std::string Narrow(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
-}

@@ -3,6 +3,7 @@
 #include "graph/CurveSearch.h"
 #include "graph/EquationCurve.h"
 #include "graph/EquationTemplate.h"
+#include "testing/ZoqTestText.h"
 
 #include <gtest/gtest.h>
 
@@ -32,13 +33,6 @@ struct SSearchCase {
     const char* xText = nullptr; // what numora prints, when the answer is a clean number
     const char* yText = nullptr;
 };
-
-std::string Narrow(const wchar_t* text) {
-    std::string narrow;
-    for (const wchar_t* p = text; p && *p; ++p)
-        narrow += static_cast<char>(*p);
-    return narrow;
-}
 
 std::string Label(const SSearchCase& c) {
     static const char* const kKinds[] = {"zero", "minimum", "maximum", "intersection"};

@@ -2,6 +2,7 @@
 #include "graph/GraphAnalysis.h"
 #include "graph/GraphCurves.h"
 #include "graph/GraphView.h"
+#include "testing/ZoqTestText.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +24,6 @@ int Column(const CGraphView& view, double x) {
 
 int Row(const CGraphView& view, double y) {
     return view.YToScreen(y);
-}
-
-std::string Narrow(const wchar_t* text) {
-    std::string narrow;
-    for (; *text; ++text)
-        narrow += static_cast<char>(*text);
-    return narrow;
 }
 
 } // namespace

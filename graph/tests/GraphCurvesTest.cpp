@@ -5,6 +5,7 @@
 #include "graph/GraphPoints.h"
 #include "graph/GraphReadout.h"
 #include "graph/GraphView.h"
+#include "testing/ZoqTestText.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +24,6 @@ CGraphView MakeView(int width, int height = kHeight) {
     CGraphView view;
     view.SetSize(width, height);
     return view;
-}
-
-std::string Narrow(const std::wstring& text) {
-    return std::string(text.begin(), text.end());
 }
 
 double SampleX(const CGraphView& view, int i) {

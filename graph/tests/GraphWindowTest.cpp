@@ -7,6 +7,8 @@
 #include "graph/GraphPainter.h"
 #include "graph/GraphResources.h"
 #include "graph/WndGraph.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqTestText.h"
 #include "ui/ZoqWnd.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +23,6 @@ namespace {
 
 using Step = std::function<void(HWND)>;
 
-constexpr UINT kStepMs = 20;
 constexpr UINT kWatchdogMs = 20000;
 constexpr COLORREF kCurve0 = RGB(0, 128, 255);
 constexpr COLORREF kCurve1 = RGB(0, 255, 0);
@@ -40,28 +41,36 @@ public:
     }
 };
 
-// Runs the graph modally over a parent window; each step runs on its own timer tick, so
-// what a step posts is handled (and painted) by the dialog before the next step.
+// Runs the graph modally over a parent window; each step runs on its own tick of the
+// watch, so what a step posts is handled (and painted) by the dialog before the next step.
 class CGraphRun {
 public:
     INT_PTR Run(CWndGraph& graph, std::vector<Step> steps) {
-        s_run = this;
-        m_graph = &graph;
-        m_steps = std::move(steps);
-        m_next = 0;
         EXPECT_EQ(m_parent.Create(L"Graph Test Parent", nullptr, Instance(), L"GraphTestParent",
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0),
                   1);
         ShowWindow(m_parent.GetHandle(), SW_SHOW);
-        const UINT_PTR stepper = SetTimer(nullptr, 0, kStepMs, OnStep);
-        const UINT_PTR watchdog = SetTimer(nullptr, 0, kWatchdogMs, OnWatchdog);
-        const INT_PTR result = graph.DoModal(m_parent.GetHandle(), Instance(), IDD_GRAPH);
-        KillTimer(nullptr, stepper);
-        KillTimer(nullptr, watchdog);
+        // Every step acts on the graph, even while a box or menu of the graph is open.
+        std::vector<CZoqModalWatch::Step> onGraph;
+        for (Step& step : steps) {
+            onGraph.push_back([&graph, step](HWND) {
+                UpdateWindow(graph.GetHandle());
+                step(graph.GetHandle());
+            });
+        }
+        SZoqWatchOptions options = WatchFor(EZoqModalKind::kDialog, 0, kWatchdogMs);
+        options.pace = EZoqStepPace::kEachTick;
+        INT_PTR result = 0;
+        {
+            CZoqModalWatch watch(std::move(onGraph), options);
+            result = graph.DoModal(m_parent.GetHandle(), Instance(), IDD_GRAPH);
+            EXPECT_EQ(watch.TimedOut(), 0)
+                << "the graph was still open after " << kWatchdogMs << " ms";
+            EXPECT_EQ(static_cast<size_t>(watch.StepsDone()), steps.size())
+                << "the dialog ended before every step ran";
+        }
         m_parentEnabledAfter = IsWindowEnabled(m_parent.GetHandle()) != FALSE;
-        EXPECT_EQ(m_next, m_steps.size()) << "the dialog ended before every step ran";
         m_parent.Destroy();
-        s_run = nullptr;
         return result;
     }
 
@@ -69,31 +78,9 @@ public:
     bool ParentEnabledAfter() const { return m_parentEnabledAfter; }
 
 private:
-    static void CALLBACK OnStep(HWND, UINT, UINT_PTR, DWORD) {
-        CGraphRun* run = s_run;
-        HWND dialog = run ? run->m_graph->GetHandle() : nullptr;
-        // The dialog shows itself once its loop first idles; before that nothing paints.
-        if (!dialog || !IsWindowVisible(dialog) || run->m_next >= run->m_steps.size())
-            return;
-        UpdateWindow(dialog);
-        run->m_steps[run->m_next++](dialog);
-    }
-
-    static void CALLBACK OnWatchdog(HWND, UINT, UINT_PTR, DWORD) {
-        ADD_FAILURE() << "the graph was still open after " << kWatchdogMs << " ms";
-        if (s_run && s_run->m_graph->GetHandle())
-            EndDialog(s_run->m_graph->GetHandle(), -2);
-    }
-
-    static CGraphRun* s_run;
     CParentWindow m_parent;
-    CWndGraph* m_graph = nullptr;
-    std::vector<Step> m_steps;
-    size_t m_next = 0;
     bool m_parentEnabledAfter = false;
 };
-
-CGraphRun* CGraphRun::s_run = nullptr;
 
 LPARAM ClientPoint(HWND hwnd, POINT screen) {
     ScreenToClient(hwnd, &screen);
@@ -475,13 +462,6 @@ void PickMenuItem(wchar_t letter) {
 void TapAt(HWND dialog, const CGraphView& view, double x, double y) {
     Pen(dialog, WM_LBUTTONDOWN, view.XToScreen(x), view.YToScreen(y));
     Pen(dialog, WM_LBUTTONUP, view.XToScreen(x), view.YToScreen(y));
-}
-
-std::string Narrow(const wchar_t* text) {
-    std::string narrow;
-    for (; text && *text; ++text)
-        narrow += static_cast<char>(*text);
-    return narrow;
 }
 
 // The mark's ring: pixels of the slot's colour three pixels left and right of the point.

@@ -2,6 +2,7 @@
 #include "quadratic/QuadSolver.h"
 
 #include "engine/Numora.h"
+#include "testing/ZoqTestText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -186,7 +187,7 @@ TEST(QuadSolver, GraphTextEvaluatesToTheQuadratic) {
             const double value = Numora::GetInstance()->Evaluate(text.c_str(), output);
             const double xv = std::wcstod(x + 1, nullptr);
             EXPECT_NEAR(value, solver.GetA() * xv * xv + solver.GetB() * xv + solver.GetC(), 1e-12)
-                << std::string(text.begin(), text.end());
+                << Narrow(text);
         }
     }
 }

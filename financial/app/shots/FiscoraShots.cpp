@@ -19,7 +19,8 @@
 #include "financial/app/PageContext.h"
 #include "financial/app/TipPage.h"
 #include "financial/app/resource.h"
-#include "financial/app/tests/DialogDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "ui/ZoqMemoryStore.h"
 #include "ui/ZoqString.h"
 
@@ -34,16 +35,6 @@ namespace {
 
 std::wstring g_folder;
 int g_failures = 0;
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
 
 // A dialog is shown when its modal loop first finds no message waiting; under load the
 // drivers' moment to act comes before that, and an unshown window has no picture. It is
@@ -155,10 +146,12 @@ void ShootLease(CSession& session, const wchar_t* suffix) {
 }
 
 void ShootAmortization(CSession& session, CMortgagePage& page, int button, const wchar_t* name) {
-    CDialogDriver driver([&](HWND dialog) {
-        Save(dialog, name);
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            Save(dialog, name);
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     session.Tap(page.Handle(), page.ResultButtonRect(button));
 }
 
@@ -215,26 +208,30 @@ void ShootTip(CSession& session, const wchar_t* suffix) {
 void ShootOptions(CSession& session, const wchar_t* suffix) {
     static const wchar_t* const kNames[] = {L"options-general", L"options-mortgage", L"options-tip",
                                             L"options-lease", L"options-carloan"};
-    CDialogDriver driver([&](HWND dialog) {
-        HWND tabs = GetDlgItem(dialog, IDC_TABS);
-        for (int tab = 0; tab < 5; ++tab) {
-            TabCtrl_SetCurSel(tabs, tab);
-            NMHDR change = {tabs, IDC_TABS, static_cast<UINT>(TCN_SELCHANGE)};
-            SendMessageW(dialog, WM_NOTIFY, IDC_TABS, reinterpret_cast<LPARAM>(&change));
-            std::wstring name = kNames[tab];
-            Save(dialog, (name + suffix).c_str());
-        }
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            HWND tabs = GetDlgItem(dialog, IDC_TABS);
+            for (int tab = 0; tab < 5; ++tab) {
+                TabCtrl_SetCurSel(tabs, tab);
+                NMHDR change = {tabs, IDC_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+                SendMessageW(dialog, WM_NOTIFY, IDC_TABS, reinterpret_cast<LPARAM>(&change));
+                std::wstring name = kNames[tab];
+                Save(dialog, (name + suffix).c_str());
+            }
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     SendMessageW(session.Window(), WM_COMMAND, ID_OPTIONS, 0);
     Pump();
 }
 
 void ShootAbout(CSession& session) {
-    CDialogDriver driver([&](HWND dialog) {
-        Save(dialog, L"about");
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            Save(dialog, L"about");
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     SendMessageW(session.Window(), WM_COMMAND, ID_ABOUT, 0);
     Pump();
 }
@@ -333,10 +330,12 @@ void ShootRateCheck(CSession& session) {
     session.Type(page, 4, L"6");
     int written = 0;
     {
-        CDialogDriver driver([&](HWND box) {
-            written = SaveOver(session.Window(), box, L"rate-check");
-            CDialogDriver::Press(box, IDOK);
-        });
+        CZoqModalWatch driver(
+            [&](HWND box) {
+                written = SaveOver(session.Window(), box, L"rate-check");
+                Press(box, IDOK);
+            },
+            EveryDialog());
         session.Next(page);
     }
     ExpectShot(written, L"rate-check");
@@ -355,22 +354,26 @@ BOOL CALLBACK FindShownTab(HWND hwnd, LPARAM found) {
 // "Reset All" on the options' first tab, and the message saying what it did.
 void ShootResetAll(CSession& session) {
     int written = 0;
-    CDialogDriver driver([&](HWND dialog) {
-        HWND tab = nullptr;
-        EnumChildWindows(dialog, FindShownTab, reinterpret_cast<LPARAM>(&tab));
-        if (!tab) {
-            CDialogDriver::Press(dialog, IDOK);
-            return;
-        }
-        {
-            CDialogDriver inner([&](HWND box) {
-                written = SaveOver(dialog, box, L"reset-all");
-                CDialogDriver::Press(box, IDOK);
-            });
-            CDialogDriver::Press(tab, IDC_RESET_ALL);
-        }
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            HWND tab = nullptr;
+            EnumChildWindows(dialog, FindShownTab, reinterpret_cast<LPARAM>(&tab));
+            if (!tab) {
+                Press(dialog, IDOK);
+                return;
+            }
+            {
+                CZoqModalWatch inner(
+                    [&](HWND box) {
+                        written = SaveOver(dialog, box, L"reset-all");
+                        Press(box, IDOK);
+                    },
+                    EveryDialog());
+                Press(tab, IDC_RESET_ALL);
+            }
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     SendMessageW(session.Window(), WM_COMMAND, ID_OPTIONS, 0);
     Pump();
     ExpectShot(written, L"reset-all");

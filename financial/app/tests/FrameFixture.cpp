@@ -6,8 +6,8 @@ void CFrameFixture::SetUp() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     CZoqSip::Show(nullptr, 0);
-    m_guard = std::make_unique<CDialogDriver>(
-        [](HWND dialog) { CDialogDriver::Press(dialog, IDCANCEL); }, 120000);
+    m_guard = std::make_unique<CZoqModalWatch>([](HWND dialog) { Press(dialog, IDCANCEL); },
+                                               EveryDialog(120000));
     Start();
 }
 
@@ -36,14 +36,7 @@ void CFrameFixture::Stop() {
 }
 
 void CFrameFixture::Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    ::Pump();
 }
 
 void CFrameFixture::PenDown(HWND window, POINT point) {

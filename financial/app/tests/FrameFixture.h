@@ -4,7 +4,8 @@
 #include "ce/ZoqSip.h"
 #include "financial/app/FiscoraFrame.h"
 #include "financial/app/FiscoraModels.h"
-#include "financial/app/tests/DialogDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "ui/ZoqMemoryStore.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ protected:
 
     void Start(int width = 240, int height = 320);
     void Stop();
-    // Runs the messages waiting in the queue (a WM_QUIT of a closed frame is dropped).
+    // Runs the messages waiting in the queue (a WM_QUIT of a closed frame goes with them).
     static void Pump();
     // Pen down and up at the centre of `rect` (client coordinates of `window`).
     static void Tap(HWND window, const RECT& rect);
@@ -43,7 +44,7 @@ protected:
     static std::wstring Currency();
 
     // Closes any dialog a test did not expect (and fails the test), so none hangs.
-    std::unique_ptr<CDialogDriver> m_guard;
+    std::unique_ptr<CZoqModalWatch> m_guard;
     CZoqMemoryStore m_store;
     std::unique_ptr<CFiscoraModels> m_models;
     std::unique_ptr<CFiscoraFrame> m_frame;

@@ -7,7 +7,8 @@
 #include "financial/app/PageContext.h"
 #include "financial/app/TipPage.h"
 #include "financial/app/resource.h"
-#include "financial/app/tests/DialogDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "financial/app/tests/FrameFixture.h"
 #include "financial/models/FinancialKeys.h"
 #include "financial/models/FinancialOptions.h"
@@ -365,7 +366,7 @@ TEST_F(FrameTest, ExitKeepsConfirmedValuesWhereNothingValidIsTyped) {
         SCOPED_TRACE(c.what);
         StartAfresh();
         c.type();
-        CDialogDriver driver([](HWND dialog) { CDialogDriver::Press(dialog, IDOK); });
+        CZoqModalWatch driver([](HWND dialog) { Press(dialog, IDOK); }, EveryDialog());
         Command(ID_EXIT);
         Stop();
         EXPECT_TRUE(driver.Seen().empty()) << "no message at exit";
@@ -382,15 +383,17 @@ TEST_F(FrameTest, ResetAllClearsEveryProfileAndSaysSo) {
     ASSERT_EQ(20000.0, StoredCarPrice(2));
 
     std::wstring text;
-    CDialogDriver driver([&](HWND dialog) {
-        if (CDialogDriver::Caption(dialog) == L"Options") {
-            Click(TabControlWith(dialog, IDC_RESET_ALL));
-            CDialogDriver::Press(dialog, IDOK);
-        } else {
-            text = CDialogDriver::MessageText(dialog);
-            CDialogDriver::Press(dialog, IDOK);
-        }
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            if (Caption(dialog) == L"Options") {
+                Click(TabControlWith(dialog, IDC_RESET_ALL));
+                Press(dialog, IDOK);
+            } else {
+                text = MessageText(dialog);
+                Press(dialog, IDOK);
+            }
+        },
+        EveryDialog());
     Command(ID_OPTIONS);
     ASSERT_EQ(2u, driver.Seen().size());
     EXPECT_EQ(L"Reset All", driver.Seen()[1]);
@@ -431,17 +434,19 @@ TEST_F(FrameTest, OptionsShowClearedCalculatorsAndKeepWhatIsTyped) {
     };
     for (const Visit& visit : visits) {
         SCOPED_TRACE(visit.what);
-        CDialogDriver driver([&](HWND dialog) {
-            for (HWND child = GetWindow(dialog, GW_CHILD); child && visit.tab;
-                 child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t caption[64] = {};
-                GetDlgItemTextW(child, IDC_TAB_CAPTION, caption, 64);
-                if (std::wstring(caption) == visit.tab) {
-                    Click(GetDlgItem(child, visit.button));
+        CZoqModalWatch driver(
+            [&](HWND dialog) {
+                for (HWND child = GetWindow(dialog, GW_CHILD); child && visit.tab;
+                     child = GetWindow(child, GW_HWNDNEXT)) {
+                    wchar_t caption[64] = {};
+                    GetDlgItemTextW(child, IDC_TAB_CAPTION, caption, 64);
+                    if (std::wstring(caption) == visit.tab) {
+                        Click(GetDlgItem(child, visit.button));
+                    }
                 }
-            }
-            CDialogDriver::Press(dialog, IDOK);
-        });
+                Press(dialog, IDOK);
+            },
+            EveryDialog());
         Command(ID_OPTIONS);
         ASSERT_EQ(1u, driver.Seen().size());
         EXPECT_EQ(visit.downPayment, FieldText(carLoan, 0));
@@ -463,15 +468,17 @@ TEST_F(FrameTest, OptionsSizeChoiceLaysTheWindowOutAgain) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.size);
         int checked = -1;
-        CDialogDriver driver([&](HWND dialog) {
-            const int shown = CZoqDesktop::Size();
-            checked = SendMessageW(TabControlWith(dialog, IDC_SIZE_100 + (shown == 100   ? 0
-                                                                          : shown == 150 ? 1
-                                                                                         : 2)),
-                                   BM_GETCHECK, 0, 0) == BST_CHECKED;
-            Click(TabControlWith(dialog, row.click));
-            CDialogDriver::Press(dialog, IDOK);
-        });
+        CZoqModalWatch driver(
+            [&](HWND dialog) {
+                const int shown = CZoqDesktop::Size();
+                checked = SendMessageW(TabControlWith(dialog, IDC_SIZE_100 + (shown == 100   ? 0
+                                                                              : shown == 150 ? 1
+                                                                                             : 2)),
+                                       BM_GETCHECK, 0, 0) == BST_CHECKED;
+                Click(TabControlWith(dialog, row.click));
+                Press(dialog, IDOK);
+            },
+            EveryDialog());
         Command(ID_OPTIONS);
         EXPECT_EQ(1, checked);
         EXPECT_EQ(row.size, CZoqDesktop::Size());
@@ -491,21 +498,24 @@ TEST_F(FrameTest, OptionsSizeChoiceLaysTheWindowOutAgain) {
 }
 
 TEST_F(FrameTest, OptionsChangeTheModels) {
-    CDialogDriver driver([&](HWND dialog) {
-        // "Don't automatically show the SIP", the lease option, the third schedule and a
-        // point price of 1.5 %.
-        Click(TabControlWith(dialog, IDC_NO_SIP));
-        HWND payTax = TabControlWith(dialog, IDC_PAY_TAX_CAP);
-        SendMessageW(payTax, BM_SETCHECK, BST_CHECKED, 0);
-        for (auto [id, position] : {std::pair{IDC_SCHEDULE, 2}, std::pair{IDC_POINT_COST, 15}}) {
-            HWND list = TabControlWith(dialog, id);
-            SendMessageW(list, CB_SETCURSEL, position, 0);
-            SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(list));
-        }
-        EXPECT_EQ(0, m_models->lease.PayTaxOnCapitalCost()) << "taken only when it closes";
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            // "Don't automatically show the SIP", the lease option, the third schedule and a
+            // point price of 1.5 %.
+            Click(TabControlWith(dialog, IDC_NO_SIP));
+            HWND payTax = TabControlWith(dialog, IDC_PAY_TAX_CAP);
+            SendMessageW(payTax, BM_SETCHECK, BST_CHECKED, 0);
+            for (auto [id, position] :
+                 {std::pair{IDC_SCHEDULE, 2}, std::pair{IDC_POINT_COST, 15}}) {
+                HWND list = TabControlWith(dialog, id);
+                SendMessageW(list, CB_SETCURSEL, position, 0);
+                SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(list));
+            }
+            EXPECT_EQ(0, m_models->lease.PayTaxOnCapitalCost()) << "taken only when it closes";
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     ASSERT_EQ(1, m_frame->AutoSip());
     Command(ID_OPTIONS);
     ASSERT_EQ(1u, driver.Seen().size());
@@ -528,52 +538,57 @@ TEST_F(FrameTest, EveryOptionAndTheAboutBoxFitEveryScreen) {
         Stop();
         Start(screen.width, screen.height);
         int tabs = 0;
-        CDialogDriver driver([&](HWND dialog) {
-            for (HWND tab = GetWindow(dialog, GW_CHILD); tab; tab = GetWindow(tab, GW_HWNDNEXT)) {
-                if (!GetDlgItem(tab, IDC_TAB_CAPTION)) {
-                    continue; // the tab control
+        CZoqModalWatch driver(
+            [&](HWND dialog) {
+                for (HWND tab = GetWindow(dialog, GW_CHILD); tab;
+                     tab = GetWindow(tab, GW_HWNDNEXT)) {
+                    if (!GetDlgItem(tab, IDC_TAB_CAPTION)) {
+                        continue; // the tab control
+                    }
+                    ++tabs;
+                    wchar_t caption[64] = {};
+                    GetDlgItemTextW(tab, IDC_TAB_CAPTION, caption, 64);
+                    SCOPED_TRACE(testing::Message() << "tab " << caption);
+                    // Scrolled to its end, the tab shows its lowest control whole.
+                    SendMessageW(tab, WM_VSCROLL, SB_BOTTOM, 0);
+                    RECT client;
+                    GetClientRect(tab, &client);
+                    LONG lowest = 0;
+                    for (HWND control = GetWindow(tab, GW_CHILD); control;
+                         control = GetWindow(control, GW_HWNDNEXT)) {
+                        RECT rect;
+                        GetWindowRect(control, &rect);
+                        MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&rect), 2);
+                        lowest = std::max(lowest, rect.bottom);
+                    }
+                    EXPECT_LE(lowest, client.bottom);
+                    // Back at its start the caption stands where the template put it.
+                    SendMessageW(tab, WM_VSCROLL, SB_TOP, 0);
+                    RECT top;
+                    GetWindowRect(GetDlgItem(tab, IDC_TAB_CAPTION), &top);
+                    MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&top), 2);
+                    EXPECT_GT(top.top, 0);
+                    EXPECT_LT(top.top, 20);
                 }
-                ++tabs;
-                wchar_t caption[64] = {};
-                GetDlgItemTextW(tab, IDC_TAB_CAPTION, caption, 64);
-                SCOPED_TRACE(testing::Message() << "tab " << caption);
-                // Scrolled to its end, the tab shows its lowest control whole.
-                SendMessageW(tab, WM_VSCROLL, SB_BOTTOM, 0);
-                RECT client;
-                GetClientRect(tab, &client);
-                LONG lowest = 0;
-                for (HWND control = GetWindow(tab, GW_CHILD); control;
-                     control = GetWindow(control, GW_HWNDNEXT)) {
-                    RECT rect;
-                    GetWindowRect(control, &rect);
-                    MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&rect), 2);
-                    lowest = std::max(lowest, rect.bottom);
-                }
-                EXPECT_LE(lowest, client.bottom);
-                // Back at its start the caption stands where the template put it.
-                SendMessageW(tab, WM_VSCROLL, SB_TOP, 0);
-                RECT top;
-                GetWindowRect(GetDlgItem(tab, IDC_TAB_CAPTION), &top);
-                MapWindowPoints(nullptr, tab, reinterpret_cast<POINT*>(&top), 2);
-                EXPECT_GT(top.top, 0);
-                EXPECT_LT(top.top, 20);
-            }
-            CDialogDriver::Press(dialog, IDOK);
-        });
+                Press(dialog, IDOK);
+            },
+            EveryDialog());
         Command(ID_OPTIONS);
         EXPECT_EQ(COptionsDialog::kTabCount, tabs);
 
         // The about box's "Done" stands whole on the screen too.
         LONG doneBottom = 0;
         RECT client = {};
-        CDialogDriver about([&](HWND dialog) {
-            GetClientRect(dialog, &client);
-            RECT done;
-            GetWindowRect(GetDlgItem(dialog, IDOK), &done);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&done), 2);
-            doneBottom = done.bottom;
-            CDialogDriver::Press(dialog, IDOK);
-        });
+        CZoqModalWatch about(
+            [&](HWND dialog) {
+                GetClientRect(dialog, &client);
+                RECT done;
+                GetWindowRect(GetDlgItem(dialog, IDOK), &done);
+                MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&done), 2);
+                doneBottom = done.bottom;
+                Press(dialog, IDOK);
+            },
+            EveryDialog());
         Command(ID_ABOUT);
         ASSERT_EQ(1u, about.Seen().size());
         EXPECT_LE(doneBottom, client.bottom) << "about box";
@@ -583,13 +598,15 @@ TEST_F(FrameTest, EveryOptionAndTheAboutBoxFitEveryScreen) {
 TEST_F(FrameTest, AboutBoxAndExit) {
     HWND icon = nullptr;
     std::wstring name;
-    CDialogDriver driver([&](HWND dialog) {
-        icon = GetDlgItem(dialog, IDC_ABOUT_ICON);
-        wchar_t text[64] = {};
-        GetDlgItemTextW(dialog, IDC_ABOUT_NAME, text, 64);
-        name = text;
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            icon = GetDlgItem(dialog, IDC_ABOUT_ICON);
+            wchar_t text[64] = {};
+            GetDlgItemTextW(dialog, IDC_ABOUT_NAME, text, 64);
+            name = text;
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     SendMessageW(m_frame->Handle(), WM_COMMAND, ID_ABOUT, 0); // what Ctrl+A sends
     ASSERT_EQ(1u, driver.Seen().size());
     EXPECT_EQ(L"About Fiscora", driver.Seen()[0]);

@@ -5,7 +5,8 @@
 #include "financial/app/PageContext.h"
 #include "financial/app/TipPage.h"
 #include "financial/app/resource.h"
-#include "financial/app/tests/DialogDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "financial/app/tests/FrameFixture.h"
 #include "financial/models/FinancialOptions.h"
 
@@ -117,10 +118,12 @@ TEST_F(PagesWindowTest, MortgageRatesCheckShowsItsMessageAndStays) {
     Type(page, 3, L"1");
     Type(page, 4, L"6");
     std::wstring text;
-    CDialogDriver driver([&](HWND box) {
-        text = CDialogDriver::MessageText(box);
-        CDialogDriver::Press(box, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND box) {
+            text = MessageText(box);
+            Press(box, IDOK);
+        },
+        EveryDialog());
     PressNext(page);
     Pump();
     ASSERT_EQ(1u, driver.Seen().size());
@@ -183,18 +186,20 @@ TEST_F(PagesWindowTest, MortgageResultsAndAmortizationList) {
 
     int count = 0;
     std::wstring first[4], last[4];
-    CDialogDriver driver([&](HWND dialog) {
-        HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
-        count = ListView_GetItemCount(list);
-        wchar_t cell[32];
-        for (int column = 0; column < 4; ++column) {
-            ListView_GetItemText(list, 0, column, cell, 32);
-            first[column] = cell;
-            ListView_GetItemText(list, count - 1, column, cell, 32);
-            last[column] = cell;
-        }
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
+            count = ListView_GetItemCount(list);
+            wchar_t cell[32];
+            for (int column = 0; column < 4; ++column) {
+                ListView_GetItemText(list, 0, column, cell, 32);
+                first[column] = cell;
+                ListView_GetItemText(list, count - 1, column, cell, 32);
+                last[column] = cell;
+            }
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     Tap(page.Handle(), page.ResultButtonRect(1));
     ASSERT_EQ(1u, driver.Seen().size());
     EXPECT_EQ(L"Amortization", driver.Seen()[0]);
@@ -230,38 +235,40 @@ TEST_F(PagesWindowTest, AmortizationColumnsFitTheListOnEveryScreen) {
         PressNext(page);
         ASSERT_EQ(3, page.Step());
         int checked = 0;
-        CDialogDriver driver([&](HWND dialog) {
-            HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
-            const LONG style = GetWindowLongW(list, GWL_STYLE);
-            EXPECT_NE(0, style & WS_VSCROLL);
-            EXPECT_EQ(0, style & WS_HSCROLL) << "a horizontal scroll bar";
-            RECT client;
-            GetClientRect(list, &client);
-            HWND header = ListView_GetHeader(list);
-            ASSERT_EQ(4, Header_GetItemCount(header));
-            int right = 0;
-            const wchar_t* widest[4] = {L"360", L"250000.00", L"1041.67", L"Principle"};
-            for (int column = 0; column < 4; ++column) {
-                SCOPED_TRACE(column);
-                RECT item;
-                ASSERT_TRUE(Header_GetItemRect(header, column, &item));
-                EXPECT_EQ(right, item.left);
-                right = item.right;
-                wchar_t title[32] = {};
-                LVCOLUMNW info = {};
-                info.mask = LVCF_TEXT;
-                info.pszText = title;
-                info.cchTextMax = 32;
-                ASSERT_TRUE(ListView_GetColumn(list, column, &info));
-                const int needed = std::max(ListView_GetStringWidth(list, title),
-                                            ListView_GetStringWidth(list, widest[column]));
-                EXPECT_GE(item.right - item.left, needed + 6) << "too narrow for its text";
-            }
-            EXPECT_LE(right, client.right) << "the last column runs under the scroll bar";
-            EXPECT_GE(right, client.right - 4) << "the columns leave the list partly empty";
-            ++checked;
-            CDialogDriver::Press(dialog, IDOK);
-        });
+        CZoqModalWatch driver(
+            [&](HWND dialog) {
+                HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
+                const LONG style = GetWindowLongW(list, GWL_STYLE);
+                EXPECT_NE(0, style & WS_VSCROLL);
+                EXPECT_EQ(0, style & WS_HSCROLL) << "a horizontal scroll bar";
+                RECT client;
+                GetClientRect(list, &client);
+                HWND header = ListView_GetHeader(list);
+                ASSERT_EQ(4, Header_GetItemCount(header));
+                int right = 0;
+                const wchar_t* widest[4] = {L"360", L"250000.00", L"1041.67", L"Principle"};
+                for (int column = 0; column < 4; ++column) {
+                    SCOPED_TRACE(column);
+                    RECT item;
+                    ASSERT_TRUE(Header_GetItemRect(header, column, &item));
+                    EXPECT_EQ(right, item.left);
+                    right = item.right;
+                    wchar_t title[32] = {};
+                    LVCOLUMNW info = {};
+                    info.mask = LVCF_TEXT;
+                    info.pszText = title;
+                    info.cchTextMax = 32;
+                    ASSERT_TRUE(ListView_GetColumn(list, column, &info));
+                    const int needed = std::max(ListView_GetStringWidth(list, title),
+                                                ListView_GetStringWidth(list, widest[column]));
+                    EXPECT_GE(item.right - item.left, needed + 6) << "too narrow for its text";
+                }
+                EXPECT_LE(right, client.right) << "the last column runs under the scroll bar";
+                EXPECT_GE(right, client.right - 4) << "the columns leave the list partly empty";
+                ++checked;
+                Press(dialog, IDOK);
+            },
+            EveryDialog());
         Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
         EXPECT_EQ(1, checked);
     }
@@ -304,10 +311,12 @@ TEST_F(PagesWindowTest, ZeroYearTermAfterACalculationShowsNoOldFigures) {
         EXPECT_EQ(row.value, page.ResultValue(found));
     }
     int rowsListed = -1;
-    CDialogDriver driver([&](HWND dialog) {
-        rowsListed = ListView_GetItemCount(GetDlgItem(dialog, IDC_AMORT_LIST));
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            rowsListed = ListView_GetItemCount(GetDlgItem(dialog, IDC_AMORT_LIST));
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
     EXPECT_EQ(0, rowsListed);
 }
@@ -331,10 +340,12 @@ TEST_F(PagesWindowTest, MortgageWithPointsComparesAndAmortizes) {
     EXPECT_STREQ(L"300", page.ResultValue(6));
 
     int rows = 0;
-    CDialogDriver driver([&](HWND dialog) {
-        rows = ListView_GetItemCount(GetDlgItem(dialog, IDC_AMORT_LIST));
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            rows = ListView_GetItemCount(GetDlgItem(dialog, IDC_AMORT_LIST));
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     Tap(page.Handle(), page.ResultButtonRect(2)); // "NoPoints"
     EXPECT_EQ(300, rows);
     EXPECT_EQ(0, m_models->mortgage.UsePoints());
@@ -512,14 +523,16 @@ TEST_F(PagesWindowTest, MortgageExtraPaymentsShowTheSavingAndTheRate) {
 
     int listed = -1;
     std::wstring lastBalance;
-    CDialogDriver driver([&](HWND dialog) {
-        HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
-        listed = ListView_GetItemCount(list);
-        wchar_t cell[32] = {};
-        ListView_GetItemText(list, listed - 1, 1, cell, 32);
-        lastBalance = cell;
-        CDialogDriver::Press(dialog, IDOK);
-    });
+    CZoqModalWatch driver(
+        [&](HWND dialog) {
+            HWND list = GetDlgItem(dialog, IDC_AMORT_LIST);
+            listed = ListView_GetItemCount(list);
+            wchar_t cell[32] = {};
+            ListView_GetItemText(list, listed - 1, 1, cell, 32);
+            lastBalance = cell;
+            Press(dialog, IDOK);
+        },
+        EveryDialog());
     Tap(page.Handle(), page.ResultButtonRect(1)); // "Amortize"
     EXPECT_EQ(savings.periods, listed) << "the list ends with the payment that clears the loan";
     FormatCents(expected.BalanceAt(savings.periods - 1), cents, 48);

@@ -6,8 +6,7 @@
 #include "ce/ZoqShot.h"
 #include "quadratic/app/DlgParabix.h"
 #include "quadratic/app/resource.h"
-#include "calc/ModalWatch.h"
-#include "calc/shots/ShotDriver.h"
+#include "testing/ZoqShotDriver.h"
 
 namespace {
 

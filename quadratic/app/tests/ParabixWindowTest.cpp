@@ -1,6 +1,7 @@
 #include "quadratic/app/DlgParabix.h"
 #include "quadratic/app/resource.h"
-#include "calc/tests/WindowDriver.h"
+#include "testing/ZoqModalCapture.h"
+#include "calc/tests/CalcKeys.h"
 
 #include "ce/ZoqScreen.h"
 
@@ -42,7 +43,7 @@ protected:
                                : k == 'B'           ? kB
                                : k == 'C'           ? kC
                                                     : kClear;
-            Tap(m_hwnd, m_window.GetFace().GetLayout().buttons[button]);
+            TapCentre(m_hwnd, m_window.GetFace().GetLayout().buttons[button]);
         }
     }
     const CParabixCalc& Calc() const { return m_window.GetCalc(); }
@@ -98,14 +99,14 @@ TEST_F(ParabixWindow, DesktopKeyboard) {
 }
 
 TEST_F(ParabixWindow, AboutBox) {
-    const ModalCapture about = CaptureCommand(m_hwnd, IDM_ABOUT);
+    const SModalCapture about = CaptureCommand(m_hwnd, IDM_ABOUT);
     ASSERT_TRUE(about.seen);
     EXPECT_EQ(about.title, L"About Zoq Parabix");
 }
 
 TEST_F(ParabixWindow, GraphButtonOpensTheGraphModally) {
     PressKeys("1=-3=2=");
-    const ModalCapture graph = CaptureTap(m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]);
+    const SModalCapture graph = CaptureTap(m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]);
     ASSERT_TRUE(graph.seen);
     EXPECT_EQ(graph.title, L"Zoq Parabix");
     EXPECT_STREQ(Calc().GetResult().graphText, L"1*X^2-3*X+2");

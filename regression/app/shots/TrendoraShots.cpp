@@ -10,8 +10,8 @@
 #include "graph/WndGraph.h"
 #include "regression/app/DlgTrendora.h"
 #include "regression/app/resource.h"
-#include "calc/ModalWatch.h"
-#include "calc/shots/ShotDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqShotDriver.h"
 
 #include <dlgs.h>
 

@@ -1,12 +1,14 @@
 #include "regression/app/DlgTrendora.h"
 #include "regression/app/resource.h"
-#include "calc/tests/WindowDriver.h"
+#include "testing/ZoqModalCapture.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqTestText.h"
+#include "calc/tests/CalcKeys.h"
 
 #include "ce/ZoqDesktop.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
 #include "ZoqVersion.h"
-#include "calc/ModalWatch.h"
 #include "engine/ZoqClipboard.h"
 #include "graph/WndGraph.h"
 #include "regression/TrendoraCsv.h"
@@ -96,7 +98,7 @@ protected:
         fs::remove_all(m_dir, ignored);
     }
 
-    void Press(int button) { Tap(m_hwnd, m_window.GetFace().GetLayout().buttons[button]); }
+    void Press(int button) { TapCentre(m_hwnd, m_window.GetFace().GetLayout().buttons[button]); }
     void PressKeys(const char* keys) {
         for (; *keys; ++keys) {
             const char k = *keys;
@@ -118,7 +120,7 @@ protected:
     const CTrendoraCalc& Calc() const { return m_window.GetCalc(); }
     // Load over changed entries, answering "No" to saving them.
     void LoadDiscarding() {
-        const ModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, IDNO);
+        const SModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, IDNO);
         EXPECT_NE(box.text.find(kSaveChanges), std::wstring::npos) << "no question before loading";
     }
 
@@ -254,41 +256,21 @@ struct PopupSeen {
     RECT rect = {};
     std::wstring items; // texts joined by "|", the checked one marked with "*"
 };
-PopupSeen g_popup;
 
-BOOL CALLBACK FindThreadMenu(HWND hwnd, LPARAM found) {
-    wchar_t className[16] = L"";
-    GetClassNameW(hwnd, className, 16);
-    if (wcscmp(className, L"#32768") != 0 || !IsWindowVisible(hwnd)) {
-        return TRUE;
-    }
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
-
-// Reads the open pop-up (only this thread's: other Wine processes may have menus
-// open) and closes it.
-void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    HWND window = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindThreadMenu, reinterpret_cast<LPARAM>(&window));
-    HMENU menu =
-        window ? reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)) : nullptr;
-    if (window) {
-        GetWindowRect(window, &g_popup.rect);
-    }
-    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[64] = L"";
-        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
-        if (i > 0) {
-            g_popup.items += L"|";
-        }
-        g_popup.items += text;
-        if (GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED) {
-            g_popup.items += L"*";
-        }
-    }
-    EndMenu();
+// Sends `command`, which opens a pop-up, reads the pop-up and closes it.
+PopupSeen ReadPopup(HWND hwnd, UINT command) {
+    PopupSeen seen;
+    const SZoqWatchOptions options = WatchFor(EZoqModalKind::kPopupMenu, 50, 5000);
+    CZoqModalWatch watch(
+        [&](HWND popup) {
+            GetWindowRect(popup, &seen.rect);
+            seen.items = PopupItems(popup);
+            EndMenu();
+        },
+        options);
+    Command(hwnd, command);
+    EXPECT_EQ(watch.TimedOut(), 0);
+    return seen;
 }
 
 // "File" opens at the client area's bottom-left corner, "Mode" at the middle of its
@@ -314,18 +296,14 @@ TEST_F(TrendoraWindow, MenuBarButtonsOpenTheirPopups) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
         Command(m_hwnd, c.model);
-        g_popup = PopupSeen();
-        const UINT_PTR timer = SetTimer(nullptr, 0, 150, ReadAndCloseMenu);
-        Command(m_hwnd, c.command);
-        KillTimer(nullptr, timer);
-        EXPECT_EQ(g_popup.items, c.items)
-            << std::string(g_popup.items.begin(), g_popup.items.end());
+        const PopupSeen popup = ReadPopup(m_hwnd, c.command);
+        EXPECT_EQ(popup.items, c.items) << Narrow(popup.items);
         RECT client;
         GetClientRect(m_hwnd, &client);
         POINT corner = {c.centred ? client.right / 2 : 0, client.bottom};
         ClientToScreen(m_hwnd, &corner);
-        EXPECT_EQ(g_popup.rect.left, corner.x);
-        EXPECT_LE(std::abs(g_popup.rect.bottom - corner.y), 1) << "stands on the client's bottom";
+        EXPECT_EQ(popup.rect.left, corner.x);
+        EXPECT_LE(std::abs(popup.rect.bottom - corner.y), 1) << "stands on the client's bottom";
     }
 }
 
@@ -363,12 +341,8 @@ TEST_F(TrendoraWindow, FileMenuKeepsOnTopAndSizes) {
         EXPECT_EQ(240 * row.size / 100, client.right);
         EXPECT_EQ(client.right, m_window.GetFace().GetLayout().panel.right +
                                     m_window.GetFace().GetLayout().panel.left);
-        g_popup = PopupSeen();
-        const UINT_PTR timer = SetTimer(nullptr, 0, 150, ReadAndCloseMenu);
-        Command(m_hwnd, IDM_FILE);
-        KillTimer(nullptr, timer);
-        EXPECT_EQ(g_popup.items, row.items)
-            << std::string(g_popup.items.begin(), g_popup.items.end());
+        const PopupSeen popup = ReadPopup(m_hwnd, IDM_FILE);
+        EXPECT_EQ(popup.items, row.items) << Narrow(popup.items);
     }
     CZoqDesktop::SetKeepOnTop(0);
     CZoqDesktop::Detach();
@@ -398,12 +372,12 @@ TEST_F(TrendoraWindow, CsvRoundTripThroughTheRealFileDialogs) {
     m_window.SetFileChooser(ChooseCsvFile);
     PressKeys("1=2=3=4=");
     const std::wstring file = (m_dir / L"dialog.csv").wstring();
-    const ModalCapture saveDialog = CaptureCommand(m_hwnd, IDM_SAVE_CSV, file.c_str());
+    const SModalCapture saveDialog = CaptureCommand(m_hwnd, IDM_SAVE_CSV, file.c_str());
     ASSERT_TRUE(saveDialog.seen);
     EXPECT_EQ(Read(file), "1.000000,2.000000\r\n3.000000,4.000000\r\n");
 
     PressKeys("c");
-    const ModalCapture loadDialog = CaptureCommand(m_hwnd, IDM_LOAD_CSV, file.c_str());
+    const SModalCapture loadDialog = CaptureCommand(m_hwnd, IDM_LOAD_CSV, file.c_str());
     ASSERT_TRUE(loadDialog.seen);
     EXPECT_EQ(Calc().GetEntryCount(), 2);
     EXPECT_EQ(Calc().GetStats().GetX(1), 3.0);
@@ -448,7 +422,7 @@ TEST_F(TrendoraWindow, LoadingFiles) {
         const fs::path file = m_dir / (std::string(c.name) + ".csv");
         std::ofstream(file, std::ios::binary) << c.text;
         g_answer = file.wstring();
-        const std::vector<ModalCapture> boxes =
+        const std::vector<SModalCapture> boxes =
             AnswerMessages(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, {IDNO, IDOK});
         EXPECT_NE(boxes[0].text.find(kSaveChanges), std::wstring::npos);
         EXPECT_EQ(Calc().GetStats().GetCountX(), c.count);
@@ -460,8 +434,7 @@ TEST_F(TrendoraWindow, LoadingFiles) {
         EXPECT_EQ(boxes[1].seen, !c.told.empty());
         EXPECT_EQ(boxes[1].title, c.told.empty() ? L"" : L"Zoq Trendora");
         for (const wchar_t* part : c.told) {
-            EXPECT_NE(boxes[1].text.find(part), std::wstring::npos)
-                << std::string(boxes[1].text.begin(), boxes[1].text.end());
+            EXPECT_NE(boxes[1].text.find(part), std::wstring::npos) << Narrow(boxes[1].text);
         }
         EXPECT_FALSE(Calc().IsModified());
         EXPECT_FALSE(TakeQuit());
@@ -501,7 +474,7 @@ TEST_F(TrendoraWindow, FailedSaveLeavesTheOldFileAndTells) {
                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         PressKeys("c1=2=");
         g_answer = file.wstring();
-        const std::vector<ModalCapture> boxes =
+        const std::vector<SModalCapture> boxes =
             AnswerMessages(m_hwnd, WM_COMMAND, IDM_SAVE_CSV, {IDOK});
         if (held != INVALID_HANDLE_VALUE) {
             CloseHandle(held);
@@ -519,16 +492,16 @@ TEST_F(TrendoraWindow, FailedSaveLeavesTheOldFileAndTells) {
 }
 
 TEST_F(TrendoraWindow, AboutBox) {
-    const ModalCapture about = CaptureCommand(m_hwnd, IDM_ABOUT);
+    const SModalCapture about = CaptureCommand(m_hwnd, IDM_ABOUT);
     ASSERT_TRUE(about.seen);
     EXPECT_EQ(about.title, L"About Zoq Trendora");
     EXPECT_NE(about.text.find(L"Zoq Trendora\r\n" ZOQ_VERSION_WIDE L"\r\n\r\n"), std::wstring::npos)
-        << std::string(about.text.begin(), about.text.end());
+        << Narrow(about.text);
 }
 
 TEST_F(TrendoraWindow, GraphButtonOpensTheGraphModally) {
     PressKeys("1=2=2=4=3=6=");
-    const ModalCapture graph = CaptureTap(m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]);
+    const SModalCapture graph = CaptureTap(m_hwnd, m_window.GetFace().GetLayout().buttons[kGraph]);
     ASSERT_TRUE(graph.seen);
     EXPECT_EQ(graph.title, L"Zoq Trendora");
     EXPECT_TRUE(IsWindow(m_hwnd));
@@ -633,9 +606,9 @@ TEST_F(TrendoraWindow, QuitWithUnsavedEntriesAsks) {
         g_asked = 0;
         PressKeys("c1=2=");
 
-        const std::vector<ModalCapture> boxes =
+        const std::vector<SModalCapture> boxes =
             AnswerMessages(m_hwnd, c.message, c.wParam, {c.answer, IDOK});
-        const ModalCapture& box = boxes[0];
+        const SModalCapture& box = boxes[0];
         if (held != INVALID_HANDLE_VALUE) {
             CloseHandle(held);
         }
@@ -681,8 +654,8 @@ TEST_F(TrendoraWindow, QuitWithNothingUnsavedAsksNothing) {
             PressKeys("====");
         }
         for (UINT message : {WM_COMMAND, WM_CLOSE}) {
-            const ModalCapture box = AnswerMessage(m_hwnd, message, IDM_QUIT, IDCANCEL);
-            EXPECT_FALSE(box.seen) << std::string(box.text.begin(), box.text.end());
+            const SModalCapture box = AnswerMessage(m_hwnd, message, IDM_QUIT, IDCANCEL);
+            EXPECT_FALSE(box.seen) << Narrow(box.text);
             EXPECT_TRUE(TakeQuit());
         }
     }
@@ -713,7 +686,7 @@ TEST_F(TrendoraWindow, LoadOverUnsavedEntriesAsks) {
         g_saveAnswer = c.saveChosen ? saved.wstring() : L"";
         g_asked = g_askedSave = 0;
 
-        const ModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, c.answer);
+        const SModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, c.answer);
         EXPECT_TRUE(box.seen);
         EXPECT_NE(box.text.find(kSaveChanges), std::wstring::npos);
         EXPECT_EQ(g_askedSave, c.answer == IDYES ? 1 : 0);
@@ -728,7 +701,7 @@ TEST_F(TrendoraWindow, LoadOverUnsavedEntriesAsks) {
 
         // Loaded entries are not asked about: a further load goes straight to the dialog.
         if (c.loads) {
-            const ModalCapture again = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, IDCANCEL);
+            const SModalCapture again = AnswerMessage(m_hwnd, WM_COMMAND, IDM_LOAD_CSV, IDCANCEL);
             EXPECT_FALSE(again.seen);
             EXPECT_EQ(Calc().GetStats().GetX(1), 7.0);
         }
@@ -757,11 +730,10 @@ TEST_F(TrendoraWindow, SavingOverAnExistingFileAsksFirst) {
             std::ofstream(file, std::ios::binary) << "9.000000,9.000000\r\n";
         }
         PressKeys("c1=2=");
-        const ModalCapture dialog =
+        const SModalCapture dialog =
             CaptureFileDialog(m_hwnd, IDM_SAVE_CSV, file.wstring().c_str(), c.answer);
         ASSERT_TRUE(dialog.seen);
-        EXPECT_EQ(!dialog.question.empty(), c.exists)
-            << std::string(dialog.question.begin(), dialog.question.end());
+        EXPECT_EQ(!dialog.question.empty(), c.exists) << Narrow(dialog.question);
         EXPECT_EQ(Read(file), c.kept);
         EXPECT_EQ(Calc().IsModified(), c.answer == IDNO && c.exists);
     }
@@ -895,7 +867,7 @@ TEST_F(TrendoraWindow, CompareModelsShowsTheTableAndSwitches) {
         }
     }
     EXPECT_EQ(cannot, 3);
-    EXPECT_EQ(best.rfind(L"Exponential", 0), 0u) << std::string(best.begin(), best.end());
+    EXPECT_EQ(best.rfind(L"Exponential", 0), 0u) << Narrow(best);
     EXPECT_EQ(Calc().GetStats().GetModel(), CZoqStats::Exponential);
     // A tap on a model that cannot fit leaves the model as it was.
     seen = ListSeen();
@@ -945,7 +917,7 @@ TEST_F(TrendoraWindow, ResidualsAreListedAndCopied) {
 TEST_F(TrendoraWindow, PasteAndCopyData) {
     ASSERT_TRUE(ZoqPlatformClipboard().SetText(
         L"x\ty\r\n1.5\t2\r\n2;4.25\r\nnone\r\n3,6.5\r\n0.1\t1e-7\r\n", m_hwnd));
-    const ModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_PASTE_DATA, IDOK);
+    const SModalCapture box = AnswerMessage(m_hwnd, WM_COMMAND, IDM_PASTE_DATA, IDOK);
     EXPECT_TRUE(box.seen);
     CsvReadReport report;
     report.unreadable = 1;
@@ -977,7 +949,7 @@ TEST_F(TrendoraWindow, PasteAndCopyData) {
 
     // Nothing readable: the entries stay.
     ZoqPlatformClipboard().SetText(L"just words\r\n", m_hwnd);
-    const ModalCapture none = AnswerMessage(m_hwnd, WM_COMMAND, IDM_PASTE_DATA, IDOK);
+    const SModalCapture none = AnswerMessage(m_hwnd, WM_COMMAND, IDM_PASTE_DATA, IDOK);
     EXPECT_NE(none.text.find(L"no x,y pairs"), std::wstring::npos);
     EXPECT_EQ(Calc().GetEntryCount(), 4);
 }

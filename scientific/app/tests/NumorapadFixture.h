@@ -5,6 +5,7 @@
 #include "scientific/Calculator.h"
 #include "scientific/app/CDlgNumorapad.h"
 #include "scientific/app/resource.h"
+#include "testing/ZoqWindowDriver.h"
 #include "ui/ZoqMemoryStore.h"
 
 #include <gtest/gtest.h>
@@ -37,13 +38,7 @@ protected:
         CZoqScreen::SetDpi(0);
     }
 
-    static void Pump() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
+    static void Pump() { ::Pump(); }
 
     HWND Key(int index) const { return m_dialog->KeyWindow(index).Handle(); }
 

@@ -1,4 +1,5 @@
-#include "ModalDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "NumorapadFixture.h"
 
 using namespace keys;
@@ -16,7 +17,7 @@ int Checked(HWND dialog, int id) {
 TEST_F(NumorapadTest, OptionsOpenOnTheCurrentValuesAndApplyEachClick) {
     Core().SetCalcMode(kModeChain);
     int chainChecked = 0, floatChecked = 0, clearTypeChecked = 0;
-    CModalDriver driver({[&](HWND dialog) {
+    CZoqModalWatch driver([&](HWND dialog) {
         chainChecked = Checked(dialog, IDC_MODE_CHAIN);
         floatChecked = Checked(dialog, IDC_NOTATION_FLOAT);
         clearTypeChecked = Checked(dialog, IDC_CLEARTYPE);
@@ -24,8 +25,8 @@ TEST_F(NumorapadTest, OptionsOpenOnTheCurrentValuesAndApplyEachClick) {
         Click(dialog, IDC_NOTATION_SCIENTIFIC);
         Click(dialog, IDC_SEPARATOR_COMMA);
         Click(dialog, IDC_CLEARTYPE);
-        CModalDriver::PressOk(dialog);
-    }});
+        Press(dialog, IDOK);
+    });
     Command(ID_OPTIONS_OPTIONS);
     ASSERT_FALSE(driver.TimedOut());
     ASSERT_EQ(driver.StepsDone(), 1);
@@ -48,17 +49,17 @@ TEST_F(NumorapadTest, OptionsOpenOnTheCurrentValuesAndApplyEachClick) {
 TEST_F(NumorapadTest, ViewMemoryShowsEveryRegisterInTheCurrentBase) {
     TapAll({kFive, kEquals, kStore, kM1});
     std::wstring caption, text;
-    CModalDriver driver({[&](HWND options) {
-                             Click(options, IDC_VIEW_MEMORY);
-                             CModalDriver::PressOk(options);
-                         },
-                         [&](HWND box) {
-                             wchar_t title[64] = {};
-                             GetWindowTextW(box, title, 64);
-                             caption = title;
-                             text = CModalDriver::MessageText(box);
-                             CModalDriver::PressOk(box);
-                         }});
+    CZoqModalWatch driver({[&](HWND options) {
+                               Click(options, IDC_VIEW_MEMORY);
+                               Press(options, IDOK);
+                           },
+                           [&](HWND box) {
+                               wchar_t title[64] = {};
+                               GetWindowTextW(box, title, 64);
+                               caption = title;
+                               text = ::MessageText(box);
+                               Press(box, IDOK);
+                           }});
     Command(ID_OPTIONS_OPTIONS);
     ASSERT_FALSE(driver.TimedOut());
     ASSERT_EQ(driver.StepsDone(), 2);
@@ -70,7 +71,7 @@ TEST_F(NumorapadTest, ViewMemoryShowsEveryRegisterInTheCurrentBase) {
 TEST_F(NumorapadTest, AdvancedOptionsSetBaseWordSizeDepthAndPlusMinus) {
     int dwordChecked = 0, depth4Checked = 0;
     LRESULT listSelection = -1;
-    CModalDriver driver({[&](HWND dialog) {
+    CZoqModalWatch driver([&](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_BASE_LIST);
         listSelection = SendMessageW(list, CB_GETCURSEL, 0, 0);
         dwordChecked = Checked(dialog, IDC_BITS_32);
@@ -81,8 +82,8 @@ TEST_F(NumorapadTest, AdvancedOptionsSetBaseWordSizeDepthAndPlusMinus) {
         Click(dialog, IDC_BITS_16);
         Click(dialog, IDC_DEPTH_20);
         Click(dialog, IDC_PLUS_MINUS);
-        CModalDriver::PressOk(dialog);
-    }});
+        Press(dialog, IDOK);
+    });
     Command(ID_OPTIONS_ADVANCED);
     ASSERT_FALSE(driver.TimedOut());
     EXPECT_EQ(listSelection, 8); // "Decimal"
@@ -99,12 +100,12 @@ TEST_F(NumorapadTest, AdvancedOptionsSetBaseWordSizeDepthAndPlusMinus) {
 
 TEST_F(NumorapadTest, AboutBoxOpensAndCloses) {
     std::wstring title;
-    CModalDriver driver({[&](HWND about) {
+    CZoqModalWatch driver([&](HWND about) {
         wchar_t text[64] = {};
         GetWindowTextW(about, text, 64);
         title = text;
-        CModalDriver::PressOk(about);
-    }});
+        Press(about, IDOK);
+    });
     Command(ID_FILE_ABOUT);
     ASSERT_FALSE(driver.TimedOut());
     EXPECT_EQ(title, L"Scientific Calculator");

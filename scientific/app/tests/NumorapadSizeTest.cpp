@@ -1,4 +1,5 @@
-#include "ModalDriver.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "NumorapadFixture.h"
 
 #include "ce/ZoqDesktop.h"
@@ -158,7 +159,7 @@ TEST_F(NumorapadSizeTest, OptionsDialogChoosesTheSize) {
         SCOPED_TRACE(row.size);
         int checked = -1;
         int dialogWidth = 0;
-        CModalDriver driver({[&](HWND dialog) {
+        CZoqModalWatch driver([&](HWND dialog) {
             checked =
                 IsDlgButtonChecked(dialog, IDC_SIZE_100 + (shown == 100   ? 0
                                                            : shown == 150 ? 1
@@ -169,8 +170,8 @@ TEST_F(NumorapadSizeTest, OptionsDialogChoosesTheSize) {
             dialogWidth = client.right;
             SendMessageW(GetDlgItem(dialog, row.click), BM_CLICK, 0, 0);
             EXPECT_EQ(shown, CZoqDesktop::Size()) << "made before the dialog closed";
-            CModalDriver::PressOk(dialog);
-        }});
+            Press(dialog, IDOK);
+        });
         Command(ID_OPTIONS_OPTIONS);
         ASSERT_FALSE(driver.TimedOut());
         EXPECT_EQ(1, checked);

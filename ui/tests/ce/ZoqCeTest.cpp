@@ -5,6 +5,8 @@
 #include "ce/ZoqShot.h"
 #include "ce/ZoqSip.h"
 #include "ce/ZoqTransparent.h"
+#include "testing/ZoqModalWatch.h"
+#include "testing/ZoqWindowDriver.h"
 #include "ui/tests/ce/CeTestResources.h"
 #include "ui/ZoqGDI.h"
 #include "ui/ZoqWnd.h"
@@ -86,14 +88,6 @@ protected:
         CZoqScreen::SetSize(0, 0);
     }
 };
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 POINT Centre(const RECT& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -238,33 +232,6 @@ TEST_F(CeTest, CommandButtonsSendTheirCommand) {
     EXPECT_EQ(0, CZoqMenuBar::ButtonRect(window.GetHandle(), 3, &zoom));
 }
 
-// Drives the pop-up menu once it is open: remembers where it stands, then picks its
-// first item with the keyboard. Only this thread's menu counts: other Wine processes
-// may have menus open too.
-RECT g_popupRect;
-HWND g_menuOwner;
-BOOL CALLBACK FindThreadMenu(HWND hwnd, LPARAM found) {
-    wchar_t className[16] = L"";
-    GetClassNameW(hwnd, className, 16);
-    if (wcscmp(className, L"#32768") != 0 || !IsWindowVisible(hwnd))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
-void CALLBACK PickFirstItem(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    HWND popup = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindThreadMenu, reinterpret_cast<LPARAM>(&popup));
-    if (popup)
-        GetWindowRect(popup, &g_popupRect);
-    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageW(g_menuOwner, WM_KEYDOWN, VK_RETURN, 0);
-}
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    EndMenu();
-}
-
 TEST_F(CeTest, PopupButtonOpensThePopupOfItsPositionAboveTheMenuBar) {
     CDeviceWindow window;
     ASSERT_EQ(1, window.Open());
@@ -272,20 +239,28 @@ TEST_F(CeTest, PopupButtonOpensThePopupOfItsPositionAboveTheMenuBar) {
     SetForegroundWindow(window.GetHandle());
     RECT file;
     ASSERT_EQ(1, CZoqMenuBar::ButtonRect(window.GetHandle(), 0, &file));
-    SetRectEmpty(&g_popupRect);
-    g_menuOwner = window.GetHandle();
-    UINT_PTR pick = SetTimer(nullptr, 0, 150, PickFirstItem);
-    UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, CloseMenu);
-    Tap(window.GetHandle(), file);
-    KillTimer(nullptr, pick);
-    KillTimer(nullptr, watchdog);
+    // Once the pop-up is open: where it stands, then its first item by the keyboard.
+    RECT popupRect;
+    SetRectEmpty(&popupRect);
+    const SZoqWatchOptions options = WatchFor(EZoqModalKind::kPopupMenu, 150, 3000);
+    {
+        CZoqModalWatch watch(
+            [&](HWND popup) {
+                GetWindowRect(popup, &popupRect);
+                PostMessageW(window.GetHandle(), WM_KEYDOWN, VK_DOWN, 0);
+                PostMessageW(window.GetHandle(), WM_KEYDOWN, VK_RETURN, 0);
+            },
+            options);
+        Tap(window.GetHandle(), file);
+        EXPECT_EQ(watch.TimedOut(), 0);
+    }
     ASSERT_EQ(1u, window.popups.size());
     EXPECT_EQ(GetSubMenu(CZoqMenuBar::Menu(window.GetHandle()), 0), window.popups[0]);
     ASSERT_EQ(1u, window.commands.size());
     EXPECT_EQ(kCommandFirst, window.commands[0]);
-    ASSERT_FALSE(IsRectEmpty(&g_popupRect));
-    EXPECT_EQ(file.left, g_popupRect.left);
-    EXPECT_EQ(file.top - 1, g_popupRect.bottom); // stands on the menu bar's top edge
+    ASSERT_FALSE(IsRectEmpty(&popupRect));
+    EXPECT_EQ(file.left, popupRect.left);
+    EXPECT_EQ(file.top - 1, popupRect.bottom); // stands on the menu bar's top edge
 }
 
 TEST_F(CeTest, MenuBarCanBeRemovedAndRefusesBadDescriptions) {

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ce/ZoqScreen.h"
+#include "testing/ZoqWindowDriver.h"
+
+#include <windows.h>
+
+#include <string>
+
+// The screenshot programs: they build a program's windows in their own process, set up a
+// state as a user would, and save what shows as PNG files (through CZoqShot).
+
+// Plays a screen of width x height (at 96 dpi, scaled), creates `window` on it, shows
+// it and lets it settle. Returns its handle, or null when it was not created.
+template <class Window>
+HWND OpenShotWindow(Window& window, HINSTANCE instance, const wchar_t* title,
+                    const wchar_t* className, int width, int height) {
+    CZoqScreen::SetSize(CZoqScreen::Scaled(width), CZoqScreen::Scaled(height));
+    if (!window.Create(title, nullptr, instance, className, CW_USEDEFAULT, CW_USEDEFAULT,
+                       CW_USEDEFAULT, CW_USEDEFAULT, 0, 0)) {
+        return nullptr;
+    }
+    ShowWindow(window.GetHandle(), SW_SHOW);
+    PumpFor(200);
+    return window.GetHandle();
+}
+
+// Sends each character of `keys` to `hwnd` as WM_CHAR.
+void TypeKeys(HWND hwnd, const wchar_t* keys);
+
+// Runs `action`, which opens a modal window (the graph); once that window has painted,
+// saves it to `path` and closes it with command 1. A watchdog ends the modal loop if
+// nothing opens. Returns 1 when the file was written.
+int ShootModal(void (*action)(void*), void* context, const std::wstring& path);
+
+// Saves `hwnd` to `path` after letting it paint. Returns 1 when written.
+int ShootWindow(HWND hwnd, const std::wstring& path);
+
+// Saves `hwnd` to `path` as the user sees it with the pop-up menu `popup` open over it:
+// the window's picture with the menu's drawn where it stands. Returns 1 when written.
+int ShootWithPopup(HWND hwnd, HWND popup, const wchar_t* path);
+
+// The output folder: the first command-line argument, or the current folder; it ends
+// with a path separator.
+std::wstring OutputFolder();
