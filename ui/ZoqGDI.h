@@ -89,7 +89,7 @@ public:
     static int DrawRect(HDC dc, const RECT& rect, COLORREF brush, COLORREF pen);
     static int DrawRoundRect(HDC dc, const RECT& rect, COLORREF brush, COLORREF pen,
                              int cornerWidth, int cornerHeight);
-    // New GDI objects the caller deletes (DeleteHandle). MakePen: a width below 0 gives
+    // New GDI objects the caller owns (CZoqGdiHandle). MakePen: a width below 0 gives
     // no pen (null).
     static HBRUSH MakeBrush(COLORREF colour);
     static HPEN MakePen(COLORREF colour, int style, int width);
@@ -107,14 +107,6 @@ public:
     // pixels wide and its height high.
     static int DrawTextAt(HDC dc, const wchar_t* text, int x, int y, int alignment, HFONT font,
                           COLORREF colour, int backgroundMode);
-    // Deletes the object and zeroes the variable; 0 when it was already null.
-    template <class THandle> static int DeleteHandle(THandle& handle) {
-        if (!handle)
-            return 0;
-        DeleteObject(handle);
-        handle = nullptr;
-        return 1;
-    }
     // Fills a rectangle of any context with a diagonal gradient: `first` at the top-left
     // corner, `second` at the bottom-right; pixel (x, y) takes gradient step x + y.
     static int GradientOnDC(HDC dc, const RECT& rect, COLORREF first, COLORREF second);

@@ -1,4 +1,5 @@
 #include "ui/ZoqDynBtn.h"
+#include "ce/ZoqGdiScope.h"
 #include "ui/ZoqDynDisplay.h"
 #include "ui/ZoqGDI.h"
 
@@ -200,9 +201,8 @@ TEST(ZoqDynBtnFaces, ButtonsOfOneSizeShareTheFacesOfTheirSource) {
 
 // Draws a button onto a grey surface and returns it.
 void DrawOnto(CZoqGDI& canvas, CZoqDynBtn& button, HFONT font, const wchar_t* second = nullptr) {
-    HDC screen = GetDC(nullptr);
-    ASSERT_EQ(1, canvas.CreateSized(screen, 100, 60, CZoqGDI::kDeviceIndependent));
-    ReleaseDC(nullptr, screen);
+    CZoqClientDC screen(nullptr);
+    ASSERT_EQ(1, canvas.CreateSized(screen.Get(), 100, 60, CZoqGDI::kDeviceIndependent));
     RECT whole = {0, 0, 100, 60};
     CZoqGDI::FillSolid(canvas.DC(), whole, RGB(128, 138, 162));
     ASSERT_EQ(1, button.Draw(font, canvas.DC(), second, font));
@@ -329,9 +329,8 @@ TEST(ZoqDynDisplayStyles, DrawCopiesThePanelAtItsRectangle) {
     ASSERT_EQ(1, shared.Create(rect, 0, 0, 0, 0, CZoqDynDisplay::kBevelled, &panel));
     for (CZoqDynDisplay* drawn : {&panel, &shared}) {
         CZoqGDI canvas;
-        HDC screen = GetDC(nullptr);
-        ASSERT_EQ(1, canvas.CreateSized(screen, 100, 50, CZoqGDI::kDeviceIndependent));
-        ReleaseDC(nullptr, screen);
+        CZoqClientDC screen(nullptr);
+        ASSERT_EQ(1, canvas.CreateSized(screen.Get(), 100, 50, CZoqGDI::kDeviceIndependent));
         RECT whole = {0, 0, 100, 50};
         CZoqGDI::FillSolid(canvas.DC(), whole, RGB(200, 200, 200));
         ASSERT_EQ(1, drawn->Draw(canvas.DC()));

@@ -25,26 +25,16 @@ COLORREF ExpectedTint(COLORREF pixel, COLORREF towards, int amount) {
                channel(GetBValue(towards), GetBValue(pixel)));
 }
 
-class ScreenDC {
-public:
-    ScreenDC() : m_dc(GetDC(nullptr)) {}
-    ~ScreenDC() { ReleaseDC(nullptr, m_dc); }
-    HDC Get() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
-
 // A device-independent surface filled with one colour.
 void MakeFilled(CZoqGDI& surface, int width, int height, COLORREF colour) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     ASSERT_EQ(1, surface.CreateSized(screen.Get(), width, height, CZoqGDI::kDeviceIndependent));
     RECT whole = {0, 0, width, height};
     CZoqGDI::FillSolid(surface.DC(), whole, colour);
 }
 
 TEST(ZoqGDISurface, RectanglesWithoutAreaFailAndLeaveTheSurfaceEmpty) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     const RECT rects[] = {{0, 0, 0, 10}, {0, 0, 10, 0}, {5, 5, 4, 10}, {5, 5, 10, 4}};
     for (const RECT& rect : rects) {
         SCOPED_TRACE(testing::Message()
@@ -60,7 +50,7 @@ TEST(ZoqGDISurface, RectanglesWithoutAreaFailAndLeaveTheSurfaceEmpty) {
 }
 
 TEST(ZoqGDISurface, DeviceIndependentSurfaceHasPaddedBottomUpRows) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     CZoqGDI surface;
     ASSERT_EQ(1, surface.CreateSized(screen.Get(), 5, 3,
                                      CZoqGDI::kDeviceIndependent | CZoqGDI::kFillTransparent));
@@ -93,7 +83,7 @@ TEST(ZoqGDISurface, CopyContentsTakesTheRectangleOfTheSource) {
 }
 
 TEST(ZoqGDISurface, MakeDeviceIndependentKeepsTheContents) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     CZoqGDI surface;
     ASSERT_EQ(1, surface.CreateSized(screen.Get(), 8, 6, 0));
     EXPECT_EQ(nullptr, surface.Bits());
@@ -200,7 +190,7 @@ TEST(ZoqGDIGradient, HeightOneGradientPaintsTheBottomColourWithinOneStep) {
 }
 
 TEST(ZoqGDIGradient, GradientMakesADeviceDependentSurfaceIndependent) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     CZoqGDI surface;
     ASSERT_EQ(1, surface.CreateSized(screen.Get(), 4, 10, 0));
     RECT rect = {0, 0, 4, 10};
@@ -403,11 +393,12 @@ TEST(ZoqGDIShapes, NoColourMarkerLeavesOutTheBrushOrThePen) {
         EXPECT_EQ(background, surface.PixelAt(1, 9));
     }
     EXPECT_EQ(nullptr, CZoqGDI::MakePen(RGB(1, 1, 1), PS_SOLID, -1));
-    HPEN made = CZoqGDI::MakePen(RGB(1, 1, 1), PS_DASH, 1);
-    EXPECT_NE(nullptr, made);
-    EXPECT_EQ(1, CZoqGDI::DeleteHandle(made));
-    EXPECT_EQ(nullptr, made);
-    EXPECT_EQ(0, CZoqGDI::DeleteHandle(made));
+    CZoqGdiHandle<HPEN> made(CZoqGDI::MakePen(RGB(1, 1, 1), PS_DASH, 1));
+    const HPEN madePen = made.Get();
+    EXPECT_EQ(static_cast<DWORD>(OBJ_PEN), GetObjectType(madePen));
+    made.Reset();
+    EXPECT_EQ(nullptr, made.Get());
+    EXPECT_EQ(0u, GetObjectType(madePen));
 }
 
 } // namespace
