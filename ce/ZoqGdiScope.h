@@ -12,6 +12,10 @@ class CZoqDeleteObject {
 public:
     static void Free(HGDIOBJ object) { DeleteObject(object); }
 };
+class CZoqDeleteDC {
+public:
+    static void Free(HDC dc) { DeleteDC(dc); }
+};
 class CZoqDestroyMenu {
 public:
     static void Free(HMENU menu) { DestroyMenu(menu); }
@@ -23,7 +27,7 @@ public:
 
 // Owns a handle and releases it at scope end, when it is reset, or when another owner
 // is moved over it. By default a GDI object (pen, brush, font, bitmap, region); menus
-// and icons through the aliases below.
+// icons and memory device contexts through the aliases below.
 template <class THandle, class TFree = CZoqDeleteObject> class CZoqGdiHandle {
 public:
     explicit CZoqGdiHandle(THandle handle = nullptr) : m_handle(handle) {}
@@ -57,6 +61,7 @@ private:
 
 using CZoqMenuHandle = CZoqGdiHandle<HMENU, CZoqDestroyMenu>;
 using CZoqIconHandle = CZoqGdiHandle<HICON, CZoqDestroyIcon>;
+using CZoqDCHandle = CZoqGdiHandle<HDC, CZoqDeleteDC>;
 
 // Selects an object into a device context and puts the previous one back at scope end.
 // A null object selects nothing.

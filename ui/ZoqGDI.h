@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
+
 #include <windows.h>
 
 // An off-screen drawing surface: a memory device context with one bitmap selected into
@@ -69,14 +71,14 @@ public:
     int GradientRoundRect(const RECT& rect, COLORREF pen, int cornerWidth, int cornerHeight,
                           COLORREF top, COLORREF bottom);
 
-    HDC DC() const { return m_dc; }
-    HBITMAP Bitmap() const { return m_bitmap; }
+    HDC DC() const { return m_dc.Get(); }
+    HBITMAP Bitmap() const { return m_bitmap.Get(); }
     BYTE* Bits() const { return m_bits; }
     const BITMAP& Description() const { return m_description; }
     int Width() const { return m_description.bmWidth; }
     int Height() const { return m_description.bmHeight; }
     int Stride() const { return m_description.bmWidthBytes; }
-    int IsEmpty() const { return m_dc ? 0 : 1; }
+    int IsEmpty() const { return m_dc.Get() ? 0 : 1; }
     // The colour of pixel (x, y) (y from the top) of a device-independent surface, or
     // CLR_INVALID outside it.
     COLORREF PixelAt(int x, int y) const;
@@ -124,9 +126,9 @@ private:
     void PaintMarkedPixels(const RECT& rect, COLORREF top, COLORREF bottom);
     BYTE* Row(int y) const;
 
-    HDC m_dc;
+    CZoqDCHandle m_dc;
     BITMAP m_description;
-    HBITMAP m_bitmap;
+    CZoqGdiHandle<HBITMAP> m_bitmap;
     HGDIOBJ m_previousBitmap;
     BYTE* m_bits;
     HFONT m_selectedFont;

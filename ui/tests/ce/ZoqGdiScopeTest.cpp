@@ -76,7 +76,12 @@ TEST(GdiHandle, ReleasesWhatItHoldsExactlyOnceWhateverThePath) {
     }
 }
 
-TEST(GdiHandle, MenusAndIconsAreReleasedByTheirOwnCall) {
+TEST(GdiHandle, MenusIconsAndContextsAreReleasedByTheirOwnCall) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    ASSERT_EQ(static_cast<DWORD>(OBJ_MEMDC), GetObjectType(memory));
+    { CZoqDCHandle owner(memory); }
+    EXPECT_EQ(0u, GetObjectType(memory));
+
     HMENU menu = CreatePopupMenu();
     ASSERT_TRUE(IsMenu(menu));
     {
