@@ -237,9 +237,12 @@ LRESULT CALLBACK CZoqWnd::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (message == WM_INITDIALOG)
         return Attach(hwnd, reinterpret_cast<CZoqWnd*>(lParam), message, wParam, lParam);
     CZoqWnd* object = Routing::Lookup(hwnd);
-    // The window's last message: whatever happens to its object, it must not reach it.
-    if (message == WM_NCDESTROY)
+    // The window's last message comes after WM_DESTROY let go of the object, which may
+    // be gone by now: the window lets go of it without reaching it.
+    if (message == WM_NCDESTROY) {
         Routing::Detach(hwnd, object);
+        return Unattached(hwnd, message, wParam, lParam);
+    }
     if (!object || object->m_hWnd != hwnd)
         return Unattached(hwnd, message, wParam, lParam);
     return object->Dispatch(hwnd, message, wParam, lParam);
