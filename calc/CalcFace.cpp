@@ -45,8 +45,8 @@ void CCalcFace::Release() {
     }
     m_panel.reset();
     m_backBuffer.reset();
-    CZoqGDI::DeleteHandle(m_labelFont);
-    CZoqGDI::DeleteHandle(m_displayFont);
+    m_labelFont.Reset();
+    m_displayFont.Reset();
     m_laidOut = false;
 }
 
@@ -61,13 +61,12 @@ int CCalcFace::Layout(HWND hwnd, int width, int height, int displayDivisor,
     m_height = height;
     const bool wide = CZoqScreen::Height() < CZoqScreen::Width();
     m_layout = ComputeCalcLayout(width, height, displayDivisor, wide);
-    m_labelFont = CZoqGDI::MakeFont(m_layout.labelFontHeight, FW_BOLD, 1, L"Tahoma", 0);
-    m_displayFont = CZoqGDI::MakeFont(m_layout.displayFontHeight, FW_BOLD, 1, L"Tahoma", 0);
+    m_labelFont.Reset(CZoqGDI::MakeFont(m_layout.labelFontHeight, FW_BOLD, 1, L"Tahoma", 0));
+    m_displayFont.Reset(CZoqGDI::MakeFont(m_layout.displayFontHeight, FW_BOLD, 1, L"Tahoma", 0));
 
-    HDC screen = GetDC(hwnd);
+    CZoqClientDC screen(hwnd);
     m_backBuffer = std::make_unique<CZoqGDI>();
-    m_backBuffer->CreateSized(screen, width, height, 0);
-    ReleaseDC(hwnd, screen);
+    m_backBuffer->CreateSized(screen.Get(), width, height, 0);
 
     m_panel = std::make_unique<CZoqDynDisplay>();
     m_panel->Create(ToRect(m_layout.panel), RGB(136, 138, 140), RGB(231, 235, 239),
@@ -107,7 +106,7 @@ void CCalcFace::EndFrame(HDC target) {
     }
     HDC dc = m_backBuffer->DC();
     for (auto& button : m_buttons) {
-        button->Draw(m_labelFont, dc, nullptr, nullptr);
+        button->Draw(m_labelFont.Get(), dc, nullptr, nullptr);
     }
     BitBlt(target, 0, 0, m_width, m_height, dc, 0, 0, SRCCOPY);
 }
@@ -124,7 +123,7 @@ void CCalcFace::Text(int x, int y, const wchar_t* text, bool centred) {
         centred ? RECT{x - reach, y, x + reach, y + reach} : RECT{x, y, x + reach, y + reach};
     CZoqGDI::DrawTextIn(m_backBuffer->DC(), text, box,
                         DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | (centred ? DT_CENTER : DT_LEFT),
-                        m_displayFont, kText, TRANSPARENT);
+                        m_displayFont.Get(), kText, TRANSPARENT);
 }
 
 void CCalcFace::Arrow(int cx, int cy, int size, bool up) {

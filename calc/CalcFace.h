@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "calc/CalcLayout.h"
 
 #include <memory>
@@ -60,8 +61,8 @@ private:
     bool m_laidOut = false;
     int m_width = 0;
     int m_height = 0;
-    HFONT m_labelFont = nullptr;
-    HFONT m_displayFont = nullptr;
+    CZoqGdiHandle<HFONT> m_labelFont;
+    CZoqGdiHandle<HFONT> m_displayFont;
     std::unique_ptr<CZoqGDI> m_backBuffer;
     std::unique_ptr<CZoqDynDisplay> m_panel;
     std::unique_ptr<CZoqDynBtn> m_buttons[SCalcLayout::kButtonCount];

@@ -1,5 +1,6 @@
 #include "ce/ZoqDialogTemplate.h"
 
+#include "ce/ZoqGdiScope.h"
 #include "ce/ZoqScreen.h"
 
 #include <cstring>
@@ -41,11 +42,8 @@ size_t SkipField(const BYTE* data, size_t size, size_t offset) {
 }
 
 int DisplayDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) {
-        ReleaseDC(nullptr, screen);
-    }
+    CZoqClientDC screen(nullptr);
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : 96;
 }
 

@@ -4,14 +4,17 @@
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqSip.h"
 #include "ce/ZoqGdiScope.h"
+#include "ce/ZoqRoute.h"
 
 #include <windowsx.h>
 #include <cwchar>
-#include <initializer_list>
 
 namespace {
 
-const wchar_t kFrameProperty[] = L"ZoqFrame";
+// The framed window's user data belongs to the window's own object: the frame is found
+// through a property.
+constexpr wchar_t kFrameProperty[] = L"ZoqFrame";
+using FrameRoute = CZoqRoute<CZoqFrame, CZoqPropertySlot<kFrameProperty>>;
 
 const COLORREF kTopBarColour = RGB(16, 44, 96);
 const COLORREF kTopBarText = RGB(255, 255, 255);
@@ -77,7 +80,7 @@ BOOL CALLBACK RepaintFrame(HWND hwnd, LPARAM) {
 } // namespace
 
 CZoqFrame* CZoqFrame::Of(HWND hwnd) {
-    return hwnd ? static_cast<CZoqFrame*>(GetPropW(hwnd, kFrameProperty)) : nullptr;
+    return FrameRoute::Lookup(hwnd);
 }
 
 CZoqFrame* CZoqFrame::For(HWND hwnd) {
@@ -86,14 +89,14 @@ CZoqFrame* CZoqFrame::For(HWND hwnd) {
     if (CZoqFrame* frame = Of(hwnd))
         return frame;
     auto frame = new CZoqFrame(hwnd);
-    if (!SetPropW(hwnd, kFrameProperty, frame)) {
+    if (!FrameRoute::Attach(hwnd, frame)) {
         delete frame;
         return nullptr;
     }
     frame->m_previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CZoqFrame::Proc)));
     if (!frame->m_previous) {
-        RemovePropW(hwnd, kFrameProperty);
+        FrameRoute::Detach(hwnd, frame);
         delete frame;
         return nullptr;
     }
@@ -106,26 +109,15 @@ void CZoqFrame::RepaintAll() {
 
 CZoqFrame::CZoqFrame(HWND hwnd)
     : m_hwnd(hwnd), m_previous(nullptr), m_device(0), m_topBar(0), m_okButton(0), m_hasMenuBar(0),
-      m_menu(nullptr), m_buttons(), m_buttonWidths(), m_buttonCount(0), m_pressed(kNoPart),
+      m_menu(), m_buttons(), m_buttonWidths(), m_buttonCount(0), m_pressed(kNoPart),
       m_tracking(kNoPart), m_titleFont(MakeBarFont(12, FW_BOLD)),
       m_buttonFont(MakeBarFont(12, FW_NORMAL)) {}
 
-CZoqFrame::~CZoqFrame() {
-    if (m_menu)
-        DestroyMenu(m_menu);
-    if (m_titleFont)
-        DeleteObject(m_titleFont);
-    if (m_buttonFont)
-        DeleteObject(m_buttonFont);
-}
+CZoqFrame::~CZoqFrame() = default;
 
 void CZoqFrame::Rescale() {
-    for (HFONT* font : {&m_titleFont, &m_buttonFont}) {
-        if (*font)
-            DeleteObject(*font);
-    }
-    m_titleFont = MakeBarFont(12, FW_BOLD);
-    m_buttonFont = MakeBarFont(12, FW_NORMAL);
+    m_titleFont.Reset(MakeBarFont(12, FW_BOLD));
+    m_buttonFont.Reset(MakeBarFont(12, FW_NORMAL));
     MeasureButtons();
     Refresh();
 }
@@ -138,9 +130,7 @@ void CZoqFrame::SetTopBar(int okButton) {
 int CZoqFrame::SetMenuBar(HMENU menu, const Button* buttons, int count) {
     if (count < 0 || count > kMaxButtons || (count > 0 && !buttons))
         return 0;
-    if (m_menu && m_menu != menu)
-        DestroyMenu(m_menu);
-    m_menu = menu;
+    m_menu.Reset(menu);
     m_buttonCount = count;
     for (int i = 0; i < count; ++i)
         m_buttons[i] = buttons[i];
@@ -150,9 +140,7 @@ int CZoqFrame::SetMenuBar(HMENU menu, const Button* buttons, int count) {
 }
 
 void CZoqFrame::RemoveMenuBar() {
-    if (m_menu)
-        DestroyMenu(m_menu);
-    m_menu = nullptr;
+    m_menu.Reset();
     m_buttonCount = 0;
     m_hasMenuBar = 0;
 }
@@ -301,7 +289,7 @@ LRESULT CZoqFrame::OnDeviceMessage(UINT message, WPARAM wParam, LPARAM lParam, i
 void CZoqFrame::Detach() {
     if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_hwnd, GWLP_WNDPROC)) == &CZoqFrame::Proc)
         SetWindowLongPtrW(m_hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_previous));
-    RemovePropW(m_hwnd, kFrameProperty);
+    FrameRoute::Detach(m_hwnd, this);
     delete this;
 }
 
@@ -383,7 +371,7 @@ void CZoqFrame::Fire(int part) {
 }
 
 void CZoqFrame::OpenPopup(int part) {
-    HMENU popup = m_menu ? GetSubMenu(m_menu, m_buttons[part].popup) : nullptr;
+    HMENU popup = m_menu.Get() ? GetSubMenu(m_menu.Get(), m_buttons[part].popup) : nullptr;
     RECT button;
     if (!popup || !PartRect(part, &button))
         return;
@@ -491,7 +479,7 @@ POINT CZoqFrame::WindowPointFromClient(LPARAM lParam) const {
 
 void CZoqFrame::MeasureButtons() {
     CZoqWindowDC screen(nullptr);
-    CZoqSelection font(screen.Get(), m_buttonFont);
+    CZoqSelection font(screen.Get(), m_buttonFont.Get());
     for (int i = 0; i < m_buttonCount; ++i) {
         SIZE size = {0, 0};
         GetTextExtentPoint32W(screen.Get(), m_buttons[i].text,
@@ -533,7 +521,7 @@ void CZoqFrame::PaintTopBar(HDC dc, const RECT& bar) {
     Fill(dc, bar, kTopBarColour);
     wchar_t title[128] = L"";
     GetWindowTextW(m_hwnd, title, 128);
-    CZoqSelection font(dc, m_titleFont);
+    CZoqSelection font(dc, m_titleFont.Get());
     RECT text = bar;
     text.left += CZoqScreen::Scaled(6);
     text.right -= CZoqScreen::Scaled(kOkButtonWidth + 8);
@@ -558,7 +546,7 @@ void CZoqFrame::PaintMenuBar(HDC dc, const RECT& bar) {
     RECT edge = {bar.left, bar.top, bar.right, bar.top + 1};
     Fill(dc, edge, kMenuBarEdge);
     RECT bounds = MenuBarRect();
-    CZoqSelection font(dc, m_buttonFont);
+    CZoqSelection font(dc, m_buttonFont.Get());
     for (int i = 0; i < m_buttonCount; ++i) {
         RECT button = PartRectInWindow(i);
         OffsetRect(&button, -bounds.left, -bounds.top);

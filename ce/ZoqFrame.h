@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
+
 #include <windows.h>
 
 // The shell's furniture around a window: the top bar (title and, on request, the "ok"
@@ -37,7 +39,7 @@ public:
     int SetMenuBar(HMENU menu, const Button* buttons, int count);
     void RemoveMenuBar();
     int HasMenuBar() const { return m_hasMenuBar; }
-    HMENU Menu() const { return m_menu; }
+    HMENU Menu() const { return m_menu.Get(); }
     int ButtonCount() const { return m_buttonCount; }
     // The rectangle of a part in screen coordinates; 0 when the part is not shown.
     int PartRect(int part, RECT* screenRect) const;
@@ -84,12 +86,12 @@ private:
     int m_topBar;
     int m_okButton;
     int m_hasMenuBar;
-    HMENU m_menu;
+    CZoqMenuHandle m_menu;
     Button m_buttons[kMaxButtons];
     int m_buttonWidths[kMaxButtons];
     int m_buttonCount;
     int m_pressed;  // part drawn pressed
     int m_tracking; // part that owns the pen capture
-    HFONT m_titleFont;
-    HFONT m_buttonFont;
+    CZoqGdiHandle<HFONT> m_titleFont;
+    CZoqGdiHandle<HFONT> m_buttonFont;
 };

@@ -7,30 +7,61 @@
 // selection is undone before the object is deleted, and no object is ever deleted
 // while selected.
 
-// Owns a GDI object (pen, brush, font, bitmap, region) and deletes it at scope end.
-template <class THandle> class CZoqGdiHandle {
+// How an owner lets go of what it holds: each handle type has its own release call.
+class CZoqDeleteObject {
+public:
+    static void Free(HGDIOBJ object) { DeleteObject(object); }
+};
+class CZoqDeleteDC {
+public:
+    static void Free(HDC dc) { DeleteDC(dc); }
+};
+class CZoqDestroyMenu {
+public:
+    static void Free(HMENU menu) { DestroyMenu(menu); }
+};
+class CZoqDestroyIcon {
+public:
+    static void Free(HICON icon) { DestroyIcon(icon); }
+};
+
+// Owns a handle and releases it at scope end, when it is reset, or when another owner
+// is moved over it. By default a GDI object (pen, brush, font, bitmap, region); menus
+// icons and memory device contexts through the aliases below.
+template <class THandle, class TFree = CZoqDeleteObject> class CZoqGdiHandle {
 public:
     explicit CZoqGdiHandle(THandle handle = nullptr) : m_handle(handle) {}
     ~CZoqGdiHandle() { Reset(); }
     CZoqGdiHandle(const CZoqGdiHandle&) = delete;
     CZoqGdiHandle& operator=(const CZoqGdiHandle&) = delete;
+    CZoqGdiHandle(CZoqGdiHandle&& other) noexcept : m_handle(other.Release()) {}
+    CZoqGdiHandle& operator=(CZoqGdiHandle&& other) noexcept {
+        if (this != &other)
+            Reset(other.Release());
+        return *this;
+    }
 
     THandle Get() const { return m_handle; }
-    // Hands the object to the caller, who deletes it.
+    // Hands the object to the caller, who releases it.
     THandle Release() {
         THandle handle = m_handle;
         m_handle = nullptr;
         return handle;
     }
+    // Releases the object held (unless it is the one given) and holds `handle`.
     void Reset(THandle handle = nullptr) {
-        if (m_handle)
-            DeleteObject(m_handle);
+        if (m_handle && m_handle != handle)
+            TFree::Free(m_handle);
         m_handle = handle;
     }
 
 private:
     THandle m_handle;
 };
+
+using CZoqMenuHandle = CZoqGdiHandle<HMENU, CZoqDestroyMenu>;
+using CZoqIconHandle = CZoqGdiHandle<HICON, CZoqDestroyIcon>;
+using CZoqDCHandle = CZoqGdiHandle<HDC, CZoqDeleteDC>;
 
 // Selects an object into a device context and puts the previous one back at scope end.
 // A null object selects nothing.
@@ -78,6 +109,24 @@ public:
     }
     CZoqWindowDC(const CZoqWindowDC&) = delete;
     CZoqWindowDC& operator=(const CZoqWindowDC&) = delete;
+
+    HDC Get() const { return m_dc; }
+
+private:
+    HWND m_hwnd;
+    HDC m_dc;
+};
+
+// The device context of a window's client area, or with a null window, of the screen.
+class CZoqClientDC {
+public:
+    explicit CZoqClientDC(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
+    ~CZoqClientDC() {
+        if (m_dc)
+            ReleaseDC(m_hwnd, m_dc);
+    }
+    CZoqClientDC(const CZoqClientDC&) = delete;
+    CZoqClientDC& operator=(const CZoqClientDC&) = delete;
 
     HDC Get() const { return m_dc; }
 

@@ -32,16 +32,14 @@ HBITMAP BitmapFromSource(IWICImagingFactory* factory, IWICBitmapSource* source, 
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     CZoqWindowDC screen(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), static_cast<int>(w), static_cast<int>(h));
-    if (!bitmap)
+    CZoqGdiHandle<HBITMAP> bitmap(
+        CreateCompatibleBitmap(screen.Get(), static_cast<int>(w), static_cast<int>(h)));
+    if (!bitmap.Get() ||
+        !SetDIBits(screen.Get(), bitmap.Get(), 0, h, pixels.data(), &info, DIB_RGB_COLORS))
         return nullptr;
-    if (!SetDIBits(screen.Get(), bitmap, 0, h, pixels.data(), &info, DIB_RGB_COLORS)) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
     *width = static_cast<int>(w);
     *height = static_cast<int>(h);
-    return bitmap;
+    return bitmap.Release();
 }
 
 HBITMAP Decode(IWICImagingFactory* factory, IWICBitmapDecoder* decoder, int* width, int* height) {
@@ -53,7 +51,7 @@ HBITMAP Decode(IWICImagingFactory* factory, IWICBitmapDecoder* decoder, int* wid
 
 } // namespace
 
-CZoqImage::CZoqImage() : m_bitmap(nullptr), m_width(0), m_height(0) {}
+CZoqImage::CZoqImage() : m_bitmap(), m_width(0), m_height(0) {}
 
 CZoqImage::~CZoqImage() {
     Release();
@@ -82,8 +80,8 @@ int CZoqImage::LoadFromFile(const wchar_t* path) {
     if (FAILED(wic.Factory()->CreateDecoderFromFilename(
             path, nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand, decoder.Out())))
         return 0;
-    m_bitmap = Decode(wic.Factory(), decoder.Get(), &m_width, &m_height);
-    return m_bitmap ? 1 : 0;
+    m_bitmap.Reset(Decode(wic.Factory(), decoder.Get(), &m_width, &m_height));
+    return m_bitmap.Get() ? 1 : 0;
 }
 
 int CZoqImage::LoadFromMemory(const void* data, std::size_t size) {
@@ -101,17 +99,17 @@ int CZoqImage::LoadFromMemory(const void* data, std::size_t size) {
         FAILED(wic.Factory()->CreateDecoderFromStream(
             stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Out())))
         return 0;
-    m_bitmap = Decode(wic.Factory(), decoder.Get(), &m_width, &m_height);
-    return m_bitmap ? 1 : 0;
+    m_bitmap.Reset(Decode(wic.Factory(), decoder.Get(), &m_width, &m_height));
+    return m_bitmap.Get() ? 1 : 0;
 }
 
 int CZoqImage::Draw(HDC dc, int x, int y, int width, int height) const {
-    if (!dc || !m_bitmap)
+    if (!dc || !m_bitmap.Get())
         return 0;
     CZoqMemoryDC memory(dc);
     if (!memory.Get())
         return 0;
-    CZoqSelection selected(memory.Get(), m_bitmap);
+    CZoqSelection selected(memory.Get(), m_bitmap.Get());
     if (width == -1 && height == -1)
         return BitBlt(dc, x, y, m_width, m_height, memory.Get(), 0, 0, SRCCOPY) ? 1 : 0;
     return StretchBlt(dc, x, y, width, height, memory.Get(), 0, 0, m_width, m_height, SRCCOPY) ? 1
@@ -119,9 +117,7 @@ int CZoqImage::Draw(HDC dc, int x, int y, int width, int height) const {
 }
 
 void CZoqImage::Release() {
-    if (m_bitmap)
-        DeleteObject(m_bitmap);
-    m_bitmap = nullptr;
+    m_bitmap.Reset();
     m_width = 0;
     m_height = 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -30,12 +32,12 @@ public:
     // Deletes the bitmap; the image is empty afterwards.
     void Release();
 
-    HBITMAP Bitmap() const { return m_bitmap; }
+    HBITMAP Bitmap() const { return m_bitmap.Get(); }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 
 private:
-    HBITMAP m_bitmap;
+    CZoqGdiHandle<HBITMAP> m_bitmap;
     int m_width;
     int m_height;
 };

@@ -29,18 +29,17 @@ int CZoqMenuBar::Create(HWND hwnd, HINSTANCE instance, const SZoqMenuBarInfo& in
         buttons[i].command = info.buttons[i].command;
         buttons[i].popup = info.buttons[i].popup;
     }
-    HMENU menu = nullptr;
+    CZoqMenuHandle menu;
     if (info.menuId) {
-        menu = LoadMenuW(instance, MAKEINTRESOURCEW(info.menuId));
-        if (!menu)
+        menu.Reset(LoadMenuW(instance, MAKEINTRESOURCEW(info.menuId)));
+        if (!menu.Get())
             return 0;
     }
     CZoqFrame* frame = CZoqFrame::For(hwnd);
-    if (!frame || !frame->SetMenuBar(menu, buttons, info.count)) {
-        if (menu)
-            DestroyMenu(menu);
+    if (!frame || !frame->SetMenuBar(menu.Get(), buttons, info.count))
         return 0;
-    }
+    // The frame owns the menu now.
+    menu.Release();
     frame->Refresh();
     return 1;
 }

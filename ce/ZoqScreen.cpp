@@ -1,5 +1,7 @@
 #include "ce/ZoqScreen.h"
 
+#include "ce/ZoqGdiScope.h"
+
 #include <windows.h>
 
 namespace {
@@ -9,10 +11,8 @@ int g_height = 0;
 int g_dpi = 0;
 
 int ReadDisplayDpi() {
-    HDC screen = GetDC(nullptr);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    CZoqClientDC screen(nullptr);
+    int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
     return dpi > 0 ? dpi : 96;
 }
 

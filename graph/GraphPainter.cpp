@@ -47,18 +47,10 @@ CGraphPainter::CGraphPainter()
     : m_gridPen(CreatePen(PS_SOLID, 1, kGrid)), m_zoomBoxPen(CreatePen(PS_DASH, 1, kZoomBox)),
       m_axesPen(CreatePen(PS_SOLID, 1, kAxes)), m_readoutPens() {
     for (int slot = 0; slot < kCurvePens; ++slot)
-        m_curvePens[slot] = CreatePen(PS_SOLID, 1, SlotColour(slot));
+        m_curvePens[slot].Reset(CreatePen(PS_SOLID, 1, SlotColour(slot)));
 }
 
-CGraphPainter::~CGraphPainter() {
-    for (HPEN& pen : m_curvePens)
-        CZoqGDI::DeleteHandle(pen);
-    for (HPEN& pen : m_readoutPens)
-        CZoqGDI::DeleteHandle(pen);
-    CZoqGDI::DeleteHandle(m_gridPen);
-    CZoqGDI::DeleteHandle(m_zoomBoxPen);
-    CZoqGDI::DeleteHandle(m_axesPen);
-}
+CGraphPainter::~CGraphPainter() = default;
 
 void CGraphPainter::Background(HDC dc, const CGraphView& view) const {
     RECT all = {0, 0, view.Width(), view.Height()};
@@ -73,7 +65,7 @@ void CGraphPainter::Grid(HDC dc, const CGraphView& view) const {
     const int width = view.Width(), height = view.Height();
     const int firstColumn = view.GridFirstColumn();
     const int bottomOffset = view.GridBottomOffset();
-    CZoqSelection pen(dc, m_gridPen);
+    CZoqSelection pen(dc, m_gridPen.Get());
     for (int k = 0; k < kGridLines; ++k) {
         const int column = firstColumn + k * gx;
         Line(dc, column, 0, column, height);
@@ -84,7 +76,7 @@ void CGraphPainter::Grid(HDC dc, const CGraphView& view) const {
 
 void CGraphPainter::Axes(HDC dc, const CGraphView& view) const {
     const int width = view.Width(), height = view.Height();
-    CZoqSelection pen(dc, m_axesPen);
+    CZoqSelection pen(dc, m_axesPen.Get());
     const int column = view.AxisColumn();
     if (column >= 0 && column < width)
         Line(dc, column, 0, column, height);
@@ -107,7 +99,7 @@ void CGraphPainter::Curves(HDC dc, const CGraphView& view, const CGraphCurves& c
                 SetPixel(dc, i * stride, samples[i], SlotColour(slot));
             continue;
         }
-        CZoqSelection pen(dc, m_curvePens[slot]);
+        CZoqSelection pen(dc, m_curvePens[slot].Get());
         MoveToEx(dc, 0, samples[0], nullptr);
         for (int i = 1; i < count; ++i) {
             if (IsCurveBreak(samples[i - 1], samples[i], height))
@@ -140,7 +132,7 @@ void CGraphPainter::Labels(HDC dc, const CGraphView& view, int icon) const {
 void CGraphPainter::ZoomBox(HDC dc, const CGraphStylus& stylus) const {
     const int x0 = stylus.StartX(), y0 = stylus.StartY();
     const int x1 = stylus.CurrentX(), y1 = stylus.CurrentY();
-    CZoqSelection pen(dc, m_zoomBoxPen);
+    CZoqSelection pen(dc, m_zoomBoxPen.Get());
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x0, y1);
     LineTo(dc, x1, y1);
@@ -155,9 +147,9 @@ void CGraphPainter::Readout(HDC dc, const CGraphView& view, const CGraphCurves& 
         return;
     const COLORREF colour = SlotColour(slot);
     if (readout.crosshair) {
-        if (!m_readoutPens[slot])
-            m_readoutPens[slot] = CreatePen(PS_DASH, 1, colour);
-        CZoqSelection pen(dc, m_readoutPens[slot]);
+        if (!m_readoutPens[slot].Get())
+            m_readoutPens[slot].Reset(CreatePen(PS_DASH, 1, colour));
+        CZoqSelection pen(dc, m_readoutPens[slot].Get());
         Line(dc, 0, readout.row, view.Width(), readout.row);
         Line(dc, readout.column, 0, readout.column, view.Height());
     }
@@ -176,8 +168,8 @@ void CGraphPainter::Mark(HDC dc, const CGraphView& view, const SGraphMark& mark,
     const int x = view.XToScreen(mark.x);
     const int y = view.YToScreen(mark.y);
     {
-        CZoqSelection pen(dc,
-                          m_curvePens[mark.slot >= 0 && mark.slot < kCurvePens ? mark.slot : 0]);
+        CZoqSelection pen(
+            dc, m_curvePens[mark.slot >= 0 && mark.slot < kCurvePens ? mark.slot : 0].Get());
         CZoqSelection brush(dc, GetStockObject(NULL_BRUSH));
         Ellipse(dc, x - kMarkRadius, y - kMarkRadius, x + kMarkRadius + 1, y + kMarkRadius + 1);
     }

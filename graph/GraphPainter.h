@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
+
 #include <windows.h>
 
 class CGraphCurves;
@@ -47,9 +49,9 @@ private:
     static constexpr int kSlots = 8;
     static constexpr int kCurvePens = 4;
 
-    HPEN m_curvePens[kCurvePens];
-    HPEN m_gridPen;
-    HPEN m_zoomBoxPen;
-    HPEN m_axesPen;
-    HPEN m_readoutPens[kSlots]; // dashed, made when a slot is first read out
+    CZoqGdiHandle<HPEN> m_curvePens[kCurvePens];
+    CZoqGdiHandle<HPEN> m_gridPen;
+    CZoqGdiHandle<HPEN> m_zoomBoxPen;
+    CZoqGdiHandle<HPEN> m_axesPen;
+    CZoqGdiHandle<HPEN> m_readoutPens[kSlots]; // dashed, made when a slot is first read out
 };

@@ -1,5 +1,6 @@
 #include "graph/GraphValueBox.h"
 
+#include "ce/ZoqRoute.h"
 #include "engine/Numora.h"
 #include "graph/GraphResources.h"
 
@@ -21,17 +22,16 @@ int EvaluateX(const wchar_t* text, double* x) {
 }
 
 INT_PTR CALLBACK ValueBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    double* x = CZoqRoute<double, CZoqDialogSlot>::OnDialogMessage(box, message, lParam);
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrW(box, DWLP_USER, lParam);
         SendDlgItemMessageW(box, IDC_GRAPH_VALUE_X, EM_LIMITTEXT, kTextCapacity - 1, 0);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             wchar_t text[kTextCapacity];
             GetDlgItemTextW(box, IDC_GRAPH_VALUE_X, text, kTextCapacity);
-            double* x = reinterpret_cast<double*>(GetWindowLongPtrW(box, DWLP_USER));
-            if (EvaluateX(text, x))
+            if (x && EvaluateX(text, x))
                 EndDialog(box, 1);
             else
                 MessageBeep(MB_ICONWARNING);

@@ -26,7 +26,7 @@ const UINT kModeNames[CGraphStylus::kModeCount] = {IDS_GRAPH_ZOOM, IDS_GRAPH_TRA
 } // namespace
 
 CWndGraph::CWndGraph()
-    : m_font(nullptr), m_drawLines(true), m_grid(true), m_activeCurve(0), m_icon(kIconSize),
+    : m_font(), m_drawLines(true), m_grid(true), m_activeCurve(0), m_icon(kIconSize),
       m_sampleRuns(0), m_modeName(), m_cursor(), m_cursorSet(false), m_markShown(false),
       m_markLabel(), m_message() {
     CalcCurves(); // no equation yet: samples nothing, as the window's life begins
@@ -38,7 +38,6 @@ CWndGraph::~CWndGraph() {
     // The font is selected into the back buffer: the surface lets go of it first.
     m_backBuffer.Destroy();
     m_cache.Destroy();
-    CZoqGDI::DeleteHandle(m_font);
 }
 
 int CWndGraph::SetEquation(const wchar_t* text, int index) {
@@ -99,8 +98,8 @@ LRESULT CWndGraph::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     // it like the label positions.
     LOGFONTW font;
     HGDIOBJ dialogFont = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-    if (!m_font && dialogFont && GetObjectW(dialogFont, sizeof font, &font))
-        m_font = CreateFontIndirectW(&font);
+    if (!m_font.Get() && dialogFont && GetObjectW(dialogFont, sizeof font, &font))
+        m_font.Reset(CreateFontIndirectW(&font));
     LoadModeName();
     CalcCurves();
     return 1;
@@ -281,8 +280,8 @@ int CWndGraph::PrepareSurfaces(HDC dc) {
         if (!m_backBuffer.CreateSized(dc, m_view.Width(), m_view.Height(),
                                       CZoqGDI::kDeviceIndependent))
             return 0;
-        if (m_font)
-            m_backBuffer.SelectFont(m_font);
+        if (m_font.Get())
+            m_backBuffer.SelectFont(m_font.Get());
         // Dashed lines show the frame through their gaps.
         SetBkMode(m_backBuffer.DC(), TRANSPARENT);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "graph/GraphAnalysis.h"
 #include "graph/GraphCurves.h"
 #include "graph/GraphPainter.h"
@@ -86,7 +87,7 @@ private:
     CGraphPainter m_painter;
     CZoqGDI m_backBuffer;
     CZoqGDI m_cache;
-    HFONT m_font;
+    CZoqGdiHandle<HFONT> m_font;
     bool m_drawLines;
     bool m_grid;
     int m_activeCurve;

@@ -1,6 +1,7 @@
 #include "ui/ZoqGDI.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -12,7 +13,7 @@ int StrideOf(int width) {
 } // namespace
 
 CZoqGDI::CZoqGDI()
-    : m_dc(nullptr), m_description(), m_bitmap(nullptr), m_previousBitmap(nullptr), m_bits(nullptr),
+    : m_dc(), m_description(), m_bitmap(), m_previousBitmap(nullptr), m_bits(nullptr),
       m_selectedFont(nullptr), m_replacedBySelection(nullptr) {}
 
 CZoqGDI::~CZoqGDI() {
@@ -25,10 +26,10 @@ int CZoqGDI::Create(HDC dc, const RECT& rect, int flags) {
     int height = rect.bottom - rect.top;
     if (!dc || width <= 0 || height <= 0)
         return 0;
-    HDC memory = CreateCompatibleDC(dc);
-    if (!memory)
+    CZoqDCHandle memory(CreateCompatibleDC(dc));
+    if (!memory.Get())
         return 0;
-    HBITMAP bitmap = nullptr;
+    CZoqGdiHandle<HBITMAP> bitmap;
     void* bits = nullptr;
     if (flags & kDeviceIndependent) {
         BITMAPINFO info = {};
@@ -41,24 +42,22 @@ int CZoqGDI::Create(HDC dc, const RECT& rect, int flags) {
         info.bmiHeader.biSizeImage = static_cast<DWORD>(StrideOf(width)) * height;
         info.bmiHeader.biXPelsPerMeter = 3780;
         info.bmiHeader.biYPelsPerMeter = 3780;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap.Reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     } else {
-        bitmap = CreateCompatibleBitmap(dc, width, height);
+        bitmap.Reset(CreateCompatibleBitmap(dc, width, height));
     }
-    if (!bitmap) {
-        DeleteDC(memory);
+    if (!bitmap.Get())
         return 0;
-    }
-    m_dc = memory;
-    m_bitmap = bitmap;
+    m_dc = std::move(memory);
+    m_bitmap = std::move(bitmap);
     m_bits = static_cast<BYTE*>(bits);
-    m_previousBitmap = SelectObject(m_dc, m_bitmap);
-    GetObjectW(m_bitmap, sizeof(m_description), &m_description);
+    m_previousBitmap = SelectObject(m_dc.Get(), m_bitmap.Get());
+    GetObjectW(m_bitmap.Get(), sizeof(m_description), &m_description);
     RECT whole = {0, 0, width, height};
     if (flags & kCopyContents)
-        BitBlt(m_dc, 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY);
+        BitBlt(m_dc.Get(), 0, 0, width, height, dc, rect.left, rect.top, SRCCOPY);
     else if (flags & kFillTransparent)
-        FillSolid(m_dc, whole, kTransparent);
+        FillSolid(m_dc.Get(), whole, kTransparent);
     return 1;
 }
 
@@ -68,18 +67,15 @@ int CZoqGDI::CreateSized(HDC dc, int width, int height, int flags) {
 }
 
 int CZoqGDI::Destroy() {
-    if (m_dc) {
+    if (m_dc.Get()) {
         // Everything selected goes back before anything is deleted.
         if (m_replacedBySelection)
-            SelectObject(m_dc, m_replacedBySelection);
+            SelectObject(m_dc.Get(), m_replacedBySelection);
         if (m_previousBitmap)
-            SelectObject(m_dc, m_previousBitmap);
-        DeleteDC(m_dc);
+            SelectObject(m_dc.Get(), m_previousBitmap);
     }
-    if (m_bitmap)
-        DeleteObject(m_bitmap);
-    m_dc = nullptr;
-    m_bitmap = nullptr;
+    m_dc.Reset();
+    m_bitmap.Reset();
     m_previousBitmap = nullptr;
     m_bits = nullptr;
     m_selectedFont = nullptr;
@@ -89,16 +85,14 @@ int CZoqGDI::Destroy() {
 }
 
 int CZoqGDI::Detach(Handles* handles) {
-    if (!handles || !m_dc)
+    if (!handles || !m_dc.Get())
         return 0;
     SelectFont(nullptr);
-    handles->dc = m_dc;
+    handles->dc = m_dc.Release();
     handles->description = m_description;
-    handles->bitmap = m_bitmap;
+    handles->bitmap = m_bitmap.Release();
     handles->previousBitmap = m_previousBitmap;
     handles->bits = m_bits;
-    m_dc = nullptr;
-    m_bitmap = nullptr;
     m_previousBitmap = nullptr;
     m_bits = nullptr;
     Destroy();
@@ -109,21 +103,21 @@ int CZoqGDI::Attach(const Handles& handles) {
     Destroy();
     if (!handles.dc)
         return 0;
-    m_dc = handles.dc;
+    m_dc.Reset(handles.dc);
     m_description = handles.description;
-    m_bitmap = handles.bitmap;
+    m_bitmap.Reset(handles.bitmap);
     m_previousBitmap = handles.previousBitmap;
     m_bits = handles.bits;
     return 1;
 }
 
 int CZoqGDI::MakeDeviceIndependent() {
-    if (!m_dc)
+    if (!m_dc.Get())
         return 0;
     if (m_bits)
         return 1;
     CZoqGDI copy;
-    if (!copy.CreateSized(m_dc, Width(), Height(), kCopyContents | kDeviceIndependent))
+    if (!copy.CreateSized(m_dc.Get(), Width(), Height(), kCopyContents | kDeviceIndependent))
         return 0;
     HFONT font = m_selectedFont;
     Handles handles = {};
@@ -135,13 +129,13 @@ int CZoqGDI::MakeDeviceIndependent() {
 }
 
 int CZoqGDI::SelectFont(HFONT font) {
-    if (m_dc && m_replacedBySelection)
-        SelectObject(m_dc, m_replacedBySelection);
+    if (m_dc.Get() && m_replacedBySelection)
+        SelectObject(m_dc.Get(), m_replacedBySelection);
     m_replacedBySelection = nullptr;
     m_selectedFont = nullptr;
-    if (!m_dc || !font)
+    if (!m_dc.Get() || !font)
         return 0;
-    m_replacedBySelection = SelectObject(m_dc, font);
+    m_replacedBySelection = SelectObject(m_dc.Get(), font);
     if (!m_replacedBySelection)
         return 0;
     m_selectedFont = font;

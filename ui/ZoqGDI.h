@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
+
 #include <windows.h>
 
 // An off-screen drawing surface: a memory device context with one bitmap selected into
@@ -69,14 +71,14 @@ public:
     int GradientRoundRect(const RECT& rect, COLORREF pen, int cornerWidth, int cornerHeight,
                           COLORREF top, COLORREF bottom);
 
-    HDC DC() const { return m_dc; }
-    HBITMAP Bitmap() const { return m_bitmap; }
+    HDC DC() const { return m_dc.Get(); }
+    HBITMAP Bitmap() const { return m_bitmap.Get(); }
     BYTE* Bits() const { return m_bits; }
     const BITMAP& Description() const { return m_description; }
     int Width() const { return m_description.bmWidth; }
     int Height() const { return m_description.bmHeight; }
     int Stride() const { return m_description.bmWidthBytes; }
-    int IsEmpty() const { return m_dc ? 0 : 1; }
+    int IsEmpty() const { return m_dc.Get() ? 0 : 1; }
     // The colour of pixel (x, y) (y from the top) of a device-independent surface, or
     // CLR_INVALID outside it.
     COLORREF PixelAt(int x, int y) const;
@@ -89,7 +91,7 @@ public:
     static int DrawRect(HDC dc, const RECT& rect, COLORREF brush, COLORREF pen);
     static int DrawRoundRect(HDC dc, const RECT& rect, COLORREF brush, COLORREF pen,
                              int cornerWidth, int cornerHeight);
-    // New GDI objects the caller deletes (DeleteHandle). MakePen: a width below 0 gives
+    // New GDI objects the caller owns (CZoqGdiHandle). MakePen: a width below 0 gives
     // no pen (null).
     static HBRUSH MakeBrush(COLORREF colour);
     static HPEN MakePen(COLORREF colour, int style, int width);
@@ -107,14 +109,6 @@ public:
     // pixels wide and its height high.
     static int DrawTextAt(HDC dc, const wchar_t* text, int x, int y, int alignment, HFONT font,
                           COLORREF colour, int backgroundMode);
-    // Deletes the object and zeroes the variable; 0 when it was already null.
-    template <class THandle> static int DeleteHandle(THandle& handle) {
-        if (!handle)
-            return 0;
-        DeleteObject(handle);
-        handle = nullptr;
-        return 1;
-    }
     // Fills a rectangle of any context with a diagonal gradient: `first` at the top-left
     // corner, `second` at the bottom-right; pixel (x, y) takes gradient step x + y.
     static int GradientOnDC(HDC dc, const RECT& rect, COLORREF first, COLORREF second);
@@ -132,9 +126,9 @@ private:
     void PaintMarkedPixels(const RECT& rect, COLORREF top, COLORREF bottom);
     BYTE* Row(int y) const;
 
-    HDC m_dc;
+    CZoqDCHandle m_dc;
     BITMAP m_description;
-    HBITMAP m_bitmap;
+    CZoqGdiHandle<HBITMAP> m_bitmap;
     HGDIOBJ m_previousBitmap;
     BYTE* m_bits;
     HFONT m_selectedFont;

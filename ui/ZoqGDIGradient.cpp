@@ -36,7 +36,7 @@ COLORREF CZoqGDI::GradientColour(COLORREF top, COLORREF bottom, int row, int hei
 }
 
 int CZoqGDI::GradientFill(const RECT& rect, COLORREF top, COLORREF bottom) {
-    if (!m_dc || IsBadRect(rect) || !MakeDeviceIndependent())
+    if (!m_dc.Get() || IsBadRect(rect) || !MakeDeviceIndependent())
         return 0;
     FillGradientColumn(rect, top, bottom);
     return 1;
@@ -58,14 +58,14 @@ void CZoqGDI::FillGradientColumn(const RECT& rect, COLORREF top, COLORREF bottom
             SetPixelBytes(Row(y) + 3 * left, GradientColour(top, bottom, i, height));
     }
     for (int x = left + 1; x < right; ++x)
-        BitBlt(m_dc, x, firstRow, 1, endRow - firstRow, m_dc, left, firstRow, SRCCOPY);
+        BitBlt(m_dc.Get(), x, firstRow, 1, endRow - firstRow, m_dc.Get(), left, firstRow, SRCCOPY);
 }
 
 int CZoqGDI::GradientRoundRect(const RECT& rect, COLORREF pen, int cornerWidth, int cornerHeight,
                                COLORREF top, COLORREF bottom) {
-    if (!m_dc || IsBadRect(rect) || !MakeDeviceIndependent())
+    if (!m_dc.Get() || IsBadRect(rect) || !MakeDeviceIndependent())
         return 0;
-    DrawRoundRect(m_dc, rect, kGradientMarker, pen, cornerWidth, cornerHeight);
+    DrawRoundRect(m_dc.Get(), rect, kGradientMarker, pen, cornerWidth, cornerHeight);
     PaintMarkedPixels(rect, top, bottom);
     return 1;
 }

@@ -178,9 +178,7 @@ int CZoqWnd::Destroy() {
             EndDialog(hwnd, 1);
         // An ended dialog lives on until its modal loop returns, possibly after this
         // object is gone: it must no longer reach the object.
-        if (IsWindow(hwnd) &&
-            GetWindowLongPtrW(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        Routing::Detach(hwnd, this);
         m_hWnd = nullptr;
     }
     if (m_classAtom && !m_string->IsEmpty(m_className)) {
@@ -238,7 +236,13 @@ LRESULT CALLBACK CZoqWnd::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     }
     if (message == WM_INITDIALOG)
         return Attach(hwnd, reinterpret_cast<CZoqWnd*>(lParam), message, wParam, lParam);
-    auto object = reinterpret_cast<CZoqWnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    CZoqWnd* object = Routing::Lookup(hwnd);
+    // The window's last message comes after WM_DESTROY let go of the object, which may
+    // be gone by now: the window lets go of it without reaching it.
+    if (message == WM_NCDESTROY) {
+        Routing::Detach(hwnd, object);
+        return Unattached(hwnd, message, wParam, lParam);
+    }
     if (!object || object->m_hWnd != hwnd)
         return Unattached(hwnd, message, wParam, lParam);
     return object->Dispatch(hwnd, message, wParam, lParam);
@@ -247,7 +251,7 @@ LRESULT CALLBACK CZoqWnd::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 LRESULT CZoqWnd::Attach(HWND hwnd, CZoqWnd* object, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!object)
         return Unattached(hwnd, message, wParam, lParam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+    Routing::Attach(hwnd, object);
     object->m_hWnd = hwnd;
     return object->OnInitDialog(hwnd, wParam, lParam);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ce/ZoqRoute.h"
+
 #include <windows.h>
 
 class CZoqString;
@@ -14,6 +16,10 @@ class CZoqString;
 // leaves the message to the dialog manager's default processing.
 class CZoqWnd {
 public:
+    // How a window or dialog handle finds its object (the window's user data, for
+    // windows and dialogs alike).
+    using Routing = CZoqRoute<CZoqWnd>;
+
     CZoqWnd();
     CZoqWnd(const CZoqWnd&) = delete;
     CZoqWnd& operator=(const CZoqWnd&) = delete;

@@ -3,7 +3,7 @@
 #include "ce/ZoqScreen.h"
 #include "financial/app/FinDraw.h"
 #include "financial/app/PageContext.h"
-#include "financial/app/WindowRoute.h"
+#include "ce/ZoqRoute.h"
 
 #include <initializer_list>
 
@@ -116,11 +116,6 @@ RECT CCalculatorSelector::ButtonRect(Calculator calculator) const {
 
 CSquareSelector::~CSquareSelector() {
     Destroy();
-    for (HFONT font : {m_font, m_narrowFont}) {
-        if (font) {
-            DeleteObject(font);
-        }
-    }
 }
 
 int CSquareSelector::Create(HINSTANCE instance, HWND frame) {
@@ -137,10 +132,10 @@ int CSquareSelector::Create(HINSTANCE instance, HWND frame) {
         }
     }
     m_expanded = 1;
-    if (!m_font) {
-        m_font = MakeTahoma(Scaled(13), FW_BOLD);
-        m_narrowFont = MakeTahoma(Scaled(12), FW_NORMAL);
-        m_selector.SetFonts(m_font, m_narrowFont);
+    if (!m_font.Get()) {
+        m_font.Reset(MakeTahoma(Scaled(13), FW_BOLD));
+        m_narrowFont.Reset(MakeTahoma(Scaled(12), FW_NORMAL));
+        m_selector.SetFonts(m_font.Get(), m_narrowFont.Get());
     }
     CreateWindowExW(0, kSelectorClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 1, 1, frame, nullptr,
                     instance, this);
@@ -148,14 +143,9 @@ int CSquareSelector::Create(HINSTANCE instance, HWND frame) {
 }
 
 void CSquareSelector::Rescale() {
-    for (HFONT* font : {&m_font, &m_narrowFont}) {
-        if (*font) {
-            DeleteObject(*font);
-        }
-    }
-    m_font = MakeTahoma(Scaled(13), FW_BOLD);
-    m_narrowFont = MakeTahoma(Scaled(12), FW_NORMAL);
-    m_selector.SetFonts(m_font, m_narrowFont);
+    m_font.Reset(MakeTahoma(Scaled(13), FW_BOLD));
+    m_narrowFont.Reset(MakeTahoma(Scaled(12), FW_NORMAL));
+    m_selector.SetFonts(m_font.Get(), m_narrowFont.Get());
 }
 
 void CSquareSelector::Destroy() {
@@ -201,9 +191,8 @@ void CSquareSelector::Layout() {
     if (m_expanded) {
         m_selector.LayoutGrid(m_hwnd, {0, toggleHeight, m_width, m_height});
     }
-    HDC dc = GetDC(m_hwnd);
-    m_surface.CreateSized(dc, m_width, m_height, CZoqGDI::kDeviceIndependent);
-    ReleaseDC(m_hwnd, dc);
+    CZoqClientDC dc(m_hwnd);
+    m_surface.CreateSized(dc.Get(), m_width, m_height, CZoqGDI::kDeviceIndependent);
     SetWindowPos(m_hwnd, HWND_TOP, left, m_frameHeight - m_height, m_width, m_height,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     InvalidateRect(m_hwnd, nullptr, FALSE);
@@ -211,8 +200,8 @@ void CSquareSelector::Layout() {
 
 LRESULT CALLBACK CSquareSelector::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-    return RouteWindowMessage(hwnd, message, wParam, lParam, &CSquareSelector::m_hwnd,
-                              &CSquareSelector::Handle);
+    return CZoqRoute<CSquareSelector>::Window(hwnd, message, wParam, lParam,
+                                              &CSquareSelector::m_hwnd, &CSquareSelector::Handle);
 }
 
 LRESULT CSquareSelector::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -261,7 +250,7 @@ void CSquareSelector::Paint() {
         RECT all = {0, 0, m_width, m_height};
         CZoqGDI::FillSolid(surface, all, kSelectorBackground);
         CZoqGDI::DrawRect(surface, all, CZoqGDI::kNoColour, RGB(90, 90, 90));
-        m_toggle.Draw(surface, m_font);
+        m_toggle.Draw(surface, m_font.Get());
         if (m_expanded) {
             m_selector.Draw(surface);
         }

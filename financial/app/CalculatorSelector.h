@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "financial/app/PageButton.h"
 #include "financial/app/PageSteps.h"
 
@@ -77,6 +78,6 @@ private:
     CPageButton m_toggle;
     CCalculatorSelector m_selector;
     CZoqGDI m_surface;
-    HFONT m_font = nullptr;
-    HFONT m_narrowFont = nullptr;
+    CZoqGdiHandle<HFONT> m_font;
+    CZoqGdiHandle<HFONT> m_narrowFont;
 };

@@ -1,9 +1,19 @@
 #include "financial/app/FinDialog.h"
 
 #include "ce/ZoqDialogTemplate.h"
+#include "ce/ZoqRoute.h"
+
+namespace {
+
+using Routing = CZoqRoute<CFinDialog, CZoqDialogSlot>;
+
+} // namespace
 
 CFinDialog::~CFinDialog() {
     Destroy();
+    // An ended modal dialog lives on until its loop returns: it must not reach this
+    // object any more.
+    Routing::Detach(m_hwnd, this);
 }
 
 int CFinDialog::CreateModeless(HINSTANCE instance, int templateId, HWND parent) {
@@ -35,13 +45,9 @@ void CFinDialog::Destroy() {
 }
 
 INT_PTR CALLBACK CFinDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CFinDialog* self = nullptr;
-    if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<CFinDialog*>(lParam);
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    CFinDialog* self = Routing::OnDialogMessage(hwnd, message, lParam);
+    if (self && message == WM_INITDIALOG) {
         self->m_hwnd = hwnd;
-    } else {
-        self = reinterpret_cast<CFinDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     }
     // Messages that come before WM_INITDIALOG (WM_SETFONT) or after the object let
     // go of the window get the dialog manager's default.
@@ -50,7 +56,7 @@ INT_PTR CALLBACK CFinDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
     }
     if (message == WM_DESTROY) {
         INT_PTR handled = self->HandleMessage(message, wParam, lParam);
-        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        Routing::Detach(hwnd, self);
         self->m_hwnd = nullptr;
         self->OnDestroyed();
         return handled;

@@ -13,7 +13,7 @@
 #include "financial/app/MortgagePage.h"
 #include "financial/app/OptionsDialog.h"
 #include "financial/app/TipPage.h"
-#include "financial/app/WindowRoute.h"
+#include "ce/ZoqRoute.h"
 #include "financial/app/resource.h"
 #include "financial/models/FinancialOptions.h"
 #include "ui/ZoqUserLocale.h"
@@ -60,11 +60,6 @@ CFiscoraFrame::~CFiscoraFrame() {
     if (m_hwnd) {
         DestroyWindow(m_hwnd);
     }
-    for (HFONT font : {m_font, m_narrowFont}) {
-        if (font) {
-            DeleteObject(font);
-        }
-    }
 }
 
 int CFiscoraFrame::Create(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {
@@ -110,8 +105,8 @@ CCarLoanPage& CFiscoraFrame::CarLoanPage() const {
 // ---------------------------------------------------------------- messages
 
 LRESULT CALLBACK CFiscoraFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteWindowMessage(hwnd, message, wParam, lParam, &CFiscoraFrame::m_hwnd,
-                              &CFiscoraFrame::Handle);
+    return CZoqRoute<CFiscoraFrame>::Window(hwnd, message, wParam, lParam, &CFiscoraFrame::m_hwnd,
+                                            &CFiscoraFrame::Handle);
 }
 
 LRESULT CFiscoraFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -231,14 +226,9 @@ void CFiscoraFrame::ReadCurrency() {
 // ---------------------------------------------------------------- layout and painting
 
 void CFiscoraFrame::MakeFonts() {
-    for (HFONT* font : {&m_font, &m_narrowFont}) {
-        if (*font) {
-            DeleteObject(*font);
-        }
-    }
-    m_font = MakeTahoma(Scaled(13), FW_BOLD);
-    m_narrowFont = MakeTahoma(Scaled(12), FW_NORMAL);
-    m_selector.SetFonts(m_font, m_narrowFont);
+    m_font.Reset(MakeTahoma(Scaled(13), FW_BOLD));
+    m_narrowFont.Reset(MakeTahoma(Scaled(12), FW_NORMAL));
+    m_selector.SetFonts(m_font.Get(), m_narrowFont.Get());
 }
 
 // The user chose another size: everything made for the old dpi is made again.
@@ -285,9 +275,8 @@ void CFiscoraFrame::OnSize(int width, int height) {
     } else {
         ShowWindow(m_squareSelector.Handle(), SW_HIDE);
     }
-    HDC dc = GetDC(m_hwnd);
-    m_surface.CreateSized(dc, width, height, CZoqGDI::kDeviceIndependent);
-    ReleaseDC(m_hwnd, dc);
+    CZoqClientDC dc(m_hwnd);
+    m_surface.CreateSized(dc.Get(), width, height, CZoqGDI::kDeviceIndependent);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 

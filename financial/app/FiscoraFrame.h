@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "ce/ZoqShell.h"
 #include "financial/app/CalculatorSelector.h"
 #include "financial/app/PageContext.h"
@@ -78,6 +79,6 @@ private:
     int m_height = 0;
     RECT m_selectorArea = {};
     CZoqGDI m_surface;
-    HFONT m_font = nullptr;
-    HFONT m_narrowFont = nullptr;
+    CZoqGdiHandle<HFONT> m_font;
+    CZoqGdiHandle<HFONT> m_narrowFont;
 };

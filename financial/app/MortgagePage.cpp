@@ -26,11 +26,6 @@ CMortgagePage::CMortgagePage(SPageContext& context)
 
 CMortgagePage::~CMortgagePage() {
     Destroy();
-    for (HFONT font : {m_resultFont, m_resultBold}) {
-        if (font) {
-            DeleteObject(font);
-        }
-    }
 }
 
 CMortgageModel& CMortgagePage::Model() {
@@ -156,7 +151,7 @@ void CMortgagePage::LayoutResultButtons() {
     }
     // "Back" and the result buttons share one font, the page's own where every label
     // fits ("NoPoints" may not on a narrow screen).
-    m_buttonFont = CPageButton::FittingFont(m_results, count, m_font, m_smallFont);
+    m_buttonFont = CPageButton::FittingFont(m_results, count, m_font.Get(), m_smallFont.Get());
 }
 
 void CMortgagePage::StylusDownOnStep(int step, POINT point) {
@@ -284,13 +279,8 @@ void CMortgagePage::LayoutStep(int, int) {
     const int available = BackRect().top - Scaled(2) - (m_titleHeight + Scaled(6));
     const int height = std::max(8, std::min<int>(Scaled(13), available / kPlainRows));
     if (height != m_resultFontHeight) {
-        for (HFONT* font : {&m_resultFont, &m_resultBold}) {
-            if (*font) {
-                DeleteObject(*font);
-            }
-        }
-        m_resultFont = MakeTahoma(height, FW_NORMAL);
-        m_resultBold = MakeTahoma(height, FW_BOLD);
+        m_resultFont.Reset(MakeTahoma(height, FW_NORMAL));
+        m_resultBold.Reset(MakeTahoma(height, FW_BOLD));
         m_resultFontHeight = height;
     }
     LayoutResultButtons();
@@ -312,7 +302,7 @@ void CMortgagePage::PaintStep(HDC dc, int step) {
     for (int i = 0; i < m_rowCount; ++i) {
         const SRow& row = m_rows[i];
         const int y = top + i * rowHeight;
-        HFONT font = row.bold ? m_resultBold : m_resultFont;
+        HFONT font = row.bold ? m_resultBold.Get() : m_resultFont.Get();
         if (row.heading) {
             DrawTextAligned(dc, font, (labelX + valueX) / 2, y, row.label, kTextColour,
                             TextAlign::Centre);

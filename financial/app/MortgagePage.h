@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "financial/app/FieldStepsPage.h"
 
 #include <string>
@@ -71,7 +72,7 @@ private:
     int m_pointsView = 0;
     CPageButton m_results[3];     // "Reset", then "Amortize" or "Points" and "NoPoints"
     HFONT m_buttonFont = nullptr; // what every result button's label fits in
-    HFONT m_resultFont = nullptr;
-    HFONT m_resultBold = nullptr;
+    CZoqGdiHandle<HFONT> m_resultFont;
+    CZoqGdiHandle<HFONT> m_resultBold;
     int m_resultFontHeight = 0;
 };

@@ -54,9 +54,6 @@ INT_PTR COptionsTab::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 COptionsTab::~COptionsTab() {
     Destroy();
-    if (m_captionFont) {
-        DeleteObject(m_captionFont);
-    }
 }
 
 void COptionsTab::OnInitDialog() {
@@ -65,9 +62,9 @@ void COptionsTab::OnInitDialog() {
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     if (font && GetObjectW(font, sizeof caption, &caption)) {
         caption.lfWeight = FW_BOLD;
-        m_captionFont = CreateFontIndirectW(&caption);
+        m_captionFont.Reset(CreateFontIndirectW(&caption));
         SendDlgItemMessageW(dialog, IDC_TAB_CAPTION, WM_SETFONT,
-                            reinterpret_cast<WPARAM>(m_captionFont), FALSE);
+                            reinterpret_cast<WPARAM>(m_captionFont.Get()), FALSE);
     }
     RECT margin = {0, 0, 0, 4};
     MapDialogRect(dialog, &margin);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "financial/app/FinDialog.h"
 #include "financial/app/PageSteps.h"
 
@@ -38,7 +39,7 @@ private:
     int& m_autoSip;
     int& m_size;
     int* m_cleared;
-    HFONT m_captionFont = nullptr;
+    CZoqGdiHandle<HFONT> m_captionFont;
     int m_contentHeight = 0; // below the lowest control
     int m_pageHeight = 0;
     int m_scroll = 0;

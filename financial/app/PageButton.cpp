@@ -65,14 +65,13 @@ void CPageButton::Draw(HDC dc, HFONT font, HFONT narrowFont) const {
 
 HFONT CPageButton::FittingFont(const CPageButton* buttons, int count, HFONT font,
                                HFONT narrowFont) {
-    HDC screen = GetDC(nullptr);
+    CZoqClientDC screen(nullptr);
     HFONT chosen = font;
     for (int i = 0; i < count && narrowFont; ++i) {
         const RECT rect = buttons[i].Rect();
-        if (MeasureText(screen, font, buttons[i].Label()).cx > rect.right - rect.left - 6) {
+        if (MeasureText(screen.Get(), font, buttons[i].Label()).cx > rect.right - rect.left - 6) {
             chosen = narrowFont;
         }
     }
-    ReleaseDC(nullptr, screen);
     return chosen;
 }

@@ -38,11 +38,6 @@ CTipPage::CTipPage(SPageContext& context) : CWizardPage(Calculator::Tip, context
 
 CTipPage::~CTipPage() {
     Destroy();
-    for (HFONT font : {m_entryFont, m_resultFont, m_resultBold}) {
-        if (font) {
-            DeleteObject(font);
-        }
-    }
 }
 
 CTipModel& CTipPage::Model() {
@@ -208,23 +203,20 @@ void CTipPage::MouseMoveOnStep(int step, POINT point) {
 // ---------------------------------------------------------------- layout
 
 void CTipPage::DropStepFonts() {
-    for (HFONT* font : {&m_entryFont, &m_resultFont, &m_resultBold}) {
-        if (*font) {
-            DeleteObject(*font);
-            *font = nullptr;
-        }
-    }
+    m_entryFont.Reset();
+    m_resultFont.Reset();
+    m_resultBold.Reset();
 }
 
 void CTipPage::LayoutStep(int width, int) {
-    if (!m_entryFont) {
-        m_entryFont = MakeTahoma(Scaled(20), FW_BOLD);
-        m_resultFont = MakeTahoma(Scaled(13), FW_NORMAL);
-        m_resultBold = MakeTahoma(Scaled(13), FW_BOLD);
+    if (!m_entryFont.Get()) {
+        m_entryFont.Reset(MakeTahoma(Scaled(20), FW_BOLD));
+        m_resultFont.Reset(MakeTahoma(Scaled(13), FW_NORMAL));
+        m_resultBold.Reset(MakeTahoma(Scaled(13), FW_BOLD));
         SendDlgItemMessageW(Handle(), IDC_TIP_PEOPLE, WM_SETFONT,
-                            reinterpret_cast<WPARAM>(m_smallFont), FALSE);
+                            reinterpret_cast<WPARAM>(m_smallFont.Get()), FALSE);
         SendDlgItemMessageW(Handle(), IDC_TIP_PERCENT, WM_SETFONT,
-                            reinterpret_cast<WPARAM>(m_smallFont), FALSE);
+                            reinterpret_cast<WPARAM>(m_smallFont.Get()), FALSE);
     }
     const RECT back = BackRect();
     const int margin = Scaled(8);
@@ -296,16 +288,16 @@ void CTipPage::PaintStep(HDC dc, int step) {
 }
 
 void CTipPage::PaintEntry(HDC dc) {
-    DrawTextAligned(dc, m_font, m_entryBox.left, m_titleHeight + Scaled(3), L"Enter Bill Amount:",
-                    kTextColour, TextAlign::Left);
+    DrawTextAligned(dc, m_font.Get(), m_entryBox.left, m_titleHeight + Scaled(3),
+                    L"Enter Bill Amount:", kTextColour, TextAlign::Left);
     FrameRect(dc, &m_entryBox, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     const int textTop = m_entryBox.top + (m_entryBox.bottom - m_entryBox.top - Scaled(20)) / 2;
-    DrawTextAligned(dc, m_entryFont, m_entryBox.left + Scaled(4), textTop, m_context.currency,
+    DrawTextAligned(dc, m_entryFont.Get(), m_entryBox.left + Scaled(4), textTop, m_context.currency,
                     kEntryFrame, TextAlign::Left);
-    DrawTextAligned(dc, m_entryFont, m_entryBox.right - Scaled(4), textTop, m_entry.Text(),
+    DrawTextAligned(dc, m_entryFont.Get(), m_entryBox.right - Scaled(4), textTop, m_entry.Text(),
                     kTextColour, TextAlign::Right);
     for (CPageButton& key : m_keys) {
-        key.Draw(dc, m_font, m_smallFont);
+        key.Draw(dc, m_font.Get(), m_smallFont.Get());
     }
 }
 
@@ -328,7 +320,7 @@ void CTipPage::PaintResults(HDC dc) {
         {kTotalRow, L"Total:", m_total, 1},
     };
     for (const SLine& line : lines) {
-        HFONT font = line.bold ? m_resultBold : m_resultFont;
+        HFONT font = line.bold ? m_resultBold.Get() : m_resultFont.Get();
         const int y = RowY(line.row) + textOffset;
         DrawTextAligned(dc, font, labelX, y, line.label, kTextColour, TextAlign::Left);
         if (line.value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "financial/app/TipEntry.h"
 #include "financial/app/WizardPage.h"
 
@@ -58,9 +59,9 @@ private:
 
     CTipEntry m_entry;
     CPageButton m_keys[kTipKeyCount];
-    HFONT m_entryFont = nullptr;
-    HFONT m_resultFont = nullptr;
-    HFONT m_resultBold = nullptr;
+    CZoqGdiHandle<HFONT> m_entryFont;
+    CZoqGdiHandle<HFONT> m_resultFont;
+    CZoqGdiHandle<HFONT> m_resultBold;
     RECT m_entryBox = {};
     int m_rowTop = 0;
     int m_rowHeight = 0;

@@ -30,7 +30,6 @@ CWizardPage::CWizardPage(Calculator calculator, SPageContext& context)
 
 CWizardPage::~CWizardPage() {
     Destroy();
-    CloseFonts();
 }
 
 int CWizardPage::CreatePageWindow(HINSTANCE instance, HWND parent) {
@@ -325,12 +324,9 @@ void CWizardPage::Rescale() {
 }
 
 void CWizardPage::CloseFonts() {
-    for (HFONT* font : {&m_font, &m_smallFont, &m_editFont}) {
-        if (*font) {
-            DeleteObject(*font);
-            *font = nullptr;
-        }
-    }
+    m_font.Reset();
+    m_smallFont.Reset();
+    m_editFont.Reset();
 }
 
 void CWizardPage::OnSize(int width, int height) {
@@ -339,12 +335,13 @@ void CWizardPage::OnSize(int width, int height) {
     }
     m_width = width;
     m_height = height;
-    if (!m_font) {
-        m_font = MakeTahoma(Scaled(14), FW_BOLD);
-        m_smallFont = MakeTahoma(Scaled(13), FW_NORMAL);
-        m_editFont = MakeTahoma(Scaled(15), FW_NORMAL);
+    if (!m_font.Get()) {
+        m_font.Reset(MakeTahoma(Scaled(14), FW_BOLD));
+        m_smallFont.Reset(MakeTahoma(Scaled(13), FW_NORMAL));
+        m_editFont.Reset(MakeTahoma(Scaled(15), FW_NORMAL));
         for (int field = 0; field < kFieldCount; ++field) {
-            SendMessageW(Field(field), WM_SETFONT, reinterpret_cast<WPARAM>(m_editFont), FALSE);
+            SendMessageW(Field(field), WM_SETFONT, reinterpret_cast<WPARAM>(m_editFont.Get()),
+                         FALSE);
         }
     }
     m_titleHeight = Scaled(22);
@@ -368,9 +365,8 @@ void CWizardPage::OnSize(int width, int height) {
     LayoutFields(width, fieldsBottom);
     LayoutStep(width, height);
 
-    HDC dc = GetDC(Handle());
-    m_surface.CreateSized(dc, width, height, CZoqGDI::kDeviceIndependent);
-    ReleaseDC(Handle(), dc);
+    CZoqClientDC dc(Handle());
+    m_surface.CreateSized(dc.Get(), width, height, CZoqGDI::kDeviceIndependent);
     Invalidate();
 }
 
@@ -448,12 +444,13 @@ void CWizardPage::PaintTitle(HDC dc, const wchar_t* title) {
     m_surface.GradientFill(bar, m_top, m_bottom);
     // The yellow of the car loan needs a shadow under white text to stay legible.
     const int y = (m_titleHeight - Scaled(14)) / 2;
-    DrawTextAligned(dc, m_font, m_width / 2 + 1, y + 1, title, RGB(0, 0, 0), TextAlign::Centre);
-    DrawTextAligned(dc, m_font, m_width / 2, y, title, kTitleColour, TextAlign::Centre);
+    DrawTextAligned(dc, m_font.Get(), m_width / 2 + 1, y + 1, title, RGB(0, 0, 0),
+                    TextAlign::Centre);
+    DrawTextAligned(dc, m_font.Get(), m_width / 2, y, title, kTitleColour, TextAlign::Centre);
 }
 
 void CWizardPage::PaintFieldStep(HDC dc, const SStepInfo& step) {
-    HFONT labelFont = m_stacked ? m_font : m_smallFont;
+    HFONT labelFont = m_stacked ? m_font.Get() : m_smallFont.Get();
     for (int field = 0; field < kFieldCount; ++field) {
         const SFieldInfo& info = step.fields[field];
         if (!info.label) {
@@ -462,21 +459,21 @@ void CWizardPage::PaintFieldStep(HDC dc, const SStepInfo& step) {
         const SFieldPlace& place = m_places[field];
         DrawTextAligned(dc, labelFont, place.label.x, place.label.y, info.label, kLabelColour,
                         TextAlign::Left);
-        DrawTextAligned(dc, m_smallFont, place.unit.x, place.unit.y,
+        DrawTextAligned(dc, m_smallFont.Get(), place.unit.x, place.unit.y,
                         UnitMark(info.unit, m_context.currency), kMarkColour, TextAlign::Right);
         if (info.required) {
-            DrawTextAligned(dc, m_font, place.star.x, place.star.y, L"*", kRequiredColour,
+            DrawTextAligned(dc, m_font.Get(), place.star.x, place.star.y, L"*", kRequiredColour,
                             TextAlign::Left);
         }
     }
     // The note stands on every step of fields, whether or not one of them is required.
-    DrawTextAligned(dc, m_smallFont, m_footer.x, m_footer.y, L"(*) Required Field", kRequiredColour,
-                    TextAlign::Centre);
+    DrawTextAligned(dc, m_smallFont.Get(), m_footer.x, m_footer.y, L"(*) Required Field",
+                    kRequiredColour, TextAlign::Centre);
 }
 
 void CWizardPage::PaintWizardButtons(HDC dc) {
-    m_back.Draw(dc, m_font, m_smallFont);
-    m_next.Draw(dc, m_font, m_smallFont);
+    m_back.Draw(dc, m_font.Get(), m_smallFont.Get());
+    m_next.Draw(dc, m_font.Get(), m_smallFont.Get());
 }
 
 // ---------------------------------------------------------------- input panel

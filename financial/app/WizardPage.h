@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "financial/app/FinDialog.h"
 #include "financial/app/PageContext.h"
 #include "financial/app/PageSteps.h"
@@ -118,9 +119,9 @@ protected:
     int m_width = 0;
     int m_height = 0;
     int m_titleHeight = 0;
-    HFONT m_font = nullptr;      // title and labels of stacked rows: Tahoma 14 bold
-    HFONT m_smallFont = nullptr; // labels beside fields, footer
-    HFONT m_editFont = nullptr;
+    CZoqGdiHandle<HFONT> m_font;      // title and labels of stacked rows: Tahoma 14 bold
+    CZoqGdiHandle<HFONT> m_smallFont; // labels beside fields, footer
+    CZoqGdiHandle<HFONT> m_editFont;
 
 private:
     void OnSize(int width, int height);

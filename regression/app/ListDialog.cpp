@@ -1,6 +1,7 @@
 #include "regression/app/ListDialog.h"
 
 #include "ce/ZoqDialogTemplate.h"
+#include "ce/ZoqRoute.h"
 #include "ce/ZoqShell.h"
 #include "engine/ZoqClipboard.h"
 #include "regression/app/resource.h"
@@ -54,14 +55,14 @@ void Select(HWND hwnd, SListDialogState& state) {
 }
 
 INT_PTR CALLBACK ListDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        Init(hwnd, *reinterpret_cast<SListDialogState*>(lParam));
-        return TRUE;
-    }
-    auto* state = reinterpret_cast<SListDialogState*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    auto* state =
+        CZoqRoute<SListDialogState, CZoqDialogSlot>::OnDialogMessage(hwnd, message, lParam);
     if (!state) {
         return FALSE;
+    }
+    if (message == WM_INITDIALOG) {
+        Init(hwnd, *state);
+        return TRUE;
     }
     switch (message) {
     case WM_SIZE:

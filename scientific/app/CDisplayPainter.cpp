@@ -23,10 +23,9 @@ int CDisplayPainter::LoadArrows(HINSTANCE instance) {
 
 void CDisplayPainter::PrepareFonts(int dpi, int clearType) {
     const int quality = clearType ? CLEARTYPE_QUALITY : ANTIALIASED_QUALITY;
-    if (m_fonts[0] && dpi == m_dpi && quality == m_quality) {
+    if (m_fonts[0].Get() && dpi == m_dpi && quality == m_quality) {
         return;
     }
-    ReleaseFonts();
     m_dpi = dpi;
     m_quality = quality;
     for (int i = 0; i < kFontCount; ++i) {
@@ -37,16 +36,7 @@ void CDisplayPainter::PrepareFonts(int dpi, int clearType) {
         lf.lfCharSet = DEFAULT_CHARSET;
         lf.lfQuality = static_cast<BYTE>(quality);
         lstrcpynW(lf.lfFaceName, L"Tahoma", LF_FACESIZE);
-        m_fonts[i] = CreateFontIndirectW(&lf);
-    }
-}
-
-void CDisplayPainter::ReleaseFonts() {
-    for (HFONT& font : m_fonts) {
-        if (font) {
-            DeleteObject(font);
-            font = nullptr;
-        }
+        m_fonts[i].Reset(CreateFontIndirectW(&lf));
     }
 }
 
@@ -65,10 +55,10 @@ void CDisplayPainter::Paint(HDC dc, const CDisplayModel& model) const {
 
 void CDisplayPainter::DrawLabel(HDC dc, const SDisplayItem& item) const {
     const int index = static_cast<int>(item.font);
-    if (index < 0 || index >= kFontCount || !m_fonts[index]) {
+    if (index < 0 || index >= kFontCount || !m_fonts[index].Get()) {
         return;
     }
-    CZoqSelection font(dc, m_fonts[index]);
+    CZoqSelection font(dc, m_fonts[index].Get());
     SetTextColor(dc, Ink(item.active));
     SetTextAlign(dc, (item.alignRight ? TA_RIGHT : TA_LEFT) | TA_TOP | TA_NOUPDATECP);
     ExtTextOutW(dc, item.x, item.y, 0, nullptr, item.text, lstrlenW(item.text), nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "ce/ZoqImage.h"
 #include "scientific/app/DisplayModel.h"
 
@@ -10,7 +11,6 @@
 class CDisplayPainter {
 public:
     CDisplayPainter() = default;
-    ~CDisplayPainter() { ReleaseFonts(); }
     CDisplayPainter(const CDisplayPainter&) = delete;
     CDisplayPainter& operator=(const CDisplayPainter&) = delete;
 
@@ -24,11 +24,10 @@ public:
 
 private:
     static constexpr int kFontCount = 4;
-    void ReleaseFonts();
     void DrawLabel(HDC dc, const SDisplayItem& item) const;
     void DrawArrow(HDC dc, const SDisplayItem& item) const;
 
-    HFONT m_fonts[kFontCount] = {};
+    CZoqGdiHandle<HFONT> m_fonts[kFontCount];
     int m_dpi = 0;
     int m_quality = 0;
     CZoqImage m_back;

@@ -2,6 +2,7 @@
 
 #include "ce/ZoqDesktop.h"
 #include "ce/ZoqMenuBar.h"
+#include "ce/ZoqRoute.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
 #include "engine/ZoqClipboard.h"
@@ -35,9 +36,6 @@ const SZoqMenuBarButton kMenuButtons[] = {
 CDlgNumorapad::~CDlgNumorapad() {
     if (m_hwnd) {
         DestroyWindow(m_hwnd);
-    }
-    if (m_backBuffer) {
-        DeleteObject(m_backBuffer);
     }
 }
 
@@ -85,12 +83,11 @@ void CDlgNumorapad::Close() {
 }
 
 INT_PTR CALLBACK CDlgNumorapad::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CDlgNumorapad*>(lParam);
+    using Routing = CZoqRoute<CDlgNumorapad, CZoqDialogSlot>;
+    CDlgNumorapad* self = Routing::OnDialogMessage(hwnd, message, lParam);
+    if (self && message == WM_INITDIALOG) {
         self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
     }
-    auto* self = reinterpret_cast<CDlgNumorapad*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self || self->m_hwnd != hwnd) {
         return FALSE;
     }
@@ -205,13 +202,12 @@ int CDlgNumorapad::LoadKeyPath(wchar_t* path, int capacity) const {
 void CDlgNumorapad::OnSize() {
     RECT client;
     GetClientRect(m_hwnd, &client);
-    if (m_backBuffer && (client.right != m_backSize.cx || client.bottom != m_backSize.cy)) {
-        DeleteObject(m_backBuffer);
-        m_backBuffer = nullptr;
+    if (m_backBuffer.Get() && (client.right != m_backSize.cx || client.bottom != m_backSize.cy)) {
+        m_backBuffer.Reset();
     }
-    if (!m_backBuffer && client.right > 0 && client.bottom > 0) {
+    if (!m_backBuffer.Get() && client.right > 0 && client.bottom > 0) {
         CZoqWindowDC screen(nullptr);
-        m_backBuffer = CreateCompatibleBitmap(screen.Get(), client.right, client.bottom);
+        m_backBuffer.Reset(CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
         m_backSize = SIZE{client.right, client.bottom};
     }
     if (m_ready) {
@@ -309,9 +305,9 @@ void CDlgNumorapad::Render(HDC dc) {
 void CDlgNumorapad::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hwnd, &ps);
-    if (m_backBuffer) {
+    if (m_backBuffer.Get()) {
         CZoqMemoryDC memory(dc);
-        CZoqSelection selected(memory.Get(), m_backBuffer);
+        CZoqSelection selected(memory.Get(), m_backBuffer.Get());
         Render(memory.Get());
         BitBlt(dc, 0, 0, m_backSize.cx, m_backSize.cy, memory.Get(), 0, 0, SRCCOPY);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "scientific/app/CDisplayPainter.h"
 #include "scientific/app/CKeyWindow.h"
 #include "scientific/app/CSkin.h"
@@ -86,7 +87,7 @@ private:
     CDisplayPainter m_painter;
     CDisplayModel m_display;
     RECT m_displayArea = {};
-    HBITMAP m_backBuffer = nullptr;
+    CZoqGdiHandle<HBITMAP> m_backBuffer;
     SIZE m_backSize = {};
     CNumoraOptions m_options;
 };

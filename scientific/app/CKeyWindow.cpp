@@ -1,6 +1,7 @@
 #include "scientific/app/CKeyWindow.h"
 
 #include "scientific/app/CSkin.h"
+#include "ce/ZoqRoute.h"
 #include "ce/ZoqGdiScope.h"
 
 namespace {
@@ -40,23 +41,16 @@ void CKeyWindow::Destroy() {
     if (m_hwnd) {
         HWND hwnd = m_hwnd;
         m_hwnd = nullptr;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        CZoqRoute<CKeyWindow>::Detach(hwnd, this);
         DestroyWindow(hwnd);
     }
 }
 
 LRESULT CALLBACK CKeyWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<CKeyWindow*>(create->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<CKeyWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self || self->m_hwnd != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->OnMessage(message, wParam, lParam);
+    // A key window destroyed with the main window is let go of at WM_NCDESTROY: the
+    // object must not destroy it again.
+    return CZoqRoute<CKeyWindow>::Window(hwnd, message, wParam, lParam, &CKeyWindow::m_hwnd,
+                                         &CKeyWindow::OnMessage);
 }
 
 LRESULT CKeyWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,12 +84,6 @@ LRESULT CKeyWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         OnPaint();
         return 0;
-    case WM_NCDESTROY: {
-        // Destroyed with the main window: the object must not destroy it again.
-        HWND hwnd = m_hwnd;
-        m_hwnd = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
     default:
         return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }

@@ -11,29 +11,23 @@ int CSkin::Load(HINSTANCE instance, const SScreenLayout& layout) {
     }
     m_width = face.Width() * layout.dpi / layout.imageDpi;
     m_height = face.Height() * layout.dpi / layout.imageDpi;
-    m_face = Resampled(face, m_width, m_height);
-    m_pressed = Resampled(pressed, m_width, m_height);
-    if (!m_face || !m_pressed) {
+    m_face.Reset(Resampled(face, m_width, m_height));
+    m_pressed.Reset(Resampled(pressed, m_width, m_height));
+    if (!m_face.Get() || !m_pressed.Get()) {
         Release();
         return 0;
     }
     // The art's bottom right corner is plain body: the colour for any screen area the
     // art does not cover.
     CZoqMemoryDC memory(nullptr);
-    CZoqSelection selected(memory.Get(), m_face);
+    CZoqSelection selected(memory.Get(), m_face.Get());
     m_body = GetPixel(memory.Get(), m_width - 1, m_height - 1);
     return 1;
 }
 
 void CSkin::Release() {
-    if (m_face) {
-        DeleteObject(m_face);
-        m_face = nullptr;
-    }
-    if (m_pressed) {
-        DeleteObject(m_pressed);
-        m_pressed = nullptr;
-    }
+    m_face.Reset();
+    m_pressed.Reset();
     m_width = m_height = 0;
 }
 
@@ -57,16 +51,16 @@ HBITMAP CSkin::Resampled(const CZoqImage& image, int width, int height) {
 void CSkin::DrawFace(HDC dc, const RECT& client) const {
     CZoqGdiHandle<HBRUSH> body(CreateSolidBrush(m_body));
     FillRect(dc, &client, body.Get());
-    if (!m_face) {
+    if (!m_face.Get()) {
         return;
     }
     CZoqMemoryDC memory(dc);
-    CZoqSelection selected(memory.Get(), m_face);
+    CZoqSelection selected(memory.Get(), m_face.Get());
     BitBlt(dc, 0, 0, m_width, m_height, memory.Get(), 0, 0, SRCCOPY);
 }
 
 void CSkin::DrawPiece(HDC dc, const RECT& key, int pressed) const {
-    HBITMAP image = pressed ? m_pressed : m_face;
+    HBITMAP image = pressed ? m_pressed.Get() : m_face.Get();
     if (!image) {
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "ce/ZoqImage.h"
 #include "scientific/app/ScreenLayout.h"
 
@@ -11,7 +12,7 @@
 class CSkin {
 public:
     CSkin() = default;
-    ~CSkin() { Release(); }
+    ~CSkin() = default;
     CSkin(const CSkin&) = delete;
     CSkin& operator=(const CSkin&) = delete;
 
@@ -34,8 +35,8 @@ public:
 private:
     static HBITMAP Resampled(const CZoqImage& image, int width, int height);
 
-    HBITMAP m_face = nullptr;
-    HBITMAP m_pressed = nullptr;
+    CZoqGdiHandle<HBITMAP> m_face;
+    CZoqGdiHandle<HBITMAP> m_pressed;
     int m_width = 0;
     int m_height = 0;
     COLORREF m_body = RGB(33, 37, 46);

@@ -2,6 +2,7 @@
 
 #include "ce/ZoqDesktop.h"
 #include "ce/ZoqDialogTemplate.h"
+#include "ce/ZoqRoute.h"
 #include "ce/ZoqShell.h"
 #include "scientific/Calculator.h"
 #include "scientific/NumoraSettings.h"
@@ -27,10 +28,7 @@ struct SAdvancedContext {
 };
 
 template <class TContext> TContext* Context(HWND dialog, UINT message, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    }
-    return reinterpret_cast<TContext*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return CZoqRoute<TContext, CZoqDialogSlot>::OnDialogMessage(dialog, message, lParam);
 }
 
 void CheckChoice(HWND dialog, int first, int count, int chosen) {

@@ -45,14 +45,9 @@ const SZoqMenuBarButton kMenuButtons[] = {
 } // namespace
 
 CGalleryWindow::CGalleryWindow()
-    : m_labelFont(nullptr), m_smallFont(nullptr), m_captionFont(nullptr), m_rowTop(),
-      m_panelTop(0) {}
+    : m_labelFont(), m_smallFont(), m_captionFont(), m_rowTop(), m_panelTop(0) {}
 
-CGalleryWindow::~CGalleryWindow() {
-    CZoqGDI::DeleteHandle(m_labelFont);
-    CZoqGDI::DeleteHandle(m_smallFont);
-    CZoqGDI::DeleteHandle(m_captionFont);
-}
+CGalleryWindow::~CGalleryWindow() = default;
 
 CZoqDynBtn& CGalleryWindow::Button(int index) {
     if (index < kStyles)
@@ -66,9 +61,9 @@ LRESULT CGalleryWindow::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     CZoqShell::InitFullScreen(hwnd, CZoqShell::kOkButton);
     SZoqMenuBarInfo menuBar = {kGalleryMenu, kMenuButtons, 2};
     CZoqMenuBar::Create(hwnd, m_instance, menuBar);
-    m_labelFont = CZoqGDI::MakeFont(CZoqScreen::Scaled(15), FW_BOLD, 1, L"Tahoma", 0);
-    m_smallFont = CZoqGDI::MakeFont(CZoqScreen::Scaled(10), FW_BOLD, 1, L"Tahoma", 0);
-    m_captionFont = CZoqGDI::MakeFont(CZoqScreen::Scaled(13), FW_NORMAL, 1, L"Tahoma", 0);
+    m_labelFont.Reset(CZoqGDI::MakeFont(CZoqScreen::Scaled(15), FW_BOLD, 1, L"Tahoma", 0));
+    m_smallFont.Reset(CZoqGDI::MakeFont(CZoqScreen::Scaled(10), FW_BOLD, 1, L"Tahoma", 0));
+    m_captionFont.Reset(CZoqGDI::MakeFont(CZoqScreen::Scaled(13), FW_NORMAL, 1, L"Tahoma", 0));
     RECT client;
     GetClientRect(hwnd, &client);
     Layout(client.right, client.bottom);
@@ -131,15 +126,14 @@ void CGalleryWindow::Layout(int width, int height) {
                       nullptr);
     }
     RECT all = {0, 0, width, height};
-    HDC windowDC = GetDC(hwnd);
-    m_backBuffer.Create(windowDC, all, 0);
-    ReleaseDC(hwnd, windowDC);
+    CZoqClientDC windowDC(hwnd);
+    m_backBuffer.Create(windowDC.Get(), all, 0);
 }
 
 LRESULT CGalleryWindow::OnSize(HWND hwnd, WPARAM, LPARAM) {
     RECT client;
     GetClientRect(hwnd, &client);
-    if (client.right > 0 && client.bottom > 0 && m_labelFont)
+    if (client.right > 0 && client.bottom > 0 && m_labelFont.Get())
         Layout(client.right, client.bottom);
     InvalidateRect(hwnd, nullptr, FALSE);
     return 0;
@@ -163,9 +157,9 @@ void CGalleryWindow::DrawFrame(HDC dc, const RECT& client) {
     for (int style = 0; style < kStyles; ++style) {
         int middle = (m_released[style].rect.top + m_released[style].rect.bottom) / 2;
         CZoqGDI::DrawTextAt(dc, kLooks[style].name, margin, middle - CZoqScreen::Scaled(8),
-                            CZoqGDI::kAlignLeft, m_captionFont, kCaption, TRANSPARENT);
-        m_released[style].Draw(m_labelFont, dc);
-        m_pressed[style].Draw(m_labelFont, dc);
+                            CZoqGDI::kAlignLeft, m_captionFont.Get(), kCaption, TRANSPARENT);
+        m_released[style].Draw(m_labelFont.Get(), dc);
+        m_pressed[style].Draw(m_labelFont.Get(), dc);
     }
     const wchar_t* names[3] = {L"0 bevelled", L"1 double outline", L"2 with gradient"};
     for (int style = 0; style < 3; ++style) {
@@ -173,14 +167,15 @@ void CGalleryWindow::DrawFrame(HDC dc, const RECT& client) {
         const RECT& panel = m_panels[style].Rect();
         CZoqGDI::DrawTextAt(dc, names[style], (panel.left + panel.right) / 2,
                             (panel.top + panel.bottom) / 2 - CZoqScreen::Scaled(8),
-                            CZoqGDI::kAlignCentre, m_captionFont, RGB(43, 45, 46), TRANSPARENT);
+                            CZoqGDI::kAlignCentre, m_captionFont.Get(), RGB(43, 45, 46),
+                            TRANSPARENT);
     }
     const wchar_t* extras[kExtras] = {L"disabled", L"toggle (tap me)", L"second text, shadow"};
     for (int i = 0; i < kExtras; ++i) {
         const RECT& box = m_extras[i].rect;
         CZoqGDI::DrawTextAt(dc, extras[i], box.left, box.top - CZoqScreen::Scaled(15),
-                            CZoqGDI::kAlignLeft, m_captionFont, kCaption, TRANSPARENT);
-        m_extras[i].Draw(m_labelFont, dc, i == 2 ? L"x" : nullptr, m_smallFont);
+                            CZoqGDI::kAlignLeft, m_captionFont.Get(), kCaption, TRANSPARENT);
+        m_extras[i].Draw(m_labelFont.Get(), dc, i == 2 ? L"x" : nullptr, m_smallFont.Get());
     }
 }
 

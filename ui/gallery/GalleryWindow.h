@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ce/ZoqGdiScope.h"
 #include "ui/ZoqDynBtn.h"
 #include "ui/ZoqDynDisplay.h"
 #include "ui/ZoqGDI.h"
@@ -36,9 +37,9 @@ private:
     CZoqDynBtn m_extras[kExtras];
     CZoqDynDisplay m_panels[3];
     CZoqGDI m_backBuffer;
-    HFONT m_labelFont;
-    HFONT m_smallFont;
-    HFONT m_captionFont;
+    CZoqGdiHandle<HFONT> m_labelFont;
+    CZoqGdiHandle<HFONT> m_smallFont;
+    CZoqGdiHandle<HFONT> m_captionFont;
     int m_rowTop[kStyles];
     int m_panelTop;
 };

@@ -1,6 +1,8 @@
 // The programs ask for bold Tahoma on their displays, keys and totals; the Wine prefixes
 // the tests, screenshots and `./x run` use must draw it bold at every size asked for,
 // and the regular weight regular.
+#include "ce/ZoqGdiScope.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -27,15 +29,16 @@ SInk Ink(int pixelHeight, int weight, int quality, const wchar_t* text) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    CZoqMemoryDC memory(nullptr);
+    HDC dc = memory.Get();
+    CZoqGdiHandle<HBITMAP> bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    CZoqSelection selectedBitmap(dc, bitmap.Get());
     RECT all = {0, 0, kWidth, kHeight};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    HFONT font =
-        CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH, L"Tahoma");
-    HGDIOBJ oldFont = SelectObject(dc, font);
+    CZoqGdiHandle<HFONT> font(CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                          quality, DEFAULT_PITCH, L"Tahoma"));
+    CZoqSelection selectedFont(dc, font.Get());
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
     SInk ink;
@@ -56,11 +59,6 @@ SInk Ink(int pixelHeight, int weight, int quality, const wchar_t* text) {
     const int row = 4 + pixelHeight + 8 + pixelHeight / 2;
     for (int x = 0; x < kWidth; ++x)
         ink.stem += coverage(x, row);
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     return ink;
 }
 

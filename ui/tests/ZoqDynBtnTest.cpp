@@ -1,4 +1,5 @@
 #include "ui/ZoqDynBtn.h"
+#include "ce/ZoqGdiScope.h"
 #include "ui/ZoqDynDisplay.h"
 #include "ui/ZoqGDI.h"
 
@@ -200,16 +201,15 @@ TEST(ZoqDynBtnFaces, ButtonsOfOneSizeShareTheFacesOfTheirSource) {
 
 // Draws a button onto a grey surface and returns it.
 void DrawOnto(CZoqGDI& canvas, CZoqDynBtn& button, HFONT font, const wchar_t* second = nullptr) {
-    HDC screen = GetDC(nullptr);
-    ASSERT_EQ(1, canvas.CreateSized(screen, 100, 60, CZoqGDI::kDeviceIndependent));
-    ReleaseDC(nullptr, screen);
+    CZoqClientDC screen(nullptr);
+    ASSERT_EQ(1, canvas.CreateSized(screen.Get(), 100, 60, CZoqGDI::kDeviceIndependent));
     RECT whole = {0, 0, 100, 60};
     CZoqGDI::FillSolid(canvas.DC(), whole, RGB(128, 138, 162));
     ASSERT_EQ(1, button.Draw(font, canvas.DC(), second, font));
 }
 
 TEST(ZoqDynBtnDraw, DisabledButtonIsTintedTowardsLightGrey) {
-    HFONT font = CZoqGDI::MakeFont(14, FW_BOLD, 0, L"Tahoma", 0);
+    CZoqGdiHandle<HFONT> font(CZoqGDI::MakeFont(14, FW_BOLD, 0, L"Tahoma", 0));
     struct Case {
         int disabled;
         COLORREF expected;
@@ -224,11 +224,10 @@ TEST(ZoqDynBtnDraw, DisabledButtonIsTintedTowardsLightGrey) {
         MakeButton(button, nullptr, CZoqDynBtn::kFlat);
         button.disabled = c.disabled;
         CZoqGDI canvas;
-        DrawOnto(canvas, button, font);
+        DrawOnto(canvas, button, font.Get());
         EXPECT_EQ(c.expected, canvas.PixelAt(13, 13));       // face, away from the label
         EXPECT_EQ(RGB(128, 138, 162), canvas.PixelAt(5, 5)); // outside the button
     }
-    DeleteObject(font);
 }
 
 TEST(ZoqDynBtnDraw, TransparentCornersShowWhatIsBehind) {
@@ -255,39 +254,37 @@ RECT WhiteBox(const CZoqGDI& surface) {
 }
 
 TEST(ZoqDynBtnDraw, PressedLabelMovesOnePixelRightAndDown) {
-    HFONT font = CZoqGDI::MakeFont(16, FW_BOLD, 0, L"Tahoma", 0);
+    CZoqGdiHandle<HFONT> font(CZoqGDI::MakeFont(16, FW_BOLD, 0, L"Tahoma", 0));
     CZoqDynBtn button;
     MakeButton(button, nullptr, CZoqDynBtn::kFlat);
     button.textColour = RGB(255, 255, 255);
     CZoqGDI released;
-    DrawOnto(released, button, font);
+    DrawOnto(released, button, font.Get());
     button.OnLButtonDown(PointFor(kDownInside));
     CZoqGDI pressed;
-    DrawOnto(pressed, button, font);
+    DrawOnto(pressed, button, font.Get());
     RECT a = WhiteBox(released);
     RECT b = WhiteBox(pressed);
     ASSERT_GE(a.right, a.left);
     EXPECT_EQ(a.left + 1, b.left);
     EXPECT_EQ(a.top + 1, b.top);
-    DeleteObject(font);
 }
 
 TEST(ZoqDynBtnDraw, SecondTextStandsRaisedAfterTheLabel) {
-    HFONT font = CZoqGDI::MakeFont(18, FW_BOLD, 0, L"Tahoma", 0);
+    CZoqGdiHandle<HFONT> font(CZoqGDI::MakeFont(18, FW_BOLD, 0, L"Tahoma", 0));
     CZoqDynBtn plain;
     MakeButton(plain, nullptr, CZoqDynBtn::kFlat);
     plain.textColour = RGB(255, 255, 255);
     CZoqGDI alone;
-    DrawOnto(alone, plain, font);
+    DrawOnto(alone, plain, font.Get());
     CZoqGDI withSecond;
-    DrawOnto(withSecond, plain, font, L"2");
+    DrawOnto(withSecond, plain, font.Get(), L"2");
     RECT label = WhiteBox(alone);
     RECT both = WhiteBox(withSecond);
     // The pair is centred as a whole, so it reaches further right, and the exponent's
     // top stands above the label's.
     EXPECT_GT(both.right, label.right);
     EXPECT_LT(both.top, label.top + 1 + (18 / 3 - 18 / 6));
-    DeleteObject(font);
 }
 
 TEST(ZoqDynDisplayStyles, PanelsDrawTheirEdgesAndGradient) {
@@ -329,9 +326,8 @@ TEST(ZoqDynDisplayStyles, DrawCopiesThePanelAtItsRectangle) {
     ASSERT_EQ(1, shared.Create(rect, 0, 0, 0, 0, CZoqDynDisplay::kBevelled, &panel));
     for (CZoqDynDisplay* drawn : {&panel, &shared}) {
         CZoqGDI canvas;
-        HDC screen = GetDC(nullptr);
-        ASSERT_EQ(1, canvas.CreateSized(screen, 100, 50, CZoqGDI::kDeviceIndependent));
-        ReleaseDC(nullptr, screen);
+        CZoqClientDC screen(nullptr);
+        ASSERT_EQ(1, canvas.CreateSized(screen.Get(), 100, 50, CZoqGDI::kDeviceIndependent));
         RECT whole = {0, 0, 100, 50};
         CZoqGDI::FillSolid(canvas.DC(), whole, RGB(200, 200, 200));
         ASSERT_EQ(1, drawn->Draw(canvas.DC()));

@@ -25,26 +25,16 @@ COLORREF ExpectedTint(COLORREF pixel, COLORREF towards, int amount) {
                channel(GetBValue(towards), GetBValue(pixel)));
 }
 
-class ScreenDC {
-public:
-    ScreenDC() : m_dc(GetDC(nullptr)) {}
-    ~ScreenDC() { ReleaseDC(nullptr, m_dc); }
-    HDC Get() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
-
 // A device-independent surface filled with one colour.
 void MakeFilled(CZoqGDI& surface, int width, int height, COLORREF colour) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     ASSERT_EQ(1, surface.CreateSized(screen.Get(), width, height, CZoqGDI::kDeviceIndependent));
     RECT whole = {0, 0, width, height};
     CZoqGDI::FillSolid(surface.DC(), whole, colour);
 }
 
 TEST(ZoqGDISurface, RectanglesWithoutAreaFailAndLeaveTheSurfaceEmpty) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     const RECT rects[] = {{0, 0, 0, 10}, {0, 0, 10, 0}, {5, 5, 4, 10}, {5, 5, 10, 4}};
     for (const RECT& rect : rects) {
         SCOPED_TRACE(testing::Message()
@@ -60,7 +50,7 @@ TEST(ZoqGDISurface, RectanglesWithoutAreaFailAndLeaveTheSurfaceEmpty) {
 }
 
 TEST(ZoqGDISurface, DeviceIndependentSurfaceHasPaddedBottomUpRows) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     CZoqGDI surface;
     ASSERT_EQ(1, surface.CreateSized(screen.Get(), 5, 3,
                                      CZoqGDI::kDeviceIndependent | CZoqGDI::kFillTransparent));
@@ -93,7 +83,7 @@ TEST(ZoqGDISurface, CopyContentsTakesTheRectangleOfTheSource) {
 }
 
 TEST(ZoqGDISurface, MakeDeviceIndependentKeepsTheContents) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     CZoqGDI surface;
     ASSERT_EQ(1, surface.CreateSized(screen.Get(), 8, 6, 0));
     EXPECT_EQ(nullptr, surface.Bits());
@@ -200,7 +190,7 @@ TEST(ZoqGDIGradient, HeightOneGradientPaintsTheBottomColourWithinOneStep) {
 }
 
 TEST(ZoqGDIGradient, GradientMakesADeviceDependentSurfaceIndependent) {
-    ScreenDC screen;
+    CZoqClientDC screen(nullptr);
     CZoqGDI surface;
     ASSERT_EQ(1, surface.CreateSized(screen.Get(), 4, 10, 0));
     RECT rect = {0, 0, 4, 10};
@@ -301,15 +291,15 @@ std::pair<int, int> InkColumns(const CZoqGDI& surface) {
 }
 
 TEST(ZoqGDIText, AlignmentPlacesTheTextBoxAtX) {
-    HFONT font = CZoqGDI::MakeFont(16, FW_BOLD, 0, L"Tahoma", 0);
-    ASSERT_NE(nullptr, font);
+    CZoqGdiHandle<HFONT> font(CZoqGDI::MakeFont(16, FW_BOLD, 0, L"Tahoma", 0));
+    ASSERT_NE(nullptr, font.Get());
     // The box is the text's width plus 2: right-aligned it ends at x, centred it
     // straddles x, otherwise it starts at x.
     int box = 0;
     {
         CZoqGDI probe;
         MakeFilled(probe, 4, 4, 0);
-        CZoqSelection selected(probe.DC(), font);
+        CZoqSelection selected(probe.DC(), font.Get());
         SIZE size = {0, 0};
         GetTextExtentPoint32W(probe.DC(), L"Mode", 4, &size);
         box = size.cx + 2;
@@ -325,35 +315,33 @@ TEST(ZoqGDIText, AlignmentPlacesTheTextBoxAtX) {
         SCOPED_TRACE(c.name);
         CZoqGDI surface;
         MakeFilled(surface, 200, 30, RGB(255, 255, 255));
-        ASSERT_EQ(1, CZoqGDI::DrawTextAt(surface.DC(), L"Mode", 100, 5, c.alignment, font,
+        ASSERT_EQ(1, CZoqGDI::DrawTextAt(surface.DC(), L"Mode", 100, 5, c.alignment, font.Get(),
                                          RGB(0, 0, 0), TRANSPARENT));
         auto [first, last] = InkColumns(surface);
         EXPECT_GE(first, c.boxLeft);
         EXPECT_LE(first, c.boxLeft + 2);
         EXPECT_LT(last, c.boxLeft + box);
     }
-    DeleteObject(font);
 }
 
 TEST(ZoqGDIText, DrawTextInRestoresFontColourAndMode) {
     CZoqGDI surface;
     MakeFilled(surface, 50, 20, RGB(255, 255, 255));
-    HFONT font = CZoqGDI::MakeFont(12, FW_NORMAL, 0, L"Tahoma", 0);
+    CZoqGdiHandle<HFONT> font(CZoqGDI::MakeFont(12, FW_NORMAL, 0, L"Tahoma", 0));
     HDC dc = surface.DC();
     HGDIOBJ fontBefore = GetCurrentObject(dc, OBJ_FONT);
     SetTextColor(dc, RGB(1, 2, 3));
     SetBkMode(dc, OPAQUE);
     RECT rect = {0, 0, 50, 20};
-    EXPECT_EQ(1,
-              CZoqGDI::DrawTextIn(dc, L"ab", rect, DT_SINGLELINE, font, RGB(9, 9, 9), TRANSPARENT));
+    EXPECT_EQ(1, CZoqGDI::DrawTextIn(dc, L"ab", rect, DT_SINGLELINE, font.Get(), RGB(9, 9, 9),
+                                     TRANSPARENT));
     EXPECT_EQ(fontBefore, GetCurrentObject(dc, OBJ_FONT));
     EXPECT_EQ(RGB(1, 2, 3), GetTextColor(dc));
     EXPECT_EQ(OPAQUE, GetBkMode(dc));
     RECT inverted = {10, 0, 5, 20};
-    EXPECT_EQ(0, CZoqGDI::DrawTextIn(dc, L"ab", inverted, 0, font, 0, TRANSPARENT));
-    EXPECT_EQ(0, CZoqGDI::DrawTextIn(dc, nullptr, rect, 0, font, 0, TRANSPARENT));
-    EXPECT_EQ(0, CZoqGDI::DrawTextAt(nullptr, L"ab", 0, 0, 0, font, 0, TRANSPARENT));
-    DeleteObject(font);
+    EXPECT_EQ(0, CZoqGDI::DrawTextIn(dc, L"ab", inverted, 0, font.Get(), 0, TRANSPARENT));
+    EXPECT_EQ(0, CZoqGDI::DrawTextIn(dc, nullptr, rect, 0, font.Get(), 0, TRANSPARENT));
+    EXPECT_EQ(0, CZoqGDI::DrawTextAt(nullptr, L"ab", 0, 0, 0, font.Get(), 0, TRANSPARENT));
 }
 
 TEST(ZoqGDIText, MakeFontSetsAngleQualityAndRefusesBadArguments) {
@@ -364,10 +352,10 @@ TEST(ZoqGDIText, MakeFontSetsAngleQualityAndRefusesBadArguments) {
     } cases[] = {{0, 0, 0, 0}, {90, 1, 900, 5}, {-45, 1, -450, 5}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.angle);
-        HFONT font = CZoqGDI::MakeFont(14, 700, c.clearType, L"Tahoma", c.angle);
-        ASSERT_NE(nullptr, font);
+        CZoqGdiHandle<HFONT> font(CZoqGDI::MakeFont(14, 700, c.clearType, L"Tahoma", c.angle));
+        ASSERT_NE(nullptr, font.Get());
         LOGFONTW description = {};
-        GetObjectW(font, sizeof(description), &description);
+        GetObjectW(font.Get(), sizeof(description), &description);
         EXPECT_EQ(c.escapement, description.lfEscapement);
         EXPECT_EQ(c.escapement, description.lfOrientation);
         EXPECT_EQ(c.quality, description.lfQuality);
@@ -375,7 +363,6 @@ TEST(ZoqGDIText, MakeFontSetsAngleQualityAndRefusesBadArguments) {
         EXPECT_EQ(700, description.lfWeight);
         EXPECT_EQ(14, description.lfHeight);
         EXPECT_STREQ(L"Tahoma", description.lfFaceName);
-        DeleteObject(font);
     }
     EXPECT_EQ(nullptr, CZoqGDI::MakeFont(-1, 400, 0, L"Tahoma", 0));
     EXPECT_EQ(nullptr, CZoqGDI::MakeFont(12, -1, 0, L"Tahoma", 0));
@@ -403,11 +390,12 @@ TEST(ZoqGDIShapes, NoColourMarkerLeavesOutTheBrushOrThePen) {
         EXPECT_EQ(background, surface.PixelAt(1, 9));
     }
     EXPECT_EQ(nullptr, CZoqGDI::MakePen(RGB(1, 1, 1), PS_SOLID, -1));
-    HPEN made = CZoqGDI::MakePen(RGB(1, 1, 1), PS_DASH, 1);
-    EXPECT_NE(nullptr, made);
-    EXPECT_EQ(1, CZoqGDI::DeleteHandle(made));
-    EXPECT_EQ(nullptr, made);
-    EXPECT_EQ(0, CZoqGDI::DeleteHandle(made));
+    CZoqGdiHandle<HPEN> made(CZoqGDI::MakePen(RGB(1, 1, 1), PS_DASH, 1));
+    const HPEN madePen = made.Get();
+    EXPECT_EQ(static_cast<DWORD>(OBJ_PEN), GetObjectType(madePen));
+    made.Reset();
+    EXPECT_EQ(nullptr, made.Get());
+    EXPECT_EQ(0u, GetObjectType(madePen));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "financial/app/CarLoanPage.h"
+#include "ce/ZoqGdiScope.h"
 #include "financial/app/LeasePage.h"
 #include "financial/app/MoneyText.h"
 #include "financial/app/MortgagePage.h"
@@ -34,15 +35,14 @@ protected:
         UpdateWindow(page.Handle());
         const RECT back = page.BackRect();
         const RECT next = page.NextRect();
-        HDC dc = GetDC(page.Handle());
+        CZoqClientDC dc(page.Handle());
         int red = 0;
         for (int y = back.top; y < back.bottom; ++y) {
             for (int x = back.right + 1; x < next.left; ++x) {
-                const COLORREF pixel = GetPixel(dc, x, y);
+                const COLORREF pixel = GetPixel(dc.Get(), x, y);
                 red += GetRValue(pixel) > 200 && GetGValue(pixel) < 90 && GetBValue(pixel) < 90;
             }
         }
-        ReleaseDC(page.Handle(), dc);
         return red;
     }
     // The face of a font; empty for no font, which would draw in the system font.

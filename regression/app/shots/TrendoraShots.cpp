@@ -98,8 +98,7 @@ struct SFarShot {
 // then zoom back in step by step, tapping the data to centre them each time.
 void GoToFarData(HWND modal, void* context) {
     SFarShot& shot = *static_cast<SFarShot*>(context);
-    auto* graph = dynamic_cast<CWndGraph*>(
-        reinterpret_cast<CZoqWnd*>(GetWindowLongPtrW(modal, GWLP_USERDATA)));
+    auto* graph = dynamic_cast<CWndGraph*>(CZoqWnd::Routing::Lookup(modal));
     if (graph) {
         const CGraphView& view = graph->View();
         const double x = kFarOffset + 2, y = 5;

@@ -523,8 +523,7 @@ void OpenGraph(void* hwnd) {
 
 void InspectGraph(HWND modal, void* context) {
     GraphSeen& seen = *static_cast<GraphSeen*>(context);
-    auto* graph = dynamic_cast<CWndGraph*>(
-        reinterpret_cast<CZoqWnd*>(GetWindowLongPtrW(modal, GWLP_USERDATA)));
+    auto* graph = dynamic_cast<CWndGraph*>(CZoqWnd::Routing::Lookup(modal));
     if (graph) {
         seen.seen = true;
         const wchar_t* equation = graph->Curves().Equation(0);

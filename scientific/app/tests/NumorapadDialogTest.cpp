@@ -1,4 +1,5 @@
 #include "NumorapadFixture.h"
+#include "ce/ZoqGdiScope.h"
 #include "TestClipboard.h"
 
 #include "ce/ZoqShell.h"
@@ -105,8 +106,8 @@ TEST_F(NumorapadTest, EveryConstantsItemInsertsItsConstant) {
         {L"u\u00b0", L"(4*pi*10^-7)"},
     };
     // The items as the menu resource holds them, in their order.
-    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MENUBAR));
-    HMENU constants = GetSubMenu(menu, 1);
+    CZoqMenuHandle menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MENUBAR)));
+    HMENU constants = GetSubMenu(menu.Get(), 1);
     ASSERT_EQ(GetMenuItemCount(constants), int(std::size(rows)));
     for (int i = 0; i < GetMenuItemCount(constants); ++i) {
         SCOPED_TRACE(testing::Message() << "item " << i);
@@ -117,7 +118,6 @@ TEST_F(NumorapadTest, EveryConstantsItemInsertsItsConstant) {
         Command(GetMenuItemID(constants, i));
         EXPECT_EQ(Line(), rows[i].line);
     }
-    DestroyMenu(menu);
     TapAll({kAc, kTwo, kTimes});
     Command(ID_CONST_C);
     TapAll({kEquals});

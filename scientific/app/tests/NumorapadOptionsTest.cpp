@@ -1,3 +1,4 @@
+#include "ce/ZoqGdiScope.h"
 #include "testing/ZoqModalWatch.h"
 #include "testing/ZoqWindowDriver.h"
 #include "NumorapadFixture.h"
@@ -38,11 +39,8 @@ TEST_F(NumorapadTest, OptionsOpenOnTheCurrentValuesAndApplyEachClick) {
     EXPECT_EQ(Core().GetFormatter().GetSeparator(), 1);
     EXPECT_EQ(m_dialog->Options().GetClearType(), 0);
     // ClearType off: the next paint draws antialiased text.
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    m_dialog->Render(memory);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    CZoqMemoryDC memory(nullptr);
+    m_dialog->Render(memory.Get());
     EXPECT_EQ(m_dialog->FontQuality(), ANTIALIASED_QUALITY);
 }
 

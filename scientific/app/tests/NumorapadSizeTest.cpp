@@ -1,3 +1,4 @@
+#include "ce/ZoqGdiScope.h"
 #include "testing/ZoqModalWatch.h"
 #include "testing/ZoqWindowDriver.h"
 #include "NumorapadFixture.h"
@@ -38,21 +39,18 @@ std::vector<DWORD> Pixels(CDlgNumorapad& dialog, SIZE* size) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(memory, section);
-    dialog.Render(memory);
+    CZoqClientDC screen(nullptr);
+    CZoqGdiHandle<HBITMAP> section(
+        CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    CZoqMemoryDC memory(screen.Get());
+    CZoqSelection selected(memory.Get(), section.Get());
+    dialog.Render(memory.Get());
     GdiFlush();
     std::vector<DWORD> pixels;
     if (bits) {
         const DWORD* first = static_cast<const DWORD*>(bits);
         pixels.assign(first, first + client.right * client.bottom);
     }
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(section);
-    ReleaseDC(nullptr, screen);
     return pixels;
 }
 

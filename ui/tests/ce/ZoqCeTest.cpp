@@ -1,4 +1,5 @@
 #include "ce/ZoqImage.h"
+#include "ce/ZoqGdiScope.h"
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqShell.h"
@@ -380,9 +381,8 @@ std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<DWORD> raw(static_cast<size_t>(width) * height);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, height, raw.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    CZoqClientDC screen(nullptr);
+    GetDIBits(screen.Get(), bitmap, 0, height, raw.data(), &info, DIB_RGB_COLORS);
     std::vector<COLORREF> pixels;
     for (DWORD value : raw)
         pixels.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
@@ -435,10 +435,9 @@ TEST(ZoqImage, MissingOrDamagedDataLeavesTheImageEmpty) {
 TEST(ZoqImage, DrawCopiesOrStretchesTheWholeImage) {
     CZoqImage image;
     ASSERT_EQ(1, image.LoadFromResource(Instance(), kPatternPng, L"PNG"));
-    HDC screen = GetDC(nullptr);
+    CZoqClientDC screen(nullptr);
     CZoqGDI canvas;
-    ASSERT_EQ(1, canvas.CreateSized(screen, 20, 20, CZoqGDI::kDeviceIndependent));
-    ReleaseDC(nullptr, screen);
+    ASSERT_EQ(1, canvas.CreateSized(screen.Get(), 20, 20, CZoqGDI::kDeviceIndependent));
     ASSERT_EQ(1, image.Draw(canvas.DC(), 1, 2, -1, -1));
     EXPECT_EQ(kPattern[0], canvas.PixelAt(1, 2));
     EXPECT_EQ(kPattern[11], canvas.PixelAt(4, 4));
@@ -449,11 +448,10 @@ TEST(ZoqImage, DrawCopiesOrStretchesTheWholeImage) {
 }
 
 TEST(ZoqTransparent, TransparentColourLeavesTheDestination) {
-    HDC screen = GetDC(nullptr);
+    CZoqClientDC screen(nullptr);
     CZoqGDI source, target;
-    ASSERT_EQ(1, source.CreateSized(screen, 4, 4, CZoqGDI::kDeviceIndependent));
-    ASSERT_EQ(1, target.CreateSized(screen, 8, 8, CZoqGDI::kDeviceIndependent));
-    ReleaseDC(nullptr, screen);
+    ASSERT_EQ(1, source.CreateSized(screen.Get(), 4, 4, CZoqGDI::kDeviceIndependent));
+    ASSERT_EQ(1, target.CreateSized(screen.Get(), 8, 8, CZoqGDI::kDeviceIndependent));
     RECT all = {0, 0, 8, 8};
     CZoqGDI::FillSolid(target.DC(), all, RGB(9, 9, 9));
     CZoqGDI::FillSolid(source.DC(), all, RGB(200, 0, 0));
@@ -486,10 +484,9 @@ TEST_F(CeTest, ShotOfADeviceWindowIsItsScreenAndDecodesBack) {
 TEST(ZoqShot, SavedAreaHoldsExactlyTheSourcePixels) {
     CZoqImage pattern;
     ASSERT_EQ(1, pattern.LoadFromResource(Instance(), kPatternPng, L"PNG"));
-    HDC screen = GetDC(nullptr);
+    CZoqClientDC screen(nullptr);
     CZoqGDI canvas;
-    ASSERT_EQ(1, canvas.CreateSized(screen, 10, 10, CZoqGDI::kDeviceIndependent));
-    ReleaseDC(nullptr, screen);
+    ASSERT_EQ(1, canvas.CreateSized(screen.Get(), 10, 10, CZoqGDI::kDeviceIndependent));
     pattern.Draw(canvas.DC(), 3, 3, -1, -1);
     wchar_t directory[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, directory);
