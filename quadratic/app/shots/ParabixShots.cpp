@@ -6,6 +6,7 @@
 #include "ce/ZoqShot.h"
 #include "quadratic/app/DlgParabix.h"
 #include "quadratic/app/resource.h"
+#include "testing/ZoqModalWatch.h"
 #include "testing/ZoqShotDriver.h"
 
 namespace {

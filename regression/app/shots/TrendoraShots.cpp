@@ -287,7 +287,7 @@ int ShootOverwritePrompt(CDlgTrendora& window, const std::wstring& path) {
     CloseHandle(created);
     window.SetFileChooser(ChooseCsvFile);
     SCommand save{window.GetHandle(), IDM_SAVE_CSV};
-    WatchModals(SendCommand, &save, 700, 15000, AnswerSaveDialog, &overwrite, 2);
+    WatchModal(SendCommand, &save, 700, 15000, AnswerSaveDialog, &overwrite, 2);
     DeleteFileW(file.c_str());
     RemoveDirectoryW(overwrite.folder.c_str());
     return overwrite.shot.written;

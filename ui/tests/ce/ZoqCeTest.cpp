@@ -511,10 +511,9 @@ LRESULT CALLBACK PlainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     if (message == WM_ERASEBKGND) {
         RECT client;
         GetClientRect(hwnd, &client);
-        HBRUSH brush =
-            CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
-        FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
-        DeleteObject(brush);
+        CZoqGdiHandle<HBRUSH> brush(
+            CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))));
+        FillRect(reinterpret_cast<HDC>(wParam), &client, brush.Get());
         return 1;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -629,23 +628,6 @@ TEST(ZoqShot, WindowsOverAWindowRefuseWhatIsNotThere) {
     DeleteFileW(path);
 }
 
-struct SMenuShot {
-    HWND under;
-    const wchar_t* path;
-    int written;
-    RECT menu;
-};
-SMenuShot g_menuShot;
-
-void CALLBACK SaveWithTheMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    if (menu)
-        GetWindowRect(menu, &g_menuShot.menu);
-    g_menuShot.written = CZoqShot::SaveWindowWithMenu(g_menuShot.under, g_menuShot.path);
-    EndMenu();
-}
-
 // A pop-up opened across the window's right edge: the picture takes it in, drawn over
 // the window. Without one open there is nothing to save.
 TEST(ZoqShot, WindowWithItsOpenMenuTakesInTheMenu) {
@@ -656,22 +638,32 @@ TEST(ZoqShot, WindowWithItsOpenMenuTakesInTheMenu) {
     HWND under = OpenPlain(RECT{200, 200, 260, 240}, RGB(255, 0, 0));
     ASSERT_NE(nullptr, under);
     EXPECT_EQ(0, CZoqShot::SaveWindowWithMenu(under, path));
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, 1, L"An item long enough");
+    CZoqMenuHandle menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), MF_STRING, 1, L"An item long enough");
     SetForegroundWindow(under);
-    g_menuShot = SMenuShot{under, path, 0, {}};
-    const UINT_PTR timer = SetTimer(nullptr, 0, 150, SaveWithTheMenu);
-    TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN, 240, 220, under, nullptr);
-    KillTimer(nullptr, timer);
-    DestroyMenu(menu);
-    EXPECT_EQ(1, g_menuShot.written);
-    EXPECT_EQ(240, g_menuShot.menu.left);
-    EXPECT_EQ(220, g_menuShot.menu.top);
-    EXPECT_GT(g_menuShot.menu.right, 260);
+    int written = 0;
+    RECT shown = {};
+    SZoqWatchOptions options;
+    options.kind = EZoqModalKind::kPopupMenu;
+    options.delay = 150;
+    {
+        CZoqModalWatch watch(
+            [&](HWND popup) {
+                GetWindowRect(popup, &shown);
+                written = CZoqShot::SaveWindowWithMenu(under, path);
+                EndMenu();
+            },
+            options);
+        TrackPopupMenuEx(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN, 240, 220, under, nullptr);
+    }
+    EXPECT_EQ(1, written);
+    EXPECT_EQ(240, shown.left);
+    EXPECT_EQ(220, shown.top);
+    EXPECT_GT(shown.right, 260);
     CZoqImage saved;
     EXPECT_EQ(1, saved.LoadFromFile(path));
-    const int width = static_cast<int>(g_menuShot.menu.right) - 200;
-    const int height = std::max(240L, g_menuShot.menu.bottom) - 200;
+    const int width = static_cast<int>(shown.right) - 200;
+    const int height = std::max(240L, shown.bottom) - 200;
     EXPECT_EQ(width, saved.Width());
     EXPECT_EQ(height, saved.Height());
     if (saved.Width() == width && saved.Height() == height) {
