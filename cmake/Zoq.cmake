@@ -79,3 +79,21 @@ function(zoq_program name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
     target_link_options(${name} PRIVATE -municode)
 endfunction()
+
+# A program's resource script as an object library (a static library would drop the
+# resources at link time), for the program and the Wine tests that need its dialogs.
+# Every program reads the desktop commands (ce), the shared version resource (ui) and
+# its own folder; EXPOSE names further folders the script includes, DEPENDS the files
+# it pulls in besides the version resource (windres writes no dependency file).
+#   zoq_resources(name SCRIPT file.rc [EXPOSE folders...] [DEPENDS files...])
+function(zoq_resources name)
+    cmake_parse_arguments(ARG "" "SCRIPT" "EXPOSE;DEPENDS" ${ARGN})
+    add_library(${name} OBJECT ${ARG_SCRIPT})
+    file(RELATIVE_PATH own ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    foreach(folder ce ui ${own} ${ARG_EXPOSE})
+        zoq_expose(${name} ${folder} PRIVATE)
+    endforeach()
+    set(depends ${ARG_DEPENDS} ${PROJECT_BINARY_DIR}/generated/ZoqVersion.h
+        ${PROJECT_SOURCE_DIR}/ui/ZoqVersionInfo.rc)
+    set_source_files_properties(${ARG_SCRIPT} PROPERTIES OBJECT_DEPENDS "${depends}")
+endfunction()

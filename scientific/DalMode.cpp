@@ -171,12 +171,8 @@ int CDalMode::ParenthesisKey(int index) {
         if (m_level >= kMaxLevel) {
             return 0;
         }
-        if (InState(m_state, {kStateTyping, kStateParenthesis, kStateValue})) {
-            if (!MultiplyByX()) {
-                return 0;
-            }
-        } else if (m_state == kStateEquals) {
-            m_x.Clear();
+        if (!TakeXBeforeOpening()) {
+            return 0;
         }
         return OpenLevel();
     }
@@ -238,6 +234,18 @@ int CDalMode::MultiplyByX() {
     return m_x.IsEmpty() ? 1 : OperatorKey(kOperatorTimes);
 }
 
+// What stands in X before a "(" or a prefix function opens: a number there is a factor,
+// a finished result gives way.
+int CDalMode::TakeXBeforeOpening() {
+    if (InState(m_state, {kStateTyping, kStateParenthesis, kStateValue})) {
+        return MultiplyByX();
+    }
+    if (m_state == kStateEquals) {
+        m_x.Clear();
+    }
+    return 1;
+}
+
 int CDalMode::PrefixFunction(const wchar_t* text) {
     // Room for X, the operator and the function text, so that nothing is half done.
     if (m_levels[m_level].Length() + m_x.Length() + m_openFunctions[m_level] + 2 +
@@ -245,12 +253,8 @@ int CDalMode::PrefixFunction(const wchar_t* text) {
         kLineCapacity) {
         return 0;
     }
-    if (InState(m_state, {kStateTyping, kStateParenthesis, kStateValue})) {
-        if (!MultiplyByX()) {
-            return 0;
-        }
-    } else if (m_state == kStateEquals) {
-        m_x.Clear();
+    if (!TakeXBeforeOpening()) {
+        return 0;
     }
     ++m_openFunctions[m_level];
     CFixedText<16> name;

@@ -60,4 +60,5 @@ private:
     int Percent();
     int PrefixFunction(const wchar_t* text);
     int MultiplyByX();
+    int TakeXBeforeOpening();
 };

@@ -30,18 +30,6 @@ inline int TextEquals(const wchar_t* a, const wchar_t* b) {
     return *a == *b;
 }
 
-inline int TextCopy(wchar_t* destination, int capacity, const wchar_t* source) {
-    const int length = TextLength(source);
-    if (!destination || length + 1 > capacity) {
-        return 0;
-    }
-    for (int i = 0; i < length; ++i) {
-        destination[i] = source[i];
-    }
-    destination[length] = 0;
-    return 1;
-}
-
 // Copies at most `count` characters of source (fewer when it is shorter).
 inline int TextCopyLeft(wchar_t* destination, int capacity, const wchar_t* source, int count) {
     int length = TextLength(source);
@@ -56,6 +44,10 @@ inline int TextCopyLeft(wchar_t* destination, int capacity, const wchar_t* sourc
     }
     destination[length] = 0;
     return 1;
+}
+
+inline int TextCopy(wchar_t* destination, int capacity, const wchar_t* source) {
+    return TextCopyLeft(destination, capacity, source, TextLength(source));
 }
 
 inline int TextAppend(wchar_t* destination, int capacity, const wchar_t* source) {

@@ -18,6 +18,23 @@ HGDIOBJ BrushOrNone(HBRUSH brush) {
     return brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH);
 }
 
+// The one-pixel pen and the brush of a shape, selected for its drawing (kNoColour: none);
+// members unwind in reverse, so the selections go before the objects.
+class COutlinedFill {
+public:
+    COutlinedFill(HDC dc, COLORREF brush, COLORREF pen)
+        : m_pen(pen == CZoqGDI::kNoColour ? nullptr : CreatePen(PS_SOLID, 1, pen)),
+          m_brush(brush == CZoqGDI::kNoColour ? nullptr : CreateSolidBrush(brush)),
+          m_selectedPen(dc, PenOrNone(m_pen.Get())),
+          m_selectedBrush(dc, BrushOrNone(m_brush.Get())) {}
+
+private:
+    CZoqGdiHandle<HPEN> m_pen;
+    CZoqGdiHandle<HBRUSH> m_brush;
+    CZoqSelection m_selectedPen;
+    CZoqSelection m_selectedBrush;
+};
+
 } // namespace
 
 int CZoqGDI::FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
@@ -30,10 +47,7 @@ int CZoqGDI::FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
 int CZoqGDI::DrawRect(HDC dc, const RECT& rect, COLORREF brush, COLORREF pen) {
     if (!dc || IsBadRect(rect))
         return 0;
-    CZoqGdiHandle<HPEN> ownedPen(pen == kNoColour ? nullptr : CreatePen(PS_SOLID, 1, pen));
-    CZoqGdiHandle<HBRUSH> ownedBrush(brush == kNoColour ? nullptr : CreateSolidBrush(brush));
-    CZoqSelection selectedPen(dc, PenOrNone(ownedPen.Get()));
-    CZoqSelection selectedBrush(dc, BrushOrNone(ownedBrush.Get()));
+    const COutlinedFill outlined(dc, brush, pen);
     return Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom) ? 1 : 0;
 }
 
@@ -41,10 +55,7 @@ int CZoqGDI::DrawRoundRect(HDC dc, const RECT& rect, COLORREF brush, COLORREF pe
                            int cornerHeight) {
     if (!dc || IsBadRect(rect))
         return 0;
-    CZoqGdiHandle<HPEN> ownedPen(pen == kNoColour ? nullptr : CreatePen(PS_SOLID, 1, pen));
-    CZoqGdiHandle<HBRUSH> ownedBrush(brush == kNoColour ? nullptr : CreateSolidBrush(brush));
-    CZoqSelection selectedPen(dc, PenOrNone(ownedPen.Get()));
-    CZoqSelection selectedBrush(dc, BrushOrNone(ownedBrush.Get()));
+    const COutlinedFill outlined(dc, brush, pen);
     return RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, cornerWidth, cornerHeight)
                ? 1
                : 0;
