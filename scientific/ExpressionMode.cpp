@@ -269,6 +269,11 @@ int CExpressionMode::ConstantKey(int index) {
     if (!text || Base() != 10) {
         return 0;
     }
+    return AppendOperand(text);
+}
+
+// Puts `text` on the line where an operand may stand, with room left to close the line.
+int CExpressionMode::AppendOperand(const wchar_t* text) {
     CFixedText<kLineCapacity> line;
     LineForKey(0, &line);
     if (!OperandMayFollow(LastCharClass(line.Get())) || !AppendWithRoomToClose(&line, text)) {
@@ -285,14 +290,7 @@ int CExpressionMode::PutValue(const wchar_t* text) {
     if (!text) {
         return 0;
     }
-    CFixedText<kLineCapacity> line;
-    LineForKey(0, &line);
-    if (!OperandMayFollow(LastCharClass(line.Get())) || !AppendWithRoomToClose(&line, text)) {
-        return 0;
-    }
-    m_line = line;
-    m_state = kStateValue;
-    return 1;
+    return AppendOperand(text);
 }
 
 int CExpressionMode::EqualsKey(int index) {

@@ -80,6 +80,7 @@ private:
     // keys the answer, so the calculation continues from the result.
     void LineForKey(int continuesResult, CFixedText<kLineCapacity>* line) const;
     int AppendSignChange(CFixedText<kLineCapacity>* line) const;
+    int AppendOperand(const wchar_t* text);
     // Puts a history entry (null: past the newest, nothing) on the line and display.
     void ShowHistoryEntry(const CExpressionHistory::SEntry* entry);
 

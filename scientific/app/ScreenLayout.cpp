@@ -9,6 +9,14 @@ int RoundedMulDiv(int a, int b, int c) {
     return (2 * a * b + c) / (2 * c);
 }
 
+// The skin pair drawn at 96 dpi, or with `high` the one drawn at 192 dpi.
+void PickImages(SScreenLayout* layout, bool high, int face, int pressed, int faceHigh,
+                int pressedHigh) {
+    layout->faceImage = high ? faceHigh : face;
+    layout->pressedImage = high ? pressedHigh : pressed;
+    layout->imageDpi = high ? 192 : 96;
+}
+
 } // namespace
 
 EScreenShape ClassifyScreen(int width, int height) {
@@ -26,27 +34,13 @@ SScreenLayout ChooseLayout(int width, int height, int dpi) {
     switch (layout.shape) {
     case EScreenShape::Portrait:
         layout.templateId = IDD_MAIN_PORTRAIT;
-        if (width <= 320) {
-            layout.faceImage = IDB_FACE_PORTRAIT;
-            layout.pressedImage = IDB_PRESSED_PORTRAIT;
-            layout.imageDpi = 96;
-        } else {
-            layout.faceImage = IDB_FACE_PORTRAIT_HI;
-            layout.pressedImage = IDB_PRESSED_PORTRAIT_HI;
-            layout.imageDpi = 192;
-        }
+        PickImages(&layout, width > 320, IDB_FACE_PORTRAIT, IDB_PRESSED_PORTRAIT,
+                   IDB_FACE_PORTRAIT_HI, IDB_PRESSED_PORTRAIT_HI);
         break;
     case EScreenShape::Landscape:
         layout.templateId = IDD_MAIN_LANDSCAPE;
-        if (width > 320 && height < ScaledLength(320, dpi)) {
-            layout.faceImage = IDB_FACE_LANDSCAPE_HI;
-            layout.pressedImage = IDB_PRESSED_LANDSCAPE_HI;
-            layout.imageDpi = 192;
-        } else {
-            layout.faceImage = IDB_FACE_LANDSCAPE;
-            layout.pressedImage = IDB_PRESSED_LANDSCAPE;
-            layout.imageDpi = 96;
-        }
+        PickImages(&layout, width > 320 && height < ScaledLength(320, dpi), IDB_FACE_LANDSCAPE,
+                   IDB_PRESSED_LANDSCAPE, IDB_FACE_LANDSCAPE_HI, IDB_PRESSED_LANDSCAPE_HI);
         layout.displayOffsetY = -ScaledLength(7, dpi);
         break;
     case EScreenShape::Square:
