@@ -140,7 +140,7 @@ int CZoqDesktop::Attach(HWND hwnd) {
     }
     PlaceOnScreen(hwnd, window);
     if (g_state.settings.keepOnTop) {
-        ApplyKeepOnTop(hwnd, 1);
+        ApplyKeepOnTop(hwnd, g_state.settings.keepOnTop);
     }
     return 1;
 }

@@ -8,6 +8,9 @@
 class CZoqSip {
 public:
     // Raises (raise != 0) or lowers the panel for `hwnd` (may be null). Always 1.
+    // What Show takes for `raise`.
+    static constexpr int kLower = 0;
+    static constexpr int kRaise = 1;
     static int Show(HWND hwnd, int raise);
     static int IsRaised();
 };

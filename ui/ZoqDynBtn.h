@@ -72,6 +72,10 @@ public:
     COLORREF extraColour; // highlight or shadow of some styles; kTransparent: none
 
 private:
+    // Which of the two faces RenderFace draws.
+    static constexpr int kReleasedFace = 0;
+    static constexpr int kPressedFace = 1;
+
     int RenderFaces();
     void RenderFace(const RECT& face, COLORREF main, COLORREF second, int pressedFace);
     void DrawLabel(HDC dc, const RECT& box, HFONT font, const wchar_t* secondText,

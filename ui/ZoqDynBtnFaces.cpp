@@ -42,9 +42,9 @@ int CZoqDynBtn::RenderFaces() {
         return 0;
     RECT released = {0, 0, width, height};
     RECT pressed = {width, 0, 2 * width, height};
-    RenderFace(released, faceColour, pressedColour, 0);
+    RenderFace(released, faceColour, pressedColour, kReleasedFace);
     // The pressed face repeats the released one with the two main colours exchanged.
-    RenderFace(pressed, pressedColour, faceColour, 1);
+    RenderFace(pressed, pressedColour, faceColour, kPressedFace);
     return 1;
 }
 

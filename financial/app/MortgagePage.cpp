@@ -94,8 +94,8 @@ void CMortgagePage::ResetCalculator() {
     ShowStep();
 }
 
-void CMortgagePage::AmortizeWithPoints(int usePoints) {
-    Model().SetUsePoints(usePoints);
+void CMortgagePage::AmortizeWithPoints(EPointsView view) {
+    Model().SetUsePoints(view == kWithPoints);
     Model().Recalculate();
     Amortize();
 }
@@ -114,10 +114,10 @@ int CMortgagePage::UserMessage(UINT message, WPARAM, LPARAM) {
         Amortize();
         return 1;
     case kMsgPoints:
-        AmortizeWithPoints(1);
+        AmortizeWithPoints(kWithPoints);
         return 1;
     case kMsgNoPoints:
-        AmortizeWithPoints(0);
+        AmortizeWithPoints(kWithoutPoints);
         return 1;
     default:
         return 0;

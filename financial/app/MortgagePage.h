@@ -16,7 +16,8 @@ public:
 
     // The result step's buttons, as the pen reaches them.
     void ResetCalculator();
-    void AmortizeWithPoints(int usePoints);
+    enum EPointsView { kWithoutPoints, kWithPoints };
+    void AmortizeWithPoints(EPointsView view);
     void Amortize();
 
     // The result step's buttons: "Reset", then "Amortize" or "Points" and "NoPoints".

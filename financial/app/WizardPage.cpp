@@ -479,9 +479,9 @@ void CWizardPage::PaintWizardButtons(HDC dc) {
 // ---------------------------------------------------------------- input panel
 
 void CWizardPage::RaiseInputPanel() {
-    CZoqSip::Show(m_context.frame, 1);
+    CZoqSip::Show(m_context.frame, CZoqSip::kRaise);
 }
 
 void CWizardPage::LowerInputPanel() {
-    CZoqSip::Show(m_context.frame, 0);
+    CZoqSip::Show(m_context.frame, CZoqSip::kLower);
 }

@@ -47,7 +47,7 @@ void CDisplayModel::AddText(const SScreenLayout& layout, const wchar_t* text, in
 }
 
 void CDisplayModel::AddLine(const SScreenLayout& layout, const SDisplayState& state) {
-    SDisplayItem& item = Add(layout, 15, 24, EDisplayFont::Line, 0, 1);
+    SDisplayItem& item = Add(layout, 15, 24, EDisplayFont::Line, kAlignLeft, kActive);
     const wchar_t* line = state.line ? state.line : L"";
     const int length = TextLength(line);
     int start = 0;
@@ -68,28 +68,30 @@ void CDisplayModel::Build(const SScreenLayout& layout, const SDisplayState& stat
     const int second = state.layer == kLayerSecond || state.layer == kLayerSecondHyp;
     const int hyp = state.layer == kLayerHyp || state.layer == kLayerSecondHyp;
 
-    AddText(layout, state.number, kDisplayRightX, 39, EDisplayFont::Number, 1, 1);
+    AddText(layout, state.number, kDisplayRightX, 39, EDisplayFont::Number, kAlignRight, kActive);
     AddLine(layout, state);
-    AddText(layout, L"2ndF", 12, 10, EDisplayFont::Indicator, 0, second);
-    AddText(layout, L"Hyp", 52, 10, EDisplayFont::Indicator, 0, hyp);
+    AddText(layout, L"2ndF", 12, 10, EDisplayFont::Indicator, kAlignLeft, second);
+    AddText(layout, L"Hyp", 52, 10, EDisplayFont::Indicator, kAlignLeft, hyp);
     if (state.base == 10) {
         if (state.angleMode >= 0 && state.angleMode <= 2) {
-            AddText(layout, kAngleNames[state.angleMode], 140, 10, EDisplayFont::Indicator, 0, 1);
+            AddText(layout, kAngleNames[state.angleMode], 140, 10, EDisplayFont::Indicator,
+                    kAlignLeft, kActive);
         }
     } else if (const wchar_t* name = BaseName(state.base)) {
-        AddText(layout, name, kDisplayRightX, 24, EDisplayFont::IndicatorBold, 1, 1);
+        AddText(layout, name, kDisplayRightX, 24, EDisplayFont::IndicatorBold, kAlignRight,
+                kActive);
     }
     if (state.expressionMode && state.canGoBack) {
-        Add(layout, 110, 11, EDisplayFont::None, 0, 1).imageId = IDB_HISTORY_BACK;
+        Add(layout, 110, 11, EDisplayFont::None, kAlignLeft, kActive).imageId = IDB_HISTORY_BACK;
     }
     if (state.expressionMode && state.canGoForward) {
-        Add(layout, 110, 17, EDisplayFont::None, 0, 1).imageId = IDB_HISTORY_FORWARD;
+        Add(layout, 110, 17, EDisplayFont::None, kAlignLeft, kActive).imageId = IDB_HISTORY_FORWARD;
     }
     if (state.memory1InUse) {
-        AddText(layout, L"M1", 200, 10, EDisplayFont::Indicator, 1, 1);
+        AddText(layout, L"M1", 200, 10, EDisplayFont::Indicator, kAlignRight, kActive);
     }
     if (state.memory2InUse) {
-        AddText(layout, L"M2", kDisplayRightX, 10, EDisplayFont::Indicator, 1, 1);
+        AddText(layout, L"M2", kDisplayRightX, 10, EDisplayFont::Indicator, kAlignRight, kActive);
     }
 }
 

@@ -64,6 +64,11 @@ public:
     const SDisplayItem* FindShown(const wchar_t* text) const;
 
 private:
+    // What Add and AddText take for alignRight and active.
+    static constexpr int kAlignLeft = 0;
+    static constexpr int kAlignRight = 1;
+    static constexpr int kActive = 1;
+
     SDisplayItem& Add(const SScreenLayout& layout, int x96, int y96, EDisplayFont font,
                       int alignRight, int active);
     void AddText(const SScreenLayout& layout, const wchar_t* text, int x96, int y96,

@@ -5,7 +5,7 @@
 void CFrameFixture::SetUp() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    CZoqSip::Show(nullptr, 0);
+    CZoqSip::Show(nullptr, CZoqSip::kLower);
     m_guard = std::make_unique<CZoqModalWatch>([](HWND dialog) { Press(dialog, IDCANCEL); },
                                                EveryDialog(120000));
     Start();

@@ -452,7 +452,7 @@ TEST_F(PagesWindowTest, FieldFocusRaisesThePanelOnlyWithAutoSip) {
         SaveAutoSip(m_store, c.autoSip);
         Start();
         Select(Calculator::CarLoan);
-        CZoqSip::Show(nullptr, 0);
+        CZoqSip::Show(nullptr, CZoqSip::kLower);
         SetFocus(Field(m_frame->CarLoanPage(), c.field));
         Pump();
         EXPECT_EQ(c.raised, CZoqSip::IsRaised());
@@ -463,7 +463,7 @@ TEST_F(PagesWindowTest, MovingOntoAResultStepLowersThePanel) {
     Select(Calculator::CarLoan);
     CCarLoanPage& page = m_frame->CarLoanPage();
     PressNext(page);
-    CZoqSip::Show(nullptr, 1);
+    CZoqSip::Show(nullptr, CZoqSip::kRaise);
     PressNext(page);
     ASSERT_EQ(2, page.Step());
     EXPECT_EQ(0, CZoqSip::IsRaised());

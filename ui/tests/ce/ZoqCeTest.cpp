@@ -82,7 +82,7 @@ protected:
     void SetUp() override {
         CZoqScreen::SetDpi(96);
         CZoqScreen::SetSize(0, 0);
-        CZoqSip::Show(nullptr, 0);
+        CZoqSip::Show(nullptr, CZoqSip::kLower);
     }
     void TearDown() override {
         CZoqScreen::SetDpi(0);
@@ -299,9 +299,9 @@ TEST_F(CeTest, SoftInputPanelStateFollowsRaiseLowerAndItsButton) {
     CDeviceWindow window;
     ASSERT_EQ(1, window.Open());
     EXPECT_EQ(0, CZoqSip::IsRaised());
-    CZoqSip::Show(window.GetHandle(), 1);
+    CZoqSip::Show(window.GetHandle(), CZoqSip::kRaise);
     EXPECT_EQ(1, CZoqSip::IsRaised());
-    CZoqSip::Show(window.GetHandle(), 0);
+    CZoqSip::Show(window.GetHandle(), CZoqSip::kLower);
     EXPECT_EQ(0, CZoqSip::IsRaised());
     RECT sip;
     ASSERT_EQ(1, CZoqMenuBar::SipButtonRect(window.GetHandle(), &sip));
