@@ -84,3 +84,12 @@ std::wstring OutputFolder() {
     }
     return folder;
 }
+
+void PlaceMidScreen(HWND hwnd) {
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(100);
+}

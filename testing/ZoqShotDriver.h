@@ -40,6 +40,10 @@ int ShootWindow(HWND hwnd, const std::wstring& path);
 // the window's picture with the menu's drawn where it stands. Returns 1 when written.
 int ShootWithPopup(HWND hwnd, HWND popup, const wchar_t* path);
 
+// Moves `hwnd` to the middle of the screen, where a user would keep it for message
+// boxes (centred on the screen) to stand over it, and lets it settle.
+void PlaceMidScreen(HWND hwnd);
+
 // The output folder: the first command-line argument, or the current folder; it ends
 // with a path separator.
 std::wstring OutputFolder();

@@ -20,6 +20,7 @@
 #include "financial/app/TipPage.h"
 #include "financial/app/resource.h"
 #include "testing/ZoqModalWatch.h"
+#include "testing/ZoqShotDriver.h"
 #include "testing/ZoqWindowDriver.h"
 #include "ui/ZoqMemoryStore.h"
 #include "ui/ZoqString.h"
@@ -408,12 +409,7 @@ void ShootDropDown(CSession& session) {
 // screen) stand over it.
 void ShootOverTheWindow() {
     CSession session(240, 320);
-    RECT window;
-    GetWindowRect(session.Window(), &window);
-    SetWindowPos(session.Window(), nullptr,
-                 (GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceMidScreen(session.Window());
     // The input panel an earlier session left up is put away with its button.
     RECT panel;
     if (CZoqSip::IsRaised() && CZoqMenuBar::SipButtonRect(session.Window(), &panel)) {

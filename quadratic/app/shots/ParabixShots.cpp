@@ -63,12 +63,7 @@ int ShootFieldsAndAbout(HINSTANCE instance, const std::wstring& folder) {
     TapKey(window, kKeyA);
     TypeKeys(hwnd, L"2\r5\r-7");
     failures += !ShootWindow(hwnd, folder + L"parabix-field-c.png");
-    RECT frame;
-    GetWindowRect(hwnd, &frame);
-    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpFor(100);
+    PlaceMidScreen(hwnd);
     SOverShot shot{hwnd, folder + L"parabix-about.png", 0};
     WatchModal(PickAbout, hwnd, 700, 15000, SaveOverAndClose, &shot);
     failures += !shot.written;

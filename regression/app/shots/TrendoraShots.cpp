@@ -293,18 +293,6 @@ int ShootOverwritePrompt(CDlgTrendora& window, const std::wstring& path) {
     return overwrite.shot.written;
 }
 
-// Where a user would keep it: in the middle of the screen, so that the message boxes,
-// centred on the screen, stand over it.
-void PlaceMidScreen(HWND hwnd) {
-    RECT window;
-    GetWindowRect(hwnd, &window);
-    const int width = window.right - window.left, height = window.bottom - window.top;
-    SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpFor(100);
-}
-
 int ShootMenusAndPrompts(HINSTANCE instance, const std::wstring& folder) {
     CZoqScreen::SetDpi(96);
     CDlgTrendora window;

@@ -26,6 +26,13 @@ HINSTANCE Instance() {
     return GetModuleHandleW(nullptr);
 }
 
+// A picture file of this process in the temporary folder: zoq-ce-<name>-<process>.png.
+void TemporaryPng(const wchar_t* name, wchar_t (&path)[MAX_PATH]) {
+    wchar_t directory[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, directory);
+    swprintf(path, MAX_PATH, L"%lszoq-ce-%ls-%lu.png", directory, name, GetCurrentProcessId());
+}
+
 const SZoqMenuBarButton kButtons[] = {
     {0, 0, 0, L"File"},
     {kCommandReset, -1, kStringReset, nullptr},
@@ -469,10 +476,8 @@ TEST_F(CeTest, ShotOfADeviceWindowIsItsScreenAndDecodesBack) {
     CDeviceWindow window;
     ASSERT_EQ(1, window.Open());
     ShowWindow(window.GetHandle(), SW_SHOW);
-    wchar_t directory[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, directory);
     wchar_t path[MAX_PATH] = L"";
-    swprintf(path, MAX_PATH, L"%lszoq-ce-shot-%lu.png", directory, GetCurrentProcessId());
+    TemporaryPng(L"shot", path);
     ASSERT_EQ(1, CZoqShot::SaveWindow(window.GetHandle(), path));
     CZoqImage shot;
     ASSERT_EQ(1, shot.LoadFromFile(path));
@@ -488,10 +493,8 @@ TEST(ZoqShot, SavedAreaHoldsExactlyTheSourcePixels) {
     CZoqGDI canvas;
     ASSERT_EQ(1, canvas.CreateSized(screen.Get(), 10, 10, CZoqGDI::kDeviceIndependent));
     pattern.Draw(canvas.DC(), 3, 3, -1, -1);
-    wchar_t directory[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, directory);
     wchar_t path[MAX_PATH] = L"";
-    swprintf(path, MAX_PATH, L"%lszoq-ce-area-%lu.png", directory, GetCurrentProcessId());
+    TemporaryPng(L"area", path);
     RECT area = {3, 3, 7, 6};
     ASSERT_EQ(1, CZoqShot::SaveArea(canvas.DC(), area, path));
     CZoqImage saved;
@@ -566,10 +569,8 @@ TEST(ZoqShot, WindowsOverAWindowAreDrawnWhereTheScreenShowsThemInTheirOrder) {
          {60, 40},
          {{{12, 12}, green}, {{35, 25}, blue}, {{45, 32}, blue}, {{5, 35}, red}}},
     };
-    wchar_t directory[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, directory);
     wchar_t path[MAX_PATH] = L"";
-    swprintf(path, MAX_PATH, L"%lszoq-ce-over-%lu.png", directory, GetCurrentProcessId());
+    TemporaryPng(L"over", path);
     for (const SOverRow& row : rows) {
         SCOPED_TRACE(row.name);
         HWND under = OpenPlain(RECT{200, 200, 260, 240}, red);
@@ -605,10 +606,8 @@ TEST(ZoqShot, WindowsOverAWindowAreDrawnWhereTheScreenShowsThemInTheirOrder) {
 }
 
 TEST(ZoqShot, WindowsOverAWindowRefuseWhatIsNotThere) {
-    wchar_t directory[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, directory);
     wchar_t path[MAX_PATH] = L"";
-    swprintf(path, MAX_PATH, L"%lszoq-ce-none-%lu.png", directory, GetCurrentProcessId());
+    TemporaryPng(L"none", path);
     HWND under = OpenPlain(RECT{200, 200, 260, 240}, RGB(255, 0, 0));
     ASSERT_NE(nullptr, under);
     HWND gone = OpenPlain(RECT{210, 210, 220, 220}, RGB(0, 255, 0));
@@ -631,10 +630,8 @@ TEST(ZoqShot, WindowsOverAWindowRefuseWhatIsNotThere) {
 // A pop-up opened across the window's right edge: the picture takes it in, drawn over
 // the window. Without one open there is nothing to save.
 TEST(ZoqShot, WindowWithItsOpenMenuTakesInTheMenu) {
-    wchar_t directory[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, directory);
     wchar_t path[MAX_PATH] = L"";
-    swprintf(path, MAX_PATH, L"%lszoq-ce-menu-%lu.png", directory, GetCurrentProcessId());
+    TemporaryPng(L"menu", path);
     HWND under = OpenPlain(RECT{200, 200, 260, 240}, RGB(255, 0, 0));
     ASSERT_NE(nullptr, under);
     EXPECT_EQ(0, CZoqShot::SaveWindowWithMenu(under, path));
