@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ZoqStoreValue.h"
+
 // Number texts of the car loan and lease fields. Each writes nothing and returns 0
 // when there is no buffer, when the value is outside the 0 .. 1e8 the fields
 // accept (or not a number), or when the text does not fit `capacity` characters
@@ -9,14 +11,8 @@ inline bool IsFieldValue(double value) {
     return value >= 0 && value <= 100000000.0;
 }
 
-// The setters' rule: a field value is stored and 1 returned; anything else is
-// refused with 0 and the field keeps what it had.
 inline int StoreFieldValue(double value, double* field) {
-    if (!IsFieldValue(value)) {
-        return 0;
-    }
-    *field = value;
-    return 1;
+    return ZoqStoreIf(value, IsFieldValue, field);
 }
 
 // 12 significant digits.
