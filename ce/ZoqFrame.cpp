@@ -77,6 +77,15 @@ BOOL CALLBACK RepaintFrame(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
+// A bar as wide as the client area from window row top to bottom; empty when the frame has
+// no such bar.
+RECT BarRect(int shown, const RECT& client, int top, int bottom) {
+    RECT bar = {0, 0, 0, 0};
+    if (shown)
+        SetRect(&bar, client.left, top, client.right, bottom);
+    return bar;
+}
+
 } // namespace
 
 CZoqFrame* CZoqFrame::Of(HWND hwnd) {
@@ -399,22 +408,14 @@ RECT CZoqFrame::ClientInWindow() const {
 }
 
 RECT CZoqFrame::TopBarRect() const {
-    RECT bar = {0, 0, 0, 0};
-    if (!m_topBar)
-        return bar;
-    RECT client = ClientInWindow();
-    SetRect(&bar, client.left, client.top - CZoqScreen::TopBarHeight(), client.right, client.top);
-    return bar;
+    const RECT client = ClientInWindow();
+    return BarRect(m_topBar, client, client.top - CZoqScreen::TopBarHeight(), client.top);
 }
 
 RECT CZoqFrame::MenuBarRect() const {
-    RECT bar = {0, 0, 0, 0};
-    if (!m_hasMenuBar)
-        return bar;
-    RECT client = ClientInWindow();
-    SetRect(&bar, client.left, client.bottom, client.right,
-            client.bottom + CZoqScreen::MenuBarHeight());
-    return bar;
+    const RECT client = ClientInWindow();
+    return BarRect(m_hasMenuBar, client, client.bottom,
+                   client.bottom + CZoqScreen::MenuBarHeight());
 }
 
 RECT CZoqFrame::PartRectInWindow(int part) const {

@@ -98,17 +98,27 @@ private:
     HDC m_dc;
 };
 
-// The device context of a whole window (non-client area included), or with a null
-// window, of the screen.
-class CZoqWindowDC {
+// How a window lends its device context: the whole window, non-client area included,
+// or its client area. A null window lends the screen's.
+class CZoqLendWindowDC {
 public:
-    explicit CZoqWindowDC(HWND hwnd) : m_hwnd(hwnd), m_dc(GetWindowDC(hwnd)) {}
-    ~CZoqWindowDC() {
+    static HDC Lend(HWND hwnd) { return GetWindowDC(hwnd); }
+};
+class CZoqLendClientDC {
+public:
+    static HDC Lend(HWND hwnd) { return GetDC(hwnd); }
+};
+
+// A device context a window lends, given back at scope end.
+template <class TLend> class CZoqLentDC {
+public:
+    explicit CZoqLentDC(HWND hwnd) : m_hwnd(hwnd), m_dc(TLend::Lend(hwnd)) {}
+    ~CZoqLentDC() {
         if (m_dc)
             ReleaseDC(m_hwnd, m_dc);
     }
-    CZoqWindowDC(const CZoqWindowDC&) = delete;
-    CZoqWindowDC& operator=(const CZoqWindowDC&) = delete;
+    CZoqLentDC(const CZoqLentDC&) = delete;
+    CZoqLentDC& operator=(const CZoqLentDC&) = delete;
 
     HDC Get() const { return m_dc; }
 
@@ -117,23 +127,8 @@ private:
     HDC m_dc;
 };
 
-// The device context of a window's client area, or with a null window, of the screen.
-class CZoqClientDC {
-public:
-    explicit CZoqClientDC(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) {}
-    ~CZoqClientDC() {
-        if (m_dc)
-            ReleaseDC(m_hwnd, m_dc);
-    }
-    CZoqClientDC(const CZoqClientDC&) = delete;
-    CZoqClientDC& operator=(const CZoqClientDC&) = delete;
-
-    HDC Get() const { return m_dc; }
-
-private:
-    HWND m_hwnd;
-    HDC m_dc;
-};
+using CZoqWindowDC = CZoqLentDC<CZoqLendWindowDC>;
+using CZoqClientDC = CZoqLentDC<CZoqLendClientDC>;
 
 // Saves a device context's state (clipping, colours, modes) and restores it at scope end.
 class CZoqSavedDC {

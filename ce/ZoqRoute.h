@@ -6,30 +6,21 @@
 // of the suite ties its handles to its objects through CZoqRoute below; the slot is
 // the only thing that differs between them.
 
-// The window's own user data: for windows of a class the program registers.
-class CZoqWindowSlot {
+// A pointer-sized value of the window's extra memory at Index.
+template <int Index> class CZoqLongSlot {
 public:
-    static void* Read(HWND hwnd) {
-        return reinterpret_cast<void*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    }
+    static void* Read(HWND hwnd) { return reinterpret_cast<void*>(GetWindowLongPtrW(hwnd, Index)); }
     static void Write(HWND hwnd, void* object) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+        SetWindowLongPtrW(hwnd, Index, reinterpret_cast<LONG_PTR>(object));
     }
-    static void Erase(HWND hwnd) { SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0); }
+    static void Erase(HWND hwnd) { SetWindowLongPtrW(hwnd, Index, 0); }
 };
 
+// The window's own user data: for windows of a class the program registers.
+using CZoqWindowSlot = CZoqLongSlot<GWLP_USERDATA>;
 // The dialog manager's user data: for dialog procedures, whose window user data the
 // dialog's owner may use.
-class CZoqDialogSlot {
-public:
-    static void* Read(HWND hwnd) {
-        return reinterpret_cast<void*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    static void Write(HWND hwnd, void* object) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(object));
-    }
-    static void Erase(HWND hwnd) { SetWindowLongPtrW(hwnd, DWLP_USER, 0); }
-};
+using CZoqDialogSlot = CZoqLongSlot<DWLP_USER>;
 
 // A named window property: for an object that subclasses a window whose user data
 // belongs to the window's own object.

@@ -36,9 +36,24 @@ function(zoq_defaults target)
     endif()
 endfunction()
 
-# A static library of portable or Win32 code: zoq_library(name SOURCES ... LIBS ...)
+# Adds a target's platform part to ARG_SOURCES and ARG_LIBS: WIN32_SOURCES and WIN32_LIBS
+# in the Windows build, HOST_SOURCES in the native one. A portable interface thus names its
+# two implementations in one place.
+macro(zoq_platform_parts)
+    if(WIN32)
+        list(APPEND ARG_SOURCES ${ARG_WIN32_SOURCES})
+        list(APPEND ARG_LIBS ${ARG_WIN32_LIBS})
+    else()
+        list(APPEND ARG_SOURCES ${ARG_HOST_SOURCES})
+    endif()
+endmacro()
+set(ZOQ_PLATFORM_KEYWORDS WIN32_SOURCES HOST_SOURCES WIN32_LIBS)
+
+# A static library of portable or Win32 code:
+#   zoq_library(name SOURCES ... LIBS ... [WIN32_SOURCES ...] [HOST_SOURCES ...] [WIN32_LIBS ...])
 function(zoq_library name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;${ZOQ_PLATFORM_KEYWORDS}" ${ARGN})
+    zoq_platform_parts()
     add_library(${name} STATIC ${ARG_SOURCES})
     zoq_defaults(${name})
     if(ARG_LIBS)
@@ -48,9 +63,11 @@ endfunction()
 
 # A GoogleTest executable registered with CTest as one test. In the Windows build
 # CTest runs it through CMAKE_CROSSCOMPILING_EMULATOR (tools/wine-run).
-#   zoq_test(name SOURCES ... LIBS ... [TIMEOUT s] [RUN_SERIAL])
+#   zoq_test(name SOURCES ... LIBS ... [TIMEOUT s] [RUN_SERIAL] and the platform parts
+#            of zoq_library)
 function(zoq_test name)
-    cmake_parse_arguments(ARG "RUN_SERIAL" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "RUN_SERIAL" "TIMEOUT" "SOURCES;LIBS;${ZOQ_PLATFORM_KEYWORDS}" ${ARGN})
+    zoq_platform_parts()
     if(NOT TARGET GTest::gtest_main)
         return()
     endif()

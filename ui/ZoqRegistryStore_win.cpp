@@ -31,21 +31,25 @@ private:
     HKEY m_key = nullptr;
 };
 
+// The type and size in bytes of a stored value.
+int QueryRaw(const wchar_t* key, const wchar_t* name, DWORD* type, DWORD* size) {
+    CScopedKey k;
+    return k.Open(key) &&
+           RegQueryValueExW(k.Get(), name, nullptr, type, nullptr, size) == ERROR_SUCCESS;
+}
+
 // Reads a value only when its type is `wanted` and its size fits `capacity` bytes.
 int ReadRaw(const wchar_t* key, const wchar_t* name, DWORD wanted, void* data, DWORD capacity,
             DWORD* size) {
-    CScopedKey k;
-    if (!k.Open(key)) {
-        return 0;
-    }
     DWORD type = 0;
     DWORD stored = 0;
-    if (RegQueryValueExW(k.Get(), name, nullptr, &type, nullptr, &stored) != ERROR_SUCCESS ||
-        type != wanted || stored > capacity) {
+    if (!QueryRaw(key, name, &type, &stored) || type != wanted || stored > capacity) {
         return 0;
     }
+    CScopedKey k;
     *size = capacity;
-    if (RegQueryValueExW(k.Get(), name, nullptr, &type, static_cast<BYTE*>(data), size) !=
+    if (!k.Open(key) ||
+        RegQueryValueExW(k.Get(), name, nullptr, &type, static_cast<BYTE*>(data), size) !=
             ERROR_SUCCESS ||
         type != wanted) {
         return 0;
@@ -146,13 +150,9 @@ int CZoqRegistryStore::DeleteKey(const wchar_t* key) {
 
 int CZoqRegistryStore::QueryValue(const wchar_t* key, const wchar_t* name, ZoqValueType* type,
                                   int* size) {
-    CScopedKey k;
-    if (!k.Open(key)) {
-        return 0;
-    }
     DWORD rawType = 0;
     DWORD rawSize = 0;
-    if (RegQueryValueExW(k.Get(), name, nullptr, &rawType, nullptr, &rawSize) != ERROR_SUCCESS) {
+    if (!QueryRaw(key, name, &rawType, &rawSize)) {
         return 0;
     }
     switch (rawType) {
