@@ -82,20 +82,9 @@ private:
 };
 
 // A memory device context compatible with another one (null: with the screen).
-class CZoqMemoryDC {
+class CZoqMemoryDC : public CZoqDCHandle {
 public:
-    explicit CZoqMemoryDC(HDC compatible) : m_dc(CreateCompatibleDC(compatible)) {}
-    ~CZoqMemoryDC() {
-        if (m_dc)
-            DeleteDC(m_dc);
-    }
-    CZoqMemoryDC(const CZoqMemoryDC&) = delete;
-    CZoqMemoryDC& operator=(const CZoqMemoryDC&) = delete;
-
-    HDC Get() const { return m_dc; }
-
-private:
-    HDC m_dc;
+    explicit CZoqMemoryDC(HDC compatible) : CZoqDCHandle(CreateCompatibleDC(compatible)) {}
 };
 
 // How a window lends its device context: the whole window, non-client area included,

@@ -5,6 +5,7 @@
 #include "scientific/Calculator.h"
 #include "scientific/KeyScript.h"
 #include "ui/ZoqUserLocale.h"
+#include "ui/ZoqUtf8.h"
 
 #include <cstdio>
 #include <memory>
@@ -13,19 +14,7 @@ namespace {
 
 // Display texts carry "×", "÷", "²" and the like: written as UTF-8.
 void PrintUtf8(const wchar_t* text) {
-    for (; text && *text; ++text) {
-        const unsigned c = static_cast<unsigned>(*text) & 0xFFFF;
-        if (c < 0x80) {
-            std::fputc(static_cast<int>(c), stdout);
-        } else if (c < 0x800) {
-            std::fputc(static_cast<int>(0xC0 | (c >> 6)), stdout);
-            std::fputc(static_cast<int>(0x80 | (c & 0x3F)), stdout);
-        } else {
-            std::fputc(static_cast<int>(0xE0 | (c >> 12)), stdout);
-            std::fputc(static_cast<int>(0x80 | ((c >> 6) & 0x3F)), stdout);
-            std::fputc(static_cast<int>(0x80 | (c & 0x3F)), stdout);
-        }
-    }
+    std::fputs(ZoqToUtf8(text).c_str(), stdout);
 }
 
 void PrintDisplay(const CCalculator& calculator) {

@@ -1,5 +1,8 @@
 #include "regression/FileAccess.h"
 
+// File names are UTF-8 on the systems this build runs on.
+#include "ui/ZoqUtf8.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -10,30 +13,6 @@
 const char kTextLineEnd[] = "\n";
 
 namespace {
-
-// File names are UTF-8 on the systems this build runs on.
-std::string ToUtf8(const wchar_t* text) {
-    std::string out;
-    for (; *text; ++text) {
-        const unsigned long c = static_cast<unsigned long>(*text);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 int WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
@@ -76,7 +55,7 @@ int ReadFileHead(const wchar_t* path, char* buffer, int capacity) {
     }
     // Opening a FIFO without a writer would wait for one: open without waiting,
     // and read only once the file is known to be a regular one.
-    const int fd = open(ToUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = open(ZoqToUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return -1;
     }
@@ -111,7 +90,7 @@ int ReplaceFileContents(const wchar_t* path, const char* data, size_t size) {
     if (!path || !*path || (!data && size > 0)) {
         return 0;
     }
-    const std::string target = ToUtf8(path);
+    const std::string target = ZoqToUtf8(path);
     mode_t mode = 0;
     if (!MayReplace(target, mode)) {
         return 0;

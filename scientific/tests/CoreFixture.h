@@ -3,29 +3,12 @@
 #include "engine/Numora.h"
 #include "scientific/Calculator.h"
 #include "scientific/KeyScript.h"
+#include "testing/ZoqTestText.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-
-inline std::string Narrow(const wchar_t* text) {
-    std::string narrow;
-    for (; text && *text; ++text) {
-        const unsigned c = static_cast<unsigned>(*text);
-        if (c < 0x80) {
-            narrow += static_cast<char>(c);
-        } else if (c < 0x800) {
-            narrow += static_cast<char>(0xC0 | (c >> 6));
-            narrow += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            narrow += static_cast<char>(0xE0 | (c >> 12));
-            narrow += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            narrow += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return narrow;
-}
 
 // A fresh engine (degrees, base 10, 32 bits) and a fresh calculator for every test.
 class CoreFixture : public ::testing::Test {

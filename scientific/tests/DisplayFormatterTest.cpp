@@ -1,4 +1,5 @@
 #include "scientific/DisplayFormatter.h"
+#include "testing/ZoqTestText.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +16,6 @@ struct SFormatCase {
     const wchar_t* significand;
     const wchar_t* exponent;
 };
-
-std::string Narrow(const wchar_t* text) {
-    std::string narrow;
-    for (; text && *text; ++text) {
-        narrow += *text < 128 ? static_cast<char>(*text) : '?';
-    }
-    return narrow;
-}
 
 const SFormatCase kFormatCases[] = {
     // Error texts become the display's own words.
