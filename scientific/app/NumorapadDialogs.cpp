@@ -59,7 +59,7 @@ int EndOnClose(HWND dialog, UINT id) {
     return 0;
 }
 
-void InitOptions(HWND dialog, const SOptionsContext& context) {
+void InitOptions(HWND dialog, SOptionsContext& context) {
     CZoqShell::InitFullScreen(dialog, CZoqShell::kOkButton);
     CheckChoice(dialog, IDC_MODE_EXPRESSION, kModeCount, context.calculator->GetCalcMode());
     CheckChoice(dialog, IDC_NOTATION_FLOAT, 4, context.calculator->GetNotation());
@@ -70,7 +70,10 @@ void InitOptions(HWND dialog, const SOptionsContext& context) {
                 IndexOf(CZoqPlacement::kSizes, context.size));
 }
 
-void OptionsCommand(HWND dialog, SOptionsContext& context, UINT id) {
+void OptionsCommand(HWND dialog, SOptionsContext& context, UINT id, UINT code) {
+    if (code != BN_CLICKED) {
+        return;
+    }
     CCalculator& calculator = *context.calculator;
     if (InRange(id, IDC_MODE_EXPRESSION, kModeCount)) {
         calculator.SetCalcMode(static_cast<int>(id) - IDC_MODE_EXPRESSION);
@@ -87,26 +90,7 @@ void OptionsCommand(HWND dialog, SOptionsContext& context, UINT id) {
     }
 }
 
-INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    SOptionsContext* context = Context<SOptionsContext>(dialog, message, lParam);
-    if (!context) {
-        return FALSE;
-    }
-    switch (message) {
-    case WM_INITDIALOG:
-        InitOptions(dialog, *context);
-        return TRUE;
-    case WM_COMMAND:
-        if (!EndOnClose(dialog, LOWORD(wParam)) && HIWORD(wParam) == BN_CLICKED) {
-            OptionsCommand(dialog, *context, LOWORD(wParam));
-        }
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
-void InitAdvanced(HWND dialog, const SAdvancedContext& context) {
+void InitAdvanced(HWND dialog, SAdvancedContext& context) {
     CZoqShell::InitFullScreen(dialog, CZoqShell::kOkButton);
     HWND list = GetDlgItem(dialog, IDC_BASE_LIST);
     for (int base = 2; base <= 16; ++base) {
@@ -118,7 +102,7 @@ void InitAdvanced(HWND dialog, const SAdvancedContext& context) {
     CheckDlgButton(dialog, IDC_PLUS_MINUS, *context.plusMinus ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void AdvancedCommand(HWND dialog, const SAdvancedContext& context, UINT id, UINT code) {
+void AdvancedCommand(HWND dialog, SAdvancedContext& context, UINT id, UINT code) {
     CCalculator& calculator = *context.calculator;
     if (id == IDC_BASE_LIST) {
         HWND list = GetDlgItem(dialog, IDC_BASE_LIST);
@@ -144,18 +128,23 @@ void AdvancedCommand(HWND dialog, const SAdvancedContext& context, UINT id, UINT
     }
 }
 
-INT_PTR CALLBACK AdvancedProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    SAdvancedContext* context = Context<SAdvancedContext>(dialog, message, lParam);
+// The procedure of a dialog that edits the settings its context points at: Init fills the
+// controls, Command applies a control's notification (id, code) at once; OK and Cancel
+// close it.
+template <class TContext, void (*Init)(HWND, TContext&),
+          void (*Command)(HWND, TContext&, UINT, UINT)>
+INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    TContext* context = Context<TContext>(dialog, message, lParam);
     if (!context) {
         return FALSE;
     }
     switch (message) {
     case WM_INITDIALOG:
-        InitAdvanced(dialog, *context);
+        Init(dialog, *context);
         return TRUE;
     case WM_COMMAND:
         if (!EndOnClose(dialog, LOWORD(wParam))) {
-            AdvancedCommand(dialog, *context, LOWORD(wParam), HIWORD(wParam));
+            Command(dialog, *context, LOWORD(wParam), HIWORD(wParam));
         }
         return TRUE;
     default:
@@ -181,8 +170,9 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 INT_PTR ShowOptionsDialog(HWND owner, HINSTANCE instance, CCalculator& calculator,
                           CNumoraOptions& options) {
     SOptionsContext context = {&calculator, &options, CZoqDesktop::Size()};
-    const INT_PTR result = CZoqDialogTemplate::Box(instance, IDD_OPTIONS, owner, OptionsProc,
-                                                   reinterpret_cast<LPARAM>(&context));
+    const INT_PTR result = CZoqDialogTemplate::Box(
+        instance, IDD_OPTIONS, owner, SettingsProc<SOptionsContext, InitOptions, OptionsCommand>,
+        reinterpret_cast<LPARAM>(&context));
     // Made once the dialog is gone: it covers the window it would have to follow.
     CZoqDesktop::SetSize(context.size);
     return result;
@@ -191,7 +181,8 @@ INT_PTR ShowOptionsDialog(HWND owner, HINSTANCE instance, CCalculator& calculato
 INT_PTR ShowAdvancedDialog(HWND owner, HINSTANCE instance, CCalculator& calculator,
                            int* plusMinus) {
     SAdvancedContext context = {&calculator, plusMinus};
-    return CZoqDialogTemplate::Box(instance, IDD_ADVANCED, owner, AdvancedProc,
+    return CZoqDialogTemplate::Box(instance, IDD_ADVANCED, owner,
+                                   SettingsProc<SAdvancedContext, InitAdvanced, AdvancedCommand>,
                                    reinterpret_cast<LPARAM>(&context));
 }
 
