@@ -87,22 +87,23 @@ public:
     // lacks it and gives the field `absent`; a damaged one leaves the field alone.
     template <class Accept>
     int AppendedDouble(const wchar_t* name, double& field, double absent, Accept accept) {
-        if (!Present(name)) {
-            field = absent;
-            return 0;
-        }
-        return Double(name, field, accept);
+        return Appended(name, field, absent, [&] { return Double(name, field, accept); });
     }
     template <class Accept>
     int AppendedInt(const wchar_t* name, int& field, int absent, Accept accept) {
+        return Appended(name, field, absent, [&] { return Int(name, field, accept); });
+    }
+
+private:
+    template <class T, class Take>
+    int Appended(const wchar_t* name, T& field, T absent, Take take) {
         if (!Present(name)) {
             field = absent;
             return 0;
         }
-        return Int(name, field, accept);
+        return take();
     }
 
-private:
     int Present(const wchar_t* name);
     int ReadDouble(const wchar_t* name, double* value);
     int ReadInt(const wchar_t* name, int* value);
