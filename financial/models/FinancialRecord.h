@@ -1,5 +1,6 @@
 #pragma once
 
+#include "financial/models/FinancialRecordModel.h"
 #include "ui/ZoqSettingsStore.h"
 
 #include <cmath>
@@ -121,4 +122,23 @@ inline bool IsAnyValue(double) {
 }
 inline bool IsFlag(int value) {
     return value == 0 || value == 1;
+}
+// A value that may not exceed a neighbour listed before it: `accept`, and no more
+// than `limit` when `limitTaken` says the neighbour came from the same record.
+template <class Accept> auto NotAboveNeighbour(Accept accept, const double& limit, int limitTaken) {
+    return [accept, &limit, limitTaken](double value) {
+        return accept(value) && (!limitTaken || value <= limit);
+    };
+}
+
+template <class TModel>
+void CFinancialRecordOf<TModel>::WriteRecord(CFinancialRecordWriter& writer) const {
+    TModel::VisitRecord(static_cast<const TModel&>(*this), writer);
+}
+
+template <class TModel>
+void CFinancialRecordOf<TModel>::ReadRecord(CFinancialRecordReader& reader) {
+    TModel& model = static_cast<TModel&>(*this);
+    TModel::VisitRecord(model, reader);
+    model.DeriveFromRecord();
 }

@@ -39,7 +39,7 @@ double CanadianMonthlyRate(double monthlyRate) {
     return RatePerPart(annualPercent * 0.005, 6);
 }
 
-CMortgageModel::CMortgageModel() : CFinancialRecordModel(Calculator::Mortgage) {
+CMortgageModel::CMortgageModel() : CFinancialRecordOf(Calculator::Mortgage) {
     Reset(MortgageReset::Full);
 }
 
