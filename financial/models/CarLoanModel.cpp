@@ -4,6 +4,7 @@
 
 #include "financial/models/Annuity.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -61,8 +62,7 @@ int CCarLoanModel::SetDownPayment(double amount) {
 }
 
 int CCarLoanModel::SetMonths(int months) {
-    if (!ZoqStoreIf(
-            months, [](int count) { return count >= 1; }, &m_months)) {
+    if (!ZoqStoreWithin(months, 1, INT_MAX, &m_months)) {
         return 0;
     }
     m_monthsValue = months;

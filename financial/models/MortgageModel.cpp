@@ -3,6 +3,7 @@
 #include "engine/ZoqStoreValue.h"
 #include "financial/models/Annuity.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -101,8 +102,7 @@ int CMortgageModel::SetCostPerPoint(double percent) {
 }
 
 int CMortgageModel::SetPoints(int points) {
-    if (!ZoqStoreIf(
-            points, [](int count) { return count >= 1; }, &m_points)) {
+    if (!ZoqStoreWithin(points, 1, INT_MAX, &m_points)) {
         return 0;
     }
     m_usePoints = 1;
