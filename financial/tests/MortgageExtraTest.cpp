@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -357,4 +358,43 @@ TEST(MortgageExtra, OldRecordsLoadWithoutExtraPayments) {
     ASSERT_EQ(refused.LoadProfile(smaller, 2), 1);
     EXPECT_EQ(refused.Principal(), 200000);
     EXPECT_EQ(refused.ExtraPayment(), 10) << "a refused value leaves the field as it was";
+}
+
+// A record counts as holding a loan when at least one of its five loan values (points
+// flag, principal, term, Canadian flag, schedule) is taken; only then do its extra
+// payments load. Damaged loan values are planted with a size no reader accepts.
+TEST(MortgageExtra, ExtraPaymentsLoadOnlyWithALoan) {
+    const wchar_t* const kLoanValues[] = {L"UsePoints", L"Principle", L"Term", L"CanadianMortgage",
+                                          L"PaymentIndex"};
+    struct SRow {
+        const wchar_t* intact; // the one loan value left as written, or none
+        double extra;          // what the loaded model's extra payment then is
+    };
+    const SRow rows[] = {
+        {nullptr, 99}, {L"UsePoints", 250}, {L"Term", 250}, {L"PaymentIndex", 250}};
+    for (const SRow& row : rows) {
+        SCOPED_TRACE(testing::Message() << "intact: " << (row.intact ? row.intact : L"none"));
+        CMortgageModel saved = MakeLoan(300000, 6, 25, 0);
+        ASSERT_EQ(saved.SetExtraPayment(250), 1);
+        ASSERT_EQ(saved.SetLumpSum(20000), 1);
+        ASSERT_EQ(saved.SetLumpSumPeriod(36), 1);
+        CZoqMemoryStore store;
+        ASSERT_EQ(saved.SaveProfile(store, 1), 1);
+        const wchar_t* key = FinancialRecordKey(Calculator::Mortgage, 1);
+        const unsigned char damaged[3] = {1, 2, 3};
+        for (const wchar_t* name : kLoanValues) {
+            if (!row.intact || std::wcscmp(name, row.intact) != 0) {
+                store.Plant(key, name, ZoqValueType::Binary, damaged, sizeof damaged);
+            }
+        }
+
+        CMortgageModel loaded;
+        ASSERT_EQ(loaded.SetExtraPayment(99), 1);
+        ASSERT_EQ(loaded.SetLumpSum(999), 1);
+        ASSERT_EQ(loaded.SetLumpSumPeriod(9), 1);
+        ASSERT_EQ(loaded.LoadProfile(store, 1), 1);
+        EXPECT_EQ(loaded.ExtraPayment(), row.extra);
+        EXPECT_EQ(loaded.LumpSum(), row.intact ? 20000 : 999);
+        EXPECT_EQ(loaded.LumpSumPeriod(), row.intact ? 36 : 9);
+    }
 }
