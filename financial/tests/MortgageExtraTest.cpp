@@ -1,6 +1,7 @@
 #include "financial/models/MortgageModel.h"
 #include "financial/models/PeriodicRate.h"
 #include "financial/tests/RecordLayout.h"
+#include "financial/tests/RecordSubjects.h"
 #include "ui/ZoqMemoryStore.h"
 
 #include <gtest/gtest.h>
@@ -368,19 +369,17 @@ TEST(MortgageExtra, ExtraPaymentsLoadOnlyWithALoan) {
                                           L"PaymentIndex"};
     struct SRow {
         const wchar_t* intact; // the one loan value left as written, or none
-        double extra;          // what the loaded model's extra payment then is
+        int extrasOf;          // the sample whose extra payments the loaded model then has
     };
-    const SRow rows[] = {
-        {nullptr, 99}, {L"UsePoints", 250}, {L"Term", 250}, {L"PaymentIndex", 250}};
+    // The record holds sample 1; the model it is loaded into starts as sample 2.
+    const SRow rows[] = {{nullptr, 2}, {L"UsePoints", 1}, {L"Term", 1}, {L"PaymentIndex", 1}};
     for (const SRow& row : rows) {
         SCOPED_TRACE(testing::Message() << "intact: " << (row.intact ? row.intact : L"none"));
-        CMortgageModel saved = MakeLoan(300000, 6, 25, 0);
-        ASSERT_EQ(saved.SetExtraPayment(250), 1);
-        ASSERT_EQ(saved.SetLumpSum(20000), 1);
-        ASSERT_EQ(saved.SetLumpSumPeriod(36), 1);
+        CMortgageModel saved;
+        MakeSample(saved, 1);
         CZoqMemoryStore store;
-        ASSERT_EQ(saved.SaveProfile(store, 1), 1);
-        const wchar_t* key = FinancialRecordKey(Calculator::Mortgage, 1);
+        ASSERT_EQ(saved.SaveProfile(store, 2), 1);
+        const wchar_t* key = FinancialRecordKey(Calculator::Mortgage, 2);
         const unsigned char damaged[3] = {1, 2, 3};
         for (const wchar_t* name : kLoanValues) {
             if (!row.intact || std::wcscmp(name, row.intact) != 0) {
@@ -389,12 +388,12 @@ TEST(MortgageExtra, ExtraPaymentsLoadOnlyWithALoan) {
         }
 
         CMortgageModel loaded;
-        ASSERT_EQ(loaded.SetExtraPayment(99), 1);
-        ASSERT_EQ(loaded.SetLumpSum(999), 1);
-        ASSERT_EQ(loaded.SetLumpSumPeriod(9), 1);
-        ASSERT_EQ(loaded.LoadProfile(store, 1), 1);
-        EXPECT_EQ(loaded.ExtraPayment(), row.extra);
-        EXPECT_EQ(loaded.LumpSum(), row.intact ? 20000 : 999);
-        EXPECT_EQ(loaded.LumpSumPeriod(), row.intact ? 36 : 9);
+        MakeSample(loaded, 2);
+        ASSERT_EQ(loaded.LoadProfile(store, 2), 1);
+        CMortgageModel expected;
+        MakeSample(expected, row.extrasOf);
+        EXPECT_EQ(loaded.ExtraPayment(), expected.ExtraPayment());
+        EXPECT_EQ(loaded.LumpSum(), expected.LumpSum());
+        EXPECT_EQ(loaded.LumpSumPeriod(), expected.LumpSumPeriod());
     }
 }
