@@ -123,6 +123,7 @@ inline bool IsAnyValue(double) {
 inline bool IsFlag(int value) {
     return value == 0 || value == 1;
 }
+
 // A value that may not exceed a neighbour listed before it: `accept`, and no more
 // than `limit` when `limitTaken` says the neighbour came from the same record.
 template <class Accept> auto NotAboveNeighbour(Accept accept, const double& limit, int limitTaken) {
@@ -131,6 +132,7 @@ template <class Accept> auto NotAboveNeighbour(Accept accept, const double& limi
     };
 }
 
+// The record base's members: here, where writer and reader are complete.
 template <class TModel>
 void CFinancialRecordOf<TModel>::WriteRecord(CFinancialRecordWriter& writer) const {
     TModel::VisitRecord(static_cast<const TModel&>(*this), writer);
