@@ -1,6 +1,7 @@
 #include "financial/app/CalculatorSelector.h"
 
 #include "ce/ZoqScreen.h"
+#include "financial/app/BufferedPaint.h"
 #include "financial/app/FinDraw.h"
 #include "financial/app/PageContext.h"
 #include "ce/ZoqRoute.h"
@@ -243,18 +244,12 @@ LRESULT CSquareSelector::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CSquareSelector::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hwnd, &paint);
-    HDC surface = m_surface.DC();
-    if (surface) {
-        RECT all = {0, 0, m_width, m_height};
-        CZoqGDI::FillSolid(surface, all, kSelectorBackground);
-        CZoqGDI::DrawRect(surface, all, CZoqGDI::kNoColour, RGB(90, 90, 90));
-        m_toggle.Draw(surface, m_font.Get());
-        if (m_expanded) {
-            m_selector.Draw(surface);
-        }
-        BitBlt(dc, 0, 0, m_width, m_height, surface, 0, 0, SRCCOPY);
-    }
-    EndPaint(m_hwnd, &paint);
+    PaintBuffered(m_hwnd, m_surface, m_width, m_height, kSelectorBackground,
+                  [this](HDC surface, const RECT& all) {
+                      CZoqGDI::DrawRect(surface, all, CZoqGDI::kNoColour, RGB(90, 90, 90));
+                      m_toggle.Draw(surface, m_font.Get());
+                      if (m_expanded) {
+                          m_selector.Draw(surface);
+                      }
+                  });
 }

@@ -1,24 +1,10 @@
 #include "financial/app/CarLoanPage.h"
 
-#include "financial/app/FiscoraModels.h"
-
 namespace {
 enum { kPricing = 0 };
 }
 
-CCarLoanPage::CCarLoanPage(SPageContext& context) : CFieldStepsPage(Calculator::CarLoan, context) {}
-
-CCarLoanModel& CCarLoanPage::Model() {
-    return m_context.models->carLoan;
-}
-
-CFinancialRecordModel& CCarLoanPage::RecordModel() {
-    return Model();
-}
-
-CFinancialFieldModel& CCarLoanPage::FieldModel() {
-    return Model();
-}
+CCarLoanPage::CCarLoanPage(SPageContext& context) : CModelStepsPage(Calculator::CarLoan, context) {}
 
 int CCarLoanPage::TakeStep(int step) {
     if (!IsResultStep(step)) {

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "financial/app/FieldStepsPage.h"
-
-class CCarLoanModel;
+#include "financial/app/ModelStepsPage.h"
 
 // The car loan wizard: "PRICING", "FINANCING", "TOTALS".
-class CCarLoanPage : public CFieldStepsPage {
+class CCarLoanPage : public CModelStepsPage<CCarLoanModel, &CFiscoraModels::carLoan> {
 public:
     explicit CCarLoanPage(SPageContext& context);
 
@@ -13,8 +11,5 @@ protected:
     void FieldLostFocus(int field) override;
 
 private:
-    CCarLoanModel& Model();
-    CFinancialRecordModel& RecordModel() override;
-    CFinancialFieldModel& FieldModel() override;
     int TakeStep(int step) override;
 };

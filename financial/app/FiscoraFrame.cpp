@@ -6,6 +6,7 @@
 #include "ce/ZoqMenuBar.h"
 #include "ce/ZoqScreen.h"
 #include "financial/app/AboutDialog.h"
+#include "financial/app/BufferedPaint.h"
 #include "financial/app/CarLoanPage.h"
 #include "financial/app/FinDraw.h"
 #include "financial/app/FiscoraModels.h"
@@ -281,18 +282,12 @@ void CFiscoraFrame::OnSize(int width, int height) {
 }
 
 void CFiscoraFrame::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hwnd, &paint);
-    HDC surface = m_surface.DC();
-    if (surface) {
-        RECT all = {0, 0, m_width, m_height};
-        CZoqGDI::FillSolid(surface, all, kBackground);
-        if (!m_square) {
-            m_selector.Draw(surface);
-        }
-        BitBlt(dc, 0, 0, m_width, m_height, surface, 0, 0, SRCCOPY);
-    }
-    EndPaint(m_hwnd, &paint);
+    PaintBuffered(m_hwnd, m_surface, m_width, m_height, kBackground,
+                  [this](HDC surface, const RECT&) {
+                      if (!m_square) {
+                          m_selector.Draw(surface);
+                      }
+                  });
 }
 
 // ---------------------------------------------------------------- input

@@ -1,24 +1,10 @@
 #include "financial/app/LeasePage.h"
 
-#include "financial/app/FiscoraModels.h"
-
 namespace {
 enum { kPricing = 0, kLeasing = 1 };
 } // namespace
 
-CLeasePage::CLeasePage(SPageContext& context) : CFieldStepsPage(Calculator::Lease, context) {}
-
-CLeaseModel& CLeasePage::Model() {
-    return m_context.models->lease;
-}
-
-CFinancialRecordModel& CLeasePage::RecordModel() {
-    return Model();
-}
-
-CFinancialFieldModel& CLeasePage::FieldModel() {
-    return Model();
-}
+CLeasePage::CLeasePage(SPageContext& context) : CModelStepsPage(Calculator::Lease, context) {}
 
 int CLeasePage::TakeStep(int step) {
     if (IsResultStep(step)) {

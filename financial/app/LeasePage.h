@@ -1,11 +1,9 @@
 #pragma once
 
-#include "financial/app/FieldStepsPage.h"
-
-class CLeaseModel;
+#include "financial/app/ModelStepsPage.h"
 
 // The lease wizard: "PRICING", "LEASING", "PAYMENTS", "TOTALS".
-class CLeasePage : public CFieldStepsPage {
+class CLeasePage : public CModelStepsPage<CLeaseModel, &CFiscoraModels::lease> {
 public:
     explicit CLeasePage(SPageContext& context);
 
@@ -14,9 +12,6 @@ protected:
     void TakeField(int slot, const SFieldInfo& field) override;
 
 private:
-    CLeaseModel& Model();
-    CFinancialRecordModel& RecordModel() override;
-    CFinancialFieldModel& FieldModel() override;
     int TakeStep(int step) override;
     void TakeMoneyFactor();
 };

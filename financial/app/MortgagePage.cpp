@@ -2,7 +2,6 @@
 
 #include "financial/app/AmortizationDialog.h"
 #include "financial/app/FinDraw.h"
-#include "financial/app/FiscoraModels.h"
 #include "financial/app/MoneyText.h"
 #include "financial/app/resource.h"
 #include "ui/ZoqString.h"
@@ -22,22 +21,10 @@ constexpr COLORREF kTextColour = RGB(0, 0, 0);
 } // namespace
 
 CMortgagePage::CMortgagePage(SPageContext& context)
-    : CFieldStepsPage(Calculator::Mortgage, context) {}
+    : CModelStepsPage(Calculator::Mortgage, context) {}
 
 CMortgagePage::~CMortgagePage() {
     Destroy();
-}
-
-CMortgageModel& CMortgagePage::Model() {
-    return m_context.models->mortgage;
-}
-
-CFinancialRecordModel& CMortgagePage::RecordModel() {
-    return Model();
-}
-
-CFinancialFieldModel& CMortgagePage::FieldModel() {
-    return Model();
 }
 
 void CMortgagePage::OnInitPage() {

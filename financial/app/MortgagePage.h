@@ -1,15 +1,13 @@
 #pragma once
 
 #include "ce/ZoqGdiScope.h"
-#include "financial/app/FieldStepsPage.h"
+#include "financial/app/ModelStepsPage.h"
 
 #include <string>
 
-class CMortgageModel;
-
 // The mortgage wizard: "MORTGAGE", "ADDITIONAL COSTS", "EXTRA PAYMENTS", then the drawn results
 // with "Reset" and "Amortize", or the points comparison with "Reset", "Points" and "NoPoints".
-class CMortgagePage : public CFieldStepsPage {
+class CMortgagePage : public CModelStepsPage<CMortgageModel, &CFiscoraModels::mortgage> {
 public:
     explicit CMortgagePage(SPageContext& context);
     ~CMortgagePage() override;
@@ -54,9 +52,6 @@ private:
         int heading;
     };
 
-    CMortgageModel& Model();
-    CFinancialRecordModel& RecordModel() override;
-    CFinancialFieldModel& FieldModel() override;
     int TakeStep(int step) override;
     void StepRefused(int step) override;
     void AddSavingsRows();

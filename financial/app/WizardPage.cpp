@@ -2,6 +2,7 @@
 
 #include "ce/ZoqScreen.h"
 #include "ce/ZoqSip.h"
+#include "financial/app/BufferedPaint.h"
 #include "financial/app/FinDraw.h"
 #include "financial/app/MoneyText.h"
 #include "financial/app/resource.h"
@@ -412,19 +413,13 @@ void CWizardPage::Invalidate() {
 }
 
 void CWizardPage::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    HDC surface = m_surface.DC();
-    if (surface) {
-        RECT all = {0, 0, m_width, m_height};
-        CZoqGDI::FillSolid(surface, all, kBackground);
-        // Only a step that exists is drawn.
-        if (m_step >= 0 && m_step < m_stepCount) {
-            PaintStep(surface, m_step);
-        }
-        BitBlt(dc, 0, 0, m_width, m_height, surface, 0, 0, SRCCOPY);
-    }
-    EndPaint(Handle(), &paint);
+    PaintBuffered(Handle(), m_surface, m_width, m_height, kBackground,
+                  [this](HDC surface, const RECT&) {
+                      // Only a step that exists is drawn.
+                      if (m_step >= 0 && m_step < m_stepCount) {
+                          PaintStep(surface, m_step);
+                      }
+                  });
 }
 
 void CWizardPage::PaintStep(HDC dc, int step) {

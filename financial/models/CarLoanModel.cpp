@@ -4,6 +4,7 @@
 
 #include "financial/models/Annuity.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -57,18 +58,13 @@ int CCarLoanModel::SetInterestRate(double percent) {
 }
 
 int CCarLoanModel::SetDownPayment(double amount) {
-    if (!IsFieldValue(amount)) {
-        return 0;
-    }
-    m_downPayment = amount > m_carPrice ? 0 : amount;
-    return 1;
+    return StoreDownPayment(amount, m_carPrice, &m_downPayment);
 }
 
 int CCarLoanModel::SetMonths(int months) {
-    if (months < 1) {
+    if (!ZoqStoreWithin(months, 1, INT_MAX, &m_months)) {
         return 0;
     }
-    m_months = months;
     m_monthsValue = months;
     return 1;
 }

@@ -10,9 +10,9 @@
 // Each value getter returns the value and, given a buffer, writes it as text with
 // 12 significant digits; a value outside 0 .. 1e8, or a text that does not fit
 // `capacity` characters with its terminator, leaves the buffer as it was.
-class CCarLoanModel : public CFinancialRecordModel, public CFinancialFieldModel {
+class CCarLoanModel : public CFinancialRecordOf<CCarLoanModel>, public CFinancialFieldModel {
 public:
-    CCarLoanModel() : CFinancialRecordModel(Calculator::CarLoan) { Clear(); }
+    CCarLoanModel() : CFinancialRecordOf(Calculator::CarLoan) { Clear(); }
 
     int SetCarPrice(double price);
     int SetSalesTaxRate(double percent);
@@ -52,10 +52,11 @@ public:
     int WriteField(EFinancialField field, double value) override;
 
 private:
-    void WriteRecord(CFinancialRecordWriter& writer) const override;
-    void ReadRecord(CFinancialRecordReader& reader) override;
-    void ClearForProfile() override;
+    friend class CFinancialRecordOf<CCarLoanModel>;
     template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
+    // The record keeps the months once, as a double.
+    void DeriveFromRecord() { m_months = static_cast<int>(m_monthsValue); }
+    void ClearForProfile() override { Clear(); }
 
     int m_months;
     double m_carPrice;
@@ -74,3 +75,5 @@ private:
     double m_monthlyPayment;
     double m_amountOwing; // nothing sets it; kept only because profiles carry it
 };
+
+extern template class CFinancialRecordOf<CCarLoanModel>;

@@ -21,9 +21,8 @@ template <class Self, class Visitor> void CCarLoanModel::VisitRecord(Self& self,
     v.Double(L"SalesTax", self.m_salesTax, IsAnyValue);
     v.Double(L"RegistrationFees", self.m_registrationFees, IsFieldValue);
     v.Double(L"OtherFees", self.m_otherFees, IsFieldValue);
-    v.Double(L"DownPayment", self.m_downPayment, [&self, priceTaken](double amount) {
-        return IsFieldValue(amount) && (!priceTaken || amount <= self.m_carPrice);
-    });
+    v.Double(L"DownPayment", self.m_downPayment,
+             NotAboveNeighbour(IsFieldValue, self.m_carPrice, priceTaken));
     v.Double(L"Rebate", self.m_rebate, IsFieldValue);
     v.Double(L"TradeIn", self.m_tradeIn, IsFieldValue);
     v.Double(L"NoOfMonths", self.m_monthsValue, IsStoredMonths);
@@ -35,15 +34,4 @@ template <class Self, class Visitor> void CCarLoanModel::VisitRecord(Self& self,
     v.Double(L"AmountOwing", self.m_amountOwing, IsAnyValue);
 }
 
-void CCarLoanModel::WriteRecord(CFinancialRecordWriter& writer) const {
-    VisitRecord(*this, writer);
-}
-
-void CCarLoanModel::ReadRecord(CFinancialRecordReader& reader) {
-    VisitRecord(*this, reader);
-    m_months = static_cast<int>(m_monthsValue);
-}
-
-void CCarLoanModel::ClearForProfile() {
-    Clear();
-}
+template class CFinancialRecordOf<CCarLoanModel>;

@@ -5,37 +5,44 @@
 static_assert(sizeof(double) == 8 && sizeof(int) == 4,
               "record layout needs 8-byte doubles, 4-byte ints");
 
-void EncodeRecordDouble(double value, unsigned char bytes[8]) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (int i = 0; i < 8; ++i) {
+namespace {
+
+// The bytes of an unsigned value, lowest first, whatever the host's own order.
+template <class TBits> void PutLittleEndian(TBits bits, unsigned char* bytes) {
+    for (size_t i = 0; i < sizeof bits; ++i) {
         bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
     }
 }
 
-double DecodeRecordDouble(const unsigned char bytes[8]) {
-    uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) {
-        bits |= static_cast<uint64_t>(bytes[i]) << (8 * i);
+template <class TBits> TBits GetLittleEndian(const unsigned char* bytes) {
+    TBits bits = 0;
+    for (size_t i = 0; i < sizeof bits; ++i) {
+        bits |= static_cast<TBits>(bytes[i]) << (8 * i);
     }
+    return bits;
+}
+
+} // namespace
+
+void EncodeRecordDouble(double value, unsigned char bytes[8]) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    PutLittleEndian(bits, bytes);
+}
+
+double DecodeRecordDouble(const unsigned char bytes[8]) {
+    const auto bits = GetLittleEndian<uint64_t>(bytes);
     double value = 0;
     std::memcpy(&value, &bits, sizeof value);
     return value;
 }
 
 void EncodeRecordInt(int32_t value, unsigned char bytes[4]) {
-    const auto bits = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i) {
-        bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
-    }
+    PutLittleEndian(static_cast<uint32_t>(value), bytes);
 }
 
 int32_t DecodeRecordInt(const unsigned char bytes[4]) {
-    uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i) {
-        bits |= static_cast<uint32_t>(bytes[i]) << (8 * i);
-    }
-    return static_cast<int32_t>(bits);
+    return static_cast<int32_t>(GetLittleEndian<uint32_t>(bytes));
 }
 
 void CFinancialRecordWriter::WriteDouble(const wchar_t* name, double value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "financial/models/FinancialRecordModel.h"
 #include "ui/ZoqSettingsStore.h"
 
 #include <cmath>
@@ -87,22 +88,23 @@ public:
     // lacks it and gives the field `absent`; a damaged one leaves the field alone.
     template <class Accept>
     int AppendedDouble(const wchar_t* name, double& field, double absent, Accept accept) {
-        if (!Present(name)) {
-            field = absent;
-            return 0;
-        }
-        return Double(name, field, accept);
+        return Appended(name, field, absent, [&] { return Double(name, field, accept); });
     }
     template <class Accept>
     int AppendedInt(const wchar_t* name, int& field, int absent, Accept accept) {
+        return Appended(name, field, absent, [&] { return Int(name, field, accept); });
+    }
+
+private:
+    template <class T, class Take>
+    int Appended(const wchar_t* name, T& field, T absent, Take take) {
         if (!Present(name)) {
             field = absent;
             return 0;
         }
-        return Int(name, field, accept);
+        return take();
     }
 
-private:
     int Present(const wchar_t* name);
     int ReadDouble(const wchar_t* name, double* value);
     int ReadInt(const wchar_t* name, int* value);
@@ -120,4 +122,25 @@ inline bool IsAnyValue(double) {
 }
 inline bool IsFlag(int value) {
     return value == 0 || value == 1;
+}
+
+// A value that may not exceed a neighbour listed before it: `accept`, and no more
+// than `limit` when `limitTaken` says the neighbour came from the same record.
+template <class Accept> auto NotAboveNeighbour(Accept accept, const double& limit, int limitTaken) {
+    return [accept, &limit, limitTaken](double value) {
+        return accept(value) && (!limitTaken || value <= limit);
+    };
+}
+
+// The record base's members: here, where writer and reader are complete.
+template <class TModel>
+void CFinancialRecordOf<TModel>::WriteRecord(CFinancialRecordWriter& writer) const {
+    TModel::VisitRecord(static_cast<const TModel&>(*this), writer);
+}
+
+template <class TModel>
+void CFinancialRecordOf<TModel>::ReadRecord(CFinancialRecordReader& reader) {
+    TModel& model = static_cast<TModel&>(*this);
+    TModel::VisitRecord(model, reader);
+    model.DeriveFromRecord();
 }

@@ -37,3 +37,20 @@ private:
 
     Calculator m_calculator;
 };
+
+// The record plumbing of every calculator in one place. TModel lists its values once,
+// in record order, in a static `VisitRecord(self, visitor)` that both writing and
+// reading go through, and may bring what it derives from them up to date in
+// `DeriveFromRecord()` after a load; it befriends this class for both. The members
+// are defined in FinancialRecord.h: a model's record source explicitly instantiates
+// this class beside its VisitRecord, and its header declares that instantiation extern.
+template <class TModel> class CFinancialRecordOf : public CFinancialRecordModel {
+protected:
+    using CFinancialRecordModel::CFinancialRecordModel;
+    // Nothing to derive unless the model says so.
+    void DeriveFromRecord() {}
+
+private:
+    void WriteRecord(CFinancialRecordWriter& writer) const override;
+    void ReadRecord(CFinancialRecordReader& reader) override;
+};

@@ -37,12 +37,19 @@ int WriteIntText(int value, wchar_t* text, int capacity) {
     return CopyFittingText(digits, text, capacity);
 }
 
-int WriteFieldText(double value, wchar_t* text, int capacity) {
+// The 12 significant digits both field texts start from; 0 when there is nothing to
+// write (no buffer, or a value the fields do not hold).
+static int FormatFieldValue(double value, const wchar_t* text,
+                            wchar_t (&formatted)[CZoqString::kNumberCapacity]) {
     if (!text || !IsFieldValue(value)) {
         return 0;
     }
+    return CZoqString::GetInstance()->FormatNumber(formatted, value, 12) ? 1 : 0;
+}
+
+int WriteFieldText(double value, wchar_t* text, int capacity) {
     wchar_t formatted[CZoqString::kNumberCapacity];
-    if (!CZoqString::GetInstance()->FormatNumber(formatted, value, 12)) {
+    if (!FormatFieldValue(value, text, formatted)) {
         return 0;
     }
     return CopyFittingText(formatted, text, capacity);
@@ -77,11 +84,8 @@ static int WriteWithoutExponent(const wchar_t* formatted, wchar_t* text, int cap
 }
 
 int WriteExponentFreeFieldText(double value, wchar_t* text, int capacity) {
-    if (!text || !IsFieldValue(value)) {
-        return 0;
-    }
     wchar_t formatted[CZoqString::kNumberCapacity];
-    if (!CZoqString::GetInstance()->FormatNumber(formatted, value, 12)) {
+    if (!FormatFieldValue(value, text, formatted)) {
         return 0;
     }
     if (std::wcschr(formatted, L'e')) {

@@ -15,6 +15,15 @@ inline int StoreFieldValue(double value, double* field) {
     return ZoqStoreIf(value, IsFieldValue, field);
 }
 
+// A down payment above the price is accepted and taken as none.
+inline int StoreDownPayment(double amount, double price, double* field) {
+    if (!IsFieldValue(amount)) {
+        return 0;
+    }
+    *field = amount > price ? 0 : amount;
+    return 1;
+}
+
 // 12 significant digits.
 int WriteFieldText(double value, wchar_t* text, int capacity);
 // 12 significant digits, and a small value that still comes out with an exponent

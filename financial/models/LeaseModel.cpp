@@ -54,27 +54,16 @@ int CLeaseModel::SetMoneyFactor(double factor) {
 }
 
 int CLeaseModel::SetDownPayment(double amount) {
-    if (!IsFieldValue(amount)) {
-        return 0;
-    }
-    m_downPayment = amount > m_price ? 0 : amount;
-    return 1;
+    return StoreDownPayment(amount, m_price, &m_downPayment);
 }
 
 int CLeaseModel::SetMonths(int months) {
-    if (!IsFieldValue(static_cast<double>(months))) {
-        return 0;
-    }
-    m_months = months;
-    return 1;
+    return ZoqStoreIf(
+        months, [](int count) { return IsFieldValue(static_cast<double>(count)); }, &m_months);
 }
 
 int CLeaseModel::SetPayTaxOnCapitalCost(int flag) {
-    if (flag != 0 && flag != 1) {
-        return 0;
-    }
-    m_payTaxOnCapitalCost = flag;
-    return 1;
+    return ZoqStoreFlag(flag, &m_payTaxOnCapitalCost);
 }
 
 void CLeaseModel::SetInterestFromMoneyFactor() {

@@ -12,9 +12,9 @@
 // 12 significant digits and no exponent; a value outside 0 .. 1e8 (the per-month
 // values of a lease of 0 months are not finite), or a text that does not fit
 // `capacity` characters with its terminator, leaves the buffer as it was.
-class CLeaseModel : public CFinancialRecordModel, public CFinancialFieldModel {
+class CLeaseModel : public CFinancialRecordOf<CLeaseModel>, public CFinancialFieldModel {
 public:
-    CLeaseModel() : CFinancialRecordModel(Calculator::Lease), m_payTaxOnCapitalCost(0) { Clear(); }
+    CLeaseModel() : CFinancialRecordOf(Calculator::Lease), m_payTaxOnCapitalCost(0) { Clear(); }
 
     int SetPrice(double price);
     int SetTaxPercent(double percent);
@@ -61,10 +61,9 @@ public:
     int WriteField(EFinancialField field, double value) override;
 
 private:
-    void WriteRecord(CFinancialRecordWriter& writer) const override;
-    void ReadRecord(CFinancialRecordReader& reader) override;
-    void ClearForProfile() override;
+    friend class CFinancialRecordOf<CLeaseModel>;
     template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
+    void ClearForProfile() override { Clear(); }
 
     int m_payTaxOnCapitalCost;
     int m_months;
@@ -85,3 +84,5 @@ private:
     double m_totalDepreciation;
     double m_totalInterest;
 };
+
+extern template class CFinancialRecordOf<CLeaseModel>;

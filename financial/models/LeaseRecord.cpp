@@ -9,9 +9,8 @@ template <class Self, class Visitor> void CLeaseModel::VisitRecord(Self& self, V
     v.Double(L"TotalTax", self.m_totalTax, IsAnyValue);
     v.Double(L"Fees", self.m_fees, IsFieldValue);
     v.Double(L"Residual", self.m_residual, IsFieldValue);
-    v.Double(L"DownPayment", self.m_downPayment, [&self, priceTaken](double amount) {
-        return IsFieldValue(amount) && (!priceTaken || amount <= self.m_price);
-    });
+    v.Double(L"DownPayment", self.m_downPayment,
+             NotAboveNeighbour(IsFieldValue, self.m_price, priceTaken));
     v.Double(L"Trade", self.m_trade, IsFieldValue);
     v.Double(L"Interest", self.m_interest, IsFieldValue);
     v.Double(L"MoneyFactor", self.m_moneyFactor, IsFieldValue);
@@ -25,14 +24,4 @@ template <class Self, class Visitor> void CLeaseModel::VisitRecord(Self& self, V
     v.Int(L"PayTaxOnCapCost", self.m_payTaxOnCapitalCost, IsFlag);
 }
 
-void CLeaseModel::WriteRecord(CFinancialRecordWriter& writer) const {
-    VisitRecord(*this, writer);
-}
-
-void CLeaseModel::ReadRecord(CFinancialRecordReader& reader) {
-    VisitRecord(*this, reader);
-}
-
-void CLeaseModel::ClearForProfile() {
-    Clear();
-}
+template class CFinancialRecordOf<CLeaseModel>;

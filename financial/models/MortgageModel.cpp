@@ -1,7 +1,9 @@
 #include "financial/models/MortgageModel.h"
 
+#include "engine/ZoqStoreValue.h"
 #include "financial/models/Annuity.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -16,6 +18,21 @@ bool IsPercent(double value) {
     return value >= 0 && value <= 100;
 }
 
+// What the extra payments accept: no more than the loan.
+auto WithinLoan(double principal) {
+    return [principal](double amount) { return IsAmount(amount) && amount <= principal; };
+}
+
+// A rate given in percent, kept as a fraction and as the monthly part of it.
+int StoreRate(double percent, double* annualRate, double* monthlyRate) {
+    if (!IsPercent(percent)) {
+        return 0;
+    }
+    *annualRate = percent * 0.01;
+    *monthlyRate = *annualRate * kOneTwelfth;
+    return 1;
+}
+
 } // namespace
 
 double CanadianMonthlyRate(double monthlyRate) {
@@ -23,7 +40,7 @@ double CanadianMonthlyRate(double monthlyRate) {
     return RatePerPart(annualPercent * 0.005, 6);
 }
 
-CMortgageModel::CMortgageModel() : CFinancialRecordModel(Calculator::Mortgage) {
+CMortgageModel::CMortgageModel() : CFinancialRecordOf(Calculator::Mortgage) {
     Reset(MortgageReset::Full);
 }
 
@@ -65,136 +82,78 @@ void CMortgageModel::Clear() {
 }
 
 int CMortgageModel::SetPrincipal(double principal) {
-    if (!IsAmount(principal)) {
-        return 0;
-    }
-    m_principal = principal;
-    return 1;
+    return ZoqStoreIf(principal, IsAmount, &m_principal);
 }
 
 int CMortgageModel::SetTerm(int years) {
-    if (years < 0 || years > 30) {
-        return 0;
-    }
-    m_term = years;
-    return 1;
+    return ZoqStoreWithin(years, 0, 30, &m_term);
 }
 
 int CMortgageModel::SetInterestRate(double percent) {
-    if (!IsPercent(percent)) {
-        return 0;
-    }
-    m_annualRate = percent * 0.01;
-    m_monthlyRate = m_annualRate * kOneTwelfth;
-    return 1;
+    return StoreRate(percent, &m_annualRate, &m_monthlyRate);
 }
 
 int CMortgageModel::SetInterestRateWithPoints(double percent) {
-    if (!IsPercent(percent)) {
-        return 0;
-    }
-    m_annualRateWithPoints = percent * 0.01;
-    m_monthlyRateWithPoints = m_annualRateWithPoints * kOneTwelfth;
-    return 1;
+    return StoreRate(percent, &m_annualRateWithPoints, &m_monthlyRateWithPoints);
 }
 
 int CMortgageModel::SetCostPerPoint(double percent) {
-    if (!IsPercent(percent)) {
-        return 0;
-    }
-    m_costPerPoint = percent;
-    return 1;
+    return ZoqStoreIf(percent, IsPercent, &m_costPerPoint);
 }
 
 int CMortgageModel::SetPoints(int points) {
-    if (points < 1) {
+    if (!ZoqStoreWithin(points, 1, INT_MAX, &m_points)) {
         return 0;
     }
-    m_points = points;
     m_usePoints = 1;
     m_costOfPoints = m_costPerPoint * 0.01 * m_principal * points;
     return 1;
 }
 
 int CMortgageModel::SetDownPayment(double amount) {
-    if (!IsAmount(amount) || !(amount < m_principal)) {
-        return 0;
-    }
-    m_downPayment = amount;
-    return 1;
+    return ZoqStoreIf(
+        amount, [this](double value) { return IsAmount(value) && value < m_principal; },
+        &m_downPayment);
 }
 
 int CMortgageModel::SetExtraPayment(double amount) {
-    if (!IsAmount(amount) || amount > m_principal) {
-        return 0;
-    }
-    m_extraPayment = amount;
-    return 1;
+    return ZoqStoreIf(amount, WithinLoan(m_principal), &m_extraPayment);
 }
 
 int CMortgageModel::SetLumpSum(double amount) {
-    if (!IsAmount(amount) || amount > m_principal) {
-        return 0;
-    }
-    m_lumpSum = amount;
-    return 1;
+    return ZoqStoreIf(amount, WithinLoan(m_principal), &m_lumpSum);
 }
 
 int CMortgageModel::SetLumpSumPeriod(int period) {
-    if (period < 0 || period > kMaxMortgagePayments) {
-        return 0;
-    }
-    m_lumpPeriod = period;
-    return 1;
+    return ZoqStoreWithin(period, 0, kMaxMortgagePayments, &m_lumpPeriod);
 }
 
 int CMortgageModel::SetPropertyTax(double perMonth) {
-    if (!IsAmount(perMonth)) {
-        return 0;
-    }
-    m_propertyTax = perMonth;
-    return 1;
+    return ZoqStoreIf(perMonth, IsAmount, &m_propertyTax);
 }
 
 int CMortgageModel::SetInsurance(double perMonth) {
-    if (!IsAmount(perMonth)) {
-        return 0;
-    }
-    m_insurance = perMonth;
-    return 1;
+    return ZoqStoreIf(perMonth, IsAmount, &m_insurance);
 }
 
 int CMortgageModel::SetRecurringCosts(double perMonth) {
-    if (!IsAmount(perMonth)) {
-        return 0;
-    }
-    m_recurringCosts = perMonth;
-    return 1;
+    return ZoqStoreIf(perMonth, IsAmount, &m_recurringCosts);
 }
 
 int CMortgageModel::SetSchedule(int index) {
-    if (!IsMortgageSchedule(index)) {
+    if (!ZoqStoreIf(index, IsMortgageSchedule, &m_schedule)) {
         return 0;
     }
-    m_schedule = index;
     m_paymentCount = m_term * kMortgageSchedules[index].paymentsPerYear;
     return 1;
 }
 
 int CMortgageModel::SetUsePoints(int flag) {
-    if (flag != 0 && flag != 1) {
-        return 0;
-    }
-    m_usePoints = flag;
-    return 1;
+    return ZoqStoreFlag(flag, &m_usePoints);
 }
 
 int CMortgageModel::SetCanadianMortgage(int flag) {
-    if (flag != 0 && flag != 1) {
-        return 0;
-    }
-    m_canadian = flag;
-    return 1;
+    return ZoqStoreFlag(flag, &m_canadian);
 }
 
 double CMortgageModel::SelectedAnnualRate() const {

@@ -50,7 +50,7 @@ inline constexpr const wchar_t* kInterestRatesErrorCaption = L"Interest Rates Er
 // amortization schedule and the totals of the result pages. Rates are kept as
 // fractions (5 % is 0.05); setters take percentages and return 1 when the value was
 // accepted, 0 when it was refused and the field is unchanged.
-class CMortgageModel : public CFinancialRecordModel, public CFinancialFieldModel {
+class CMortgageModel : public CFinancialRecordOf<CMortgageModel>, public CFinancialFieldModel {
 public:
     CMortgageModel();
 
@@ -157,10 +157,11 @@ public:
     int WriteField(EFinancialField field, double value) override;
 
 private:
-    void WriteRecord(CFinancialRecordWriter& writer) const override;
-    void ReadRecord(CFinancialRecordReader& reader) override;
-    void ClearForProfile() override;
-    template <class Self, class Visitor> static int VisitRecord(Self& self, Visitor& visitor);
+    friend class CFinancialRecordOf<CMortgageModel>;
+    template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
+    // A schedule built from the inputs before a load no longer belongs to them.
+    void DeriveFromRecord() { FreeSchedule(); }
+    void ClearForProfile() override { Clear(); }
 
     void BuildBalances();
     void BuildPrincipalPortions();
@@ -195,6 +196,8 @@ private:
     std::vector<double> m_portions;
     std::vector<double> m_balances;
 };
+
+extern template class CFinancialRecordOf<CMortgageModel>;
 
 // The monthly rate a Canadian mortgage pays on a nominal monthly rate: the annual
 // rate is compounded twice a year, not in advance, and turned into the monthly

@@ -18,7 +18,7 @@ bool IsPercent(double value) {
 // One listing of the record, in the stored order, for both writing and reading.
 // The rules accept what the setters accept plus the reset values a cleared
 // profile holds.
-template <class Self, class Visitor> int CMortgageModel::VisitRecord(Self& self, Visitor& v) {
+template <class Self, class Visitor> void CMortgageModel::VisitRecord(Self& self, Visitor& v) {
     // The schedule arrays are rebuilt by every calculation and never read back;
     // the record keeps the first payment's principal portion and balance.
     v.WriteOnlyDouble(L"PrinciplePerMonth", self.ScheduleLength() > 0 ? self.m_portions[0] : 0);
@@ -47,36 +47,18 @@ template <class Self, class Visitor> int CMortgageModel::VisitRecord(Self& self,
     v.Double(L"CostForsPointPercent", self.m_costPerPoint, IsPercent);
     taken += v.Int(L"CanadianMortgage", self.m_canadian, IsFlag);
     taken += v.Int(L"PaymentIndex", self.m_schedule, IsMortgageSchedule);
-    // Appended after the values older records end with, so those still load.
-    const auto withinLoan = [&self, principalTaken](double amount) {
-        return amount >= 0 && (!principalTaken || amount <= self.m_principal);
-    };
+    // A record none of whose loan values could be taken, or one that is not there at
+    // all, leaves the extra payments as they were.
+    if (taken == 0) {
+        return;
+    }
+    // Appended after the values older records end with, so those still load; a record
+    // written before extra payments existed means none.
+    const auto withinLoan = NotAboveNeighbour(IsNonNegative, self.m_principal, principalTaken);
     v.AppendedDouble(L"ExtraPaymentPerPeriod", self.m_extraPayment, 0.0, withinLoan);
     v.AppendedDouble(L"LumpSum", self.m_lumpSum, 0.0, withinLoan);
     v.AppendedInt(L"LumpSumPeriod", self.m_lumpPeriod, 0,
                   [](int period) { return period >= 0 && period <= kMaxMortgagePayments; });
-    return taken;
 }
 
-void CMortgageModel::WriteRecord(CFinancialRecordWriter& writer) const {
-    VisitRecord(*this, writer);
-}
-
-void CMortgageModel::ReadRecord(CFinancialRecordReader& reader) {
-    // A record written before extra payments existed means none; a record that is
-    // not there at all changes nothing.
-    const double extra = m_extraPayment;
-    const double lumpSum = m_lumpSum;
-    const int lumpPeriod = m_lumpPeriod;
-    if (VisitRecord(*this, reader) == 0) {
-        m_extraPayment = extra;
-        m_lumpSum = lumpSum;
-        m_lumpPeriod = lumpPeriod;
-    }
-    // A schedule built from the inputs before the load no longer belongs to them.
-    FreeSchedule();
-}
-
-void CMortgageModel::ClearForProfile() {
-    Clear();
-}
+template class CFinancialRecordOf<CMortgageModel>;

@@ -12,9 +12,9 @@ inline constexpr int kTipPeopleStringId = 303; // "People"
 // number of people give the tip, the total and each person's share. Positions are
 // those of the two drop-down lists; a position outside a list is refused with 0.
 // Texts are written only when they fit `capacity` characters with the terminator.
-class CTipModel : public CFinancialRecordModel {
+class CTipModel : public CFinancialRecordOf<CTipModel> {
 public:
-    CTipModel() : CFinancialRecordModel(Calculator::Tip) { Reset(); }
+    CTipModel() : CFinancialRecordOf(Calculator::Tip) { Reset(); }
 
     // Converts the keypad's text; a text that is no number gives an amount of 0.
     void SetAmountFromText(const wchar_t* text);
@@ -48,11 +48,10 @@ public:
     static int PercentageAt(int position);
 
 private:
-    void WriteRecord(CFinancialRecordWriter& writer) const override;
-    void ReadRecord(CFinancialRecordReader& reader) override;
-    // A cleared profile holds the start values.
-    void ClearForProfile() override;
+    friend class CFinancialRecordOf<CTipModel>;
     template <class Self, class Visitor> static void VisitRecord(Self& self, Visitor& visitor);
+    // A cleared profile holds the start values.
+    void ClearForProfile() override { Reset(); }
 
     double m_amount;
     double m_tipAmount;
@@ -61,3 +60,5 @@ private:
     int m_tipPercentage; // the value, not its list position
     int m_people;
 };
+
+extern template class CFinancialRecordOf<CTipModel>;

@@ -27,14 +27,4 @@ template <class Self, class Visitor> void CTipModel::VisitRecord(Self& self, Vis
     v.Int(L"NumberOfPeople", self.m_people, IsPeopleCount);
 }
 
-void CTipModel::WriteRecord(CFinancialRecordWriter& writer) const {
-    VisitRecord(*this, writer);
-}
-
-void CTipModel::ReadRecord(CFinancialRecordReader& reader) {
-    VisitRecord(*this, reader);
-}
-
-void CTipModel::ClearForProfile() {
-    Reset();
-}
+template class CFinancialRecordOf<CTipModel>;

@@ -1,12 +1,14 @@
 #include "financial/models/MortgageModel.h"
 #include "financial/models/PeriodicRate.h"
 #include "financial/tests/RecordLayout.h"
+#include "financial/tests/RecordSubjects.h"
 #include "ui/ZoqMemoryStore.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -357,4 +359,41 @@ TEST(MortgageExtra, OldRecordsLoadWithoutExtraPayments) {
     ASSERT_EQ(refused.LoadProfile(smaller, 2), 1);
     EXPECT_EQ(refused.Principal(), 200000);
     EXPECT_EQ(refused.ExtraPayment(), 10) << "a refused value leaves the field as it was";
+}
+
+// A record counts as holding a loan when at least one of its five loan values (points
+// flag, principal, term, Canadian flag, schedule) is taken; only then do its extra
+// payments load. Damaged loan values are planted with a size no reader accepts.
+TEST(MortgageExtra, ExtraPaymentsLoadOnlyWithALoan) {
+    const wchar_t* const kLoanValues[] = {L"UsePoints", L"Principle", L"Term", L"CanadianMortgage",
+                                          L"PaymentIndex"};
+    struct SRow {
+        const wchar_t* intact; // the one loan value left as written, or none
+        int extrasOf;          // the sample whose extra payments the loaded model then has
+    };
+    // The record holds sample 1; the model it is loaded into starts as sample 2.
+    const SRow rows[] = {{nullptr, 2}, {L"UsePoints", 1}, {L"Term", 1}, {L"PaymentIndex", 1}};
+    for (const SRow& row : rows) {
+        SCOPED_TRACE(testing::Message() << "intact: " << (row.intact ? row.intact : L"none"));
+        CMortgageModel saved;
+        MakeSample(saved, 1);
+        CZoqMemoryStore store;
+        ASSERT_EQ(saved.SaveProfile(store, 2), 1);
+        const wchar_t* key = FinancialRecordKey(Calculator::Mortgage, 2);
+        const unsigned char damaged[3] = {1, 2, 3};
+        for (const wchar_t* name : kLoanValues) {
+            if (!row.intact || std::wcscmp(name, row.intact) != 0) {
+                store.Plant(key, name, ZoqValueType::Binary, damaged, sizeof damaged);
+            }
+        }
+
+        CMortgageModel loaded;
+        MakeSample(loaded, 2);
+        ASSERT_EQ(loaded.LoadProfile(store, 2), 1);
+        CMortgageModel expected;
+        MakeSample(expected, row.extrasOf);
+        EXPECT_EQ(loaded.ExtraPayment(), expected.ExtraPayment());
+        EXPECT_EQ(loaded.LumpSum(), expected.LumpSum());
+        EXPECT_EQ(loaded.LumpSumPeriod(), expected.LumpSumPeriod());
+    }
 }

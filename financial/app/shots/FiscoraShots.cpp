@@ -104,46 +104,58 @@ private:
     std::unique_ptr<CFiscoraFrame> m_frame;
 };
 
-void FillCarLoan(CSession& session, CCarLoanPage& page) {
-    session.Type(page, 0, L"20000");
-    session.Type(page, 1, L"7");
-    session.Type(page, 3, L"150");
-    session.Type(page, 4, L"0");
+// What is typed into one field of a step.
+struct STyped {
+    int field;
+    const wchar_t* text;
+};
+using Typing = std::initializer_list<STyped>;
+
+// A step of a wizard as shot: what is typed into it, then the picture's name.
+struct SShotStep {
+    Typing typed;
+    const wchar_t* name;
+};
+
+void TypeAll(CSession& session, CWizardPage& page, Typing typed) {
+    for (const STyped& entry : typed) {
+        session.Type(page, entry.field, entry.text);
+    }
 }
+
+// Each step filled in and saved as NAME+suffix, then left with "Next" for the one after.
+void ShootSteps(CSession& session, CWizardPage& page, std::initializer_list<SShotStep> steps,
+                const wchar_t* suffix) {
+    for (const SShotStep& step : steps) {
+        if (&step != steps.begin()) {
+            session.Next(page);
+        }
+        TypeAll(session, page, step.typed);
+        SetFocus(session.Window()); // no caret in the pictures
+        Save(session.Window(), (std::wstring(step.name) + suffix).c_str());
+    }
+}
+
+// The car loan's prices, shot on their own step and under the square screen's selector.
+const Typing kCarLoanPricing = {{0, L"20000"}, {1, L"7"}, {3, L"150"}, {4, L"0"}};
 
 void ShootCarLoan(CSession& session, const wchar_t* suffix) {
     session.Select(Calculator::CarLoan);
-    CCarLoanPage& page = session.Frame().CarLoanPage();
-    FillCarLoan(session, page);
-    SetFocus(session.Window());
-    Save(session.Window(), (std::wstring(L"carloan-pricing") + suffix).c_str());
-    session.Next(page);
-    session.Type(page, 0, L"2000");
-    session.Type(page, 3, L"60");
-    session.Type(page, 4, L"6");
-    SetFocus(session.Window());
-    Save(session.Window(), (std::wstring(L"carloan-financing") + suffix).c_str());
-    session.Next(page);
-    Save(session.Window(), (std::wstring(L"carloan-totals") + suffix).c_str());
+    ShootSteps(session, session.Frame().CarLoanPage(),
+               {{kCarLoanPricing, L"carloan-pricing"},
+                {{{0, L"2000"}, {3, L"60"}, {4, L"6"}}, L"carloan-financing"},
+                {{}, L"carloan-totals"}},
+               suffix);
 }
 
 void ShootLease(CSession& session, const wchar_t* suffix) {
     session.Select(Calculator::Lease);
-    CLeasePage& page = session.Frame().LeasePage();
-    session.Type(page, 0, L"30000");
-    session.Type(page, 1, L"8");
-    session.Type(page, 4, L"15000");
-    SetFocus(session.Window());
-    Save(session.Window(), (std::wstring(L"lease-pricing") + suffix).c_str());
-    session.Next(page);
-    session.Type(page, 2, L"36");
-    session.Type(page, 3, L"6");
-    SetFocus(session.Window());
-    Save(session.Window(), (std::wstring(L"lease-leasing") + suffix).c_str());
-    session.Next(page);
-    Save(session.Window(), (std::wstring(L"lease-payments") + suffix).c_str());
-    session.Next(page);
-    Save(session.Window(), (std::wstring(L"lease-totals") + suffix).c_str());
+    ShootSteps(session, session.Frame().LeasePage(),
+               {{{{0, L"30000"}, {1, L"8"}, {4, L"15000"}}, L"lease-pricing"},
+                {{{2, L"36"}, {3, L"6"}}, L"lease-leasing"},
+                {{}, L"lease-payments"},
+                {{}, L"lease-totals"}},
+               suffix);
 }
 
 void ShootAmortization(CSession& session, CMortgagePage& page, int button, const wchar_t* name) {
@@ -158,31 +170,19 @@ void ShootAmortization(CSession& session, CMortgagePage& page, int button, const
 
 void ShootMortgage(CSession& session, const wchar_t* suffix) {
     session.Select(Calculator::Mortgage);
-    CMortgagePage& page = session.Frame().MortgagePage();
-    SetFocus(session.Window());
-    Save(session.Window(), (std::wstring(L"mortgage-mortgage") + suffix).c_str());
-    session.Next(page);
-    session.Type(page, 0, L"25000");
-    session.Type(page, 1, L"45");
-    session.Type(page, 3, L"180");
-    SetFocus(session.Window());
-    Save(session.Window(), (std::wstring(L"mortgage-costs") + suffix).c_str());
-    session.Next(page);
-    session.Type(page, 0, L"200");
-    session.Type(page, 1, L"10000");
-    session.Type(page, 2, L"12");
-    SetFocus(session.Window());
-    Save(session.Window(), (std::wstring(L"mortgage-extra") + suffix).c_str());
-    session.Next(page);
-    Save(session.Window(), (std::wstring(L"mortgage-results") + suffix).c_str());
+    ShootSteps(session, session.Frame().MortgagePage(),
+               {{{}, L"mortgage-mortgage"},
+                {{{0, L"25000"}, {1, L"45"}, {3, L"180"}}, L"mortgage-costs"},
+                {{{0, L"200"}, {1, L"10000"}, {2, L"12"}}, L"mortgage-extra"},
+                {{}, L"mortgage-results"}},
+               suffix);
 }
 
 void ShootMortgageDetails(CSession& session) {
     CMortgagePage& page = session.Frame().MortgagePage();
     ShootAmortization(session, page, 1, L"amortization");
     session.Tap(page.Handle(), page.ResultButtonRect(0)); // "Reset"
-    session.Type(page, 3, L"2");
-    session.Type(page, 4, L"4.5");
+    TypeAll(session, page, {{3, L"2"}, {4, L"4.5"}});
     session.Next(page);
     session.Next(page);
     session.Next(page);
@@ -242,7 +242,7 @@ void ShootSquare() {
     Save(session.Window(), L"square-selector");
     session.Select(Calculator::CarLoan);
     CCarLoanPage& page = session.Frame().CarLoanPage();
-    FillCarLoan(session, page);
+    TypeAll(session, page, kCarLoanPricing);
     SendMessageW(page.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(page.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     SetFocus(session.Window());
@@ -327,8 +327,7 @@ void ShootMenu(HWND window, int button, const wchar_t* name) {
 void ShootRateCheck(CSession& session) {
     session.Select(Calculator::Mortgage);
     CMortgagePage& page = session.Frame().MortgagePage();
-    session.Type(page, 2, L"5");
-    session.Type(page, 4, L"6");
+    TypeAll(session, page, {{2, L"5"}, {4, L"6"}});
     int written = 0;
     {
         CZoqModalWatch driver(
