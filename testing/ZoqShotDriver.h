@@ -47,3 +47,31 @@ void PlaceMidScreen(HWND hwnd);
 // The output folder: the first command-line argument, or the current folder; it ends
 // with a path separator.
 std::wstring OutputFolder();
+
+// A shot program's run over its screens: for each row of `screens` (its width, height
+// and dpi, as OpenShotWindow plays them) a new Window is opened, handed to
+// shoot(window, hwnd, screen, folder), which returns how many pictures failed, and
+// destroyed; then `more(instance, folder)` shoots what needs no screen loop. The
+// pictures go to OutputFolder(). Returns the program's exit code: 0 when every picture
+// was written, 2 when a window could not be opened (nothing further is shot), 3 when
+// some picture failed.
+template <class Window, class Screen, int N, class Shoot>
+int RunScreenShots(HINSTANCE instance, const wchar_t* title, const wchar_t* className,
+                   const Screen (&screens)[N], Shoot shoot,
+                   int (*more)(HINSTANCE, const std::wstring&)) {
+    CZoqScreen::DeclareDpiAware();
+    const std::wstring folder = OutputFolder();
+    int failures = 0;
+    for (const Screen& screen : screens) {
+        CZoqScreen::SetDpi(screen.dpi);
+        Window window;
+        HWND hwnd = OpenShotWindow(window, instance, title, className, screen.width, screen.height);
+        if (!hwnd) {
+            return 2;
+        }
+        failures += shoot(window, hwnd, screen, folder);
+        window.Destroy();
+    }
+    failures += more(instance, folder);
+    return failures ? 3 : 0;
+}

@@ -74,9 +74,6 @@ int ShootFieldsAndAbout(HINSTANCE instance, const std::wstring& folder) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    CZoqScreen::DeclareDpiAware();
-    const std::wstring folder = OutputFolder();
-    int failures = 0;
     const struct {
         const wchar_t* name;
         int width, height, dpi;
@@ -90,23 +87,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         // The portrait screen at 192 dpi: 480 x 640 pixels.
         {L"hires", 240, 320, 192, L"1\r2\r5\r"},
     };
-    for (const auto& shot : shots) {
-        CZoqScreen::SetDpi(shot.dpi);
-        CDlgParabix window;
-        HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", shot.width,
-                                   shot.height);
-        if (!hwnd) {
-            return 2;
-        }
+    const auto shoot = [](CDlgParabix& window, HWND hwnd, const auto& shot,
+                          const std::wstring& folder) {
         TypeKeys(hwnd, shot.keys);
-        failures += !ShootWindow(hwnd, folder + L"parabix-" + shot.name + L".png");
+        int failures = !ShootWindow(hwnd, folder + L"parabix-" + shot.name + L".png");
         if (shot.name == std::wstring(L"portrait") || shot.dpi != 96) {
             const std::wstring suffix = shot.dpi == 96 ? L"" : std::wstring(L"-") + shot.name;
             failures +=
                 !ShootModal(OpenGraph, &window, folder + L"parabix-graph" + suffix + L".png");
         }
-        window.Destroy();
-    }
-    failures += ShootFieldsAndAbout(instance, folder);
-    return failures ? 3 : 0;
+        return failures;
+    };
+    return RunScreenShots<CDlgParabix>(instance, L"Zoq Parabix", L"ClassParabix", shots, shoot,
+                                       ShootFieldsAndAbout);
 }

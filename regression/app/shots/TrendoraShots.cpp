@@ -315,9 +315,6 @@ int ShootMenusAndPrompts(HINSTANCE instance, const std::wstring& folder) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    CZoqScreen::DeclareDpiAware();
-    const std::wstring folder = OutputFolder();
-    int failures = 0;
     // The high-resolution screen is the portrait one at 192 dpi (480 x 640 pixels).
     const struct {
         const wchar_t* name;
@@ -327,18 +324,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                    {L"landscape", 320, 240, 96, false},
                    {L"square", 240, 240, 96, false},
                    {L"hires", 240, 320, 192, true}};
-    for (const auto& screen : screens) {
-        CZoqScreen::SetDpi(screen.dpi);
-        CDlgTrendora window;
-        HWND hwnd = OpenShotWindow(window, instance, L"Zoq Trendora", L"ClassTrendora",
-                                   screen.width, screen.height);
-        if (!hwnd) {
-            return 2;
-        }
+    const auto shoot = [](CDlgTrendora& window, HWND hwnd, const auto& screen,
+                          const std::wstring& folder) {
         EnterModel(hwnd, kModels[0]);
         // A next x value being typed.
         SendMessageW(hwnd, WM_CHAR, L'6', 0);
-        failures += !ShootWindow(hwnd, folder + L"trendora-" + screen.name + L".png");
+        int failures = !ShootWindow(hwnd, folder + L"trendora-" + screen.name + L".png");
         if (screen.graphs) {
             const std::wstring prefix = screen.dpi == 96 ? L"" : std::wstring(screen.name) + L"-";
             for (const SModelShot& model : kModels) {
@@ -360,8 +351,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (screen.dpi == 96 && screen.graphs) {
             failures += !ShootLoadMessage(window, folder);
         }
-        window.Destroy();
-    }
-    failures += ShootMenusAndPrompts(instance, folder);
-    return failures ? 3 : 0;
+        return failures;
+    };
+    return RunScreenShots<CDlgTrendora>(instance, L"Zoq Trendora", L"ClassTrendora", screens, shoot,
+                                        ShootMenusAndPrompts);
 }
