@@ -124,6 +124,13 @@ LRESULT CCalcWindow::OnLButtonUp(HWND, POINT point) {
     return 0;
 }
 
+void CCalcWindow::ButtonAction(int index) {
+    if (!RunAction(KeypadAction(index), KeypadDigit(index))) {
+        ProgramButton(index);
+    }
+    Redraw();
+}
+
 LRESULT CCalcWindow::OnMouseMove(HWND, POINT point) {
     m_face.MouseMove(point);
     return 0;

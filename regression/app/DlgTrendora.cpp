@@ -17,16 +17,21 @@
 
 namespace {
 
-enum Button {
-    ButtonX = 0,
-    ButtonY = 1,
-    ButtonDelete = 2,
-    ButtonClear = 6,
-    ButtonBackspace = 10,
-    ButtonEnter = 14,
-    ButtonPoint = 16,
-    ButtonSign = 17,
-    ButtonGraph = 18
+// The program's own buttons: the active field, and deleting the entry shown.
+enum Button { ButtonX = 0, ButtonY = 1, ButtonDelete = 2 };
+
+const SCalcEntryMembers<CTrendoraCalc> kEntry = {
+    &CTrendoraCalc::Digit, &CTrendoraCalc::ClearAll,     &CTrendoraCalc::Backspace,
+    &CTrendoraCalc::Enter, &CTrendoraCalc::DecimalPoint, &CTrendoraCalc::ChangeSign};
+
+const SSharedKey<ETrendoraKey> kSharedKeys[] = {
+    {ETrendoraKey::Digit, ECalcAction::Digit},
+    {ETrendoraKey::Backspace, ECalcAction::Backspace},
+    {ETrendoraKey::Enter, ECalcAction::Enter},
+    {ETrendoraKey::DecimalPoint, ECalcAction::DecimalPoint},
+    {ETrendoraKey::ClearAll, ECalcAction::Clear},
+    {ETrendoraKey::ChangeSign, ECalcAction::Sign},
+    {ETrendoraKey::Graph, ECalcAction::Graph},
 };
 
 const CCalcFace::KeyColours kKeyColours = {RGB(228, 146, 27), RGB(164, 47, 4), 0xFF04FF,
@@ -52,7 +57,7 @@ std::wstring Shown(double value) {
 
 } // namespace
 
-CDlgTrendora::CDlgTrendora() : CCalcWindow(kProgramName, 7, kKeyColours) {}
+CDlgTrendora::CDlgTrendora() : CCalcEntryWindow(kProgramName, 7, kKeyColours, kEntry) {}
 
 LRESULT CDlgTrendora::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     m_calc.ClearAll();
@@ -71,10 +76,7 @@ LRESULT CDlgTrendora::OnLButtonDown(HWND, POINT point) {
     return 0;
 }
 
-void CDlgTrendora::ButtonAction(int index) {
-    if (const wchar_t digit = KeypadDigit(index)) {
-        m_calc.Digit(digit);
-    }
+void CDlgTrendora::ProgramButton(int index) {
     switch (index) {
     case ButtonX:
     case ButtonY:
@@ -83,28 +85,9 @@ void CDlgTrendora::ButtonAction(int index) {
     case ButtonDelete:
         m_calc.DeleteEntry();
         break;
-    case ButtonClear:
-        m_calc.ClearAll();
-        break;
-    case ButtonBackspace:
-        m_calc.Backspace();
-        break;
-    case ButtonEnter:
-        m_calc.Enter();
-        break;
-    case ButtonPoint:
-        m_calc.DecimalPoint();
-        break;
-    case ButtonSign:
-        m_calc.ChangeSign();
-        break;
-    case ButtonGraph:
-        ShowGraph();
-        break;
     default:
         break;
     }
-    Redraw();
 }
 
 int CDlgTrendora::KeyTyped(wchar_t typed, int) {
@@ -116,30 +99,12 @@ int CDlgTrendora::KeyReleased(unsigned virtualKey) {
 }
 
 int CDlgTrendora::KeyAction(ETrendoraKey key, wchar_t typed) {
+    if (RunAction(SharedKeyAction(kSharedKeys, key), typed)) {
+        return 1;
+    }
     switch (key) {
-    case ETrendoraKey::Digit:
-        m_calc.Digit(typed);
-        break;
-    case ETrendoraKey::Backspace:
-        m_calc.Backspace();
-        break;
-    case ETrendoraKey::Enter:
-        m_calc.Enter();
-        break;
-    case ETrendoraKey::DecimalPoint:
-        m_calc.DecimalPoint();
-        break;
-    case ETrendoraKey::ClearAll:
-        m_calc.ClearAll();
-        break;
-    case ETrendoraKey::ChangeSign:
-        m_calc.ChangeSign();
-        break;
     case ETrendoraKey::ToggleField:
         m_calc.ToggleActiveField();
-        break;
-    case ETrendoraKey::Graph:
-        ShowGraph();
         break;
     case ETrendoraKey::CompareModels:
         CompareModels();
@@ -153,7 +118,7 @@ int CDlgTrendora::KeyAction(ETrendoraKey key, wchar_t typed) {
     case ETrendoraKey::PasteData:
         PasteData();
         break;
-    case ETrendoraKey::None:
+    default:
         return 0;
     }
     return 1;

@@ -2,13 +2,13 @@
 
 #include "regression/TrendoraCalc.h"
 #include "regression/TrendoraKeys.h"
-#include "calc/CalcWindow.h"
+#include "calc/CalcEntryWindow.h"
 #include "regression/app/CsvFileChooser.h"
 
 // The main window of the regression calculator: the data entry keypad, the
 // entries and results on the display panel, the navigation strip at its right
 // edge, the data files and the graph.
-class CDlgTrendora : public CCalcWindow {
+class CDlgTrendora : public CCalcEntryWindow<CTrendoraCalc> {
 public:
     static constexpr int kPathCapacity = 256;
 
@@ -19,15 +19,14 @@ public:
     LRESULT OnLButtonDown(HWND hwnd, POINT point) override;
     LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
 
-    const CTrendoraCalc& GetCalc() const { return m_calc; }
     void SetFileChooser(CsvFileChooser chooser) { m_chooseFile = chooser; }
 
 private:
-    void ButtonAction(int index) override;
+    void ProgramButton(int index) override;
     int KeyTyped(wchar_t typed, int shift) override;
     int KeyReleased(unsigned virtualKey) override;
     // Runs a key of the keyboard table (`typed` is the character of a digit); 0 for
-    // ETrendoraKey::None.
+    // ETrendoraKey::None. The keys standing for a shared button run its action.
     int KeyAction(ETrendoraKey key, wchar_t typed);
     void DrawDisplay() override;
     int ConfirmQuit() override { return OfferToSave(); }
@@ -38,7 +37,7 @@ private:
     void LoadCsv();
     // Returns 1 when the entries were written to a file.
     int SaveCsv();
-    void ShowGraph();
+    void ShowGraph() override;
     void CompareModels();
     void ShowResiduals();
     void PasteData();
@@ -47,6 +46,5 @@ private:
     void DrawEntries();
     void DrawNavigation();
 
-    CTrendoraCalc m_calc;
     CsvFileChooser m_chooseFile = ChooseCsvFile;
 };
