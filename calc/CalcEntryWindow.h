@@ -14,16 +14,26 @@ template <class Calc> struct SCalcEntryMembers {
     int (Calc::*sign)();
 };
 
-// A calculator window that holds its calculator, a `Calc`: the shared buttons, and the
-// keys standing for them, run on it through `members`; the graph is the program's own.
-template <class Calc> class CCalcEntryWindow : public CCalcWindow {
+// A calculator window that holds its calculator, a `Calc`, and reads the keys of its
+// keyboard table, `EKey`: the shared buttons, and the keys standing for them, run on the
+// calculator through `members`; the graph and the other keys are the program's own.
+template <class Calc, class EKey> class CCalcEntryWindow : public CCalcWindow {
 public:
     const Calc& GetCalc() const { return m_calc; }
 
 protected:
     CCalcEntryWindow(const wchar_t* programName, int displayDivisor,
-                     const CCalcFace::KeyColours& keys, const SCalcEntryMembers<Calc>& members)
-        : CCalcWindow(programName, displayDivisor, keys), m_members(members) {}
+                     const CCalcFace::KeyColours& keys, const SCalcEntryMembers<Calc>& members,
+                     const SCalcKeyboard<EKey>& keyboard)
+        : CCalcWindow(programName, displayDivisor, keys), m_members(members), m_keyboard(keyboard) {
+    }
+
+    int KeyTyped(wchar_t typed, int shift) final {
+        return KeyAction(m_keyboard.forChar(typed, shift), typed);
+    }
+    int KeyReleased(unsigned virtualKey) final {
+        return KeyAction(m_keyboard.forKeyUp(virtualKey), 0);
+    }
 
     int RunAction(ECalcAction action, wchar_t digit) override {
         switch (action) {
@@ -54,9 +64,18 @@ protected:
         return 1;
     }
     virtual void ShowGraph() = 0;
+    // A key of the program's own (not standing for a shared button) was typed or let go:
+    // 1 when it had an action, which the window has run; 0 for the table's "none".
+    virtual int ProgramKey(EKey key) = 0;
 
     Calc m_calc;
 
 private:
+    // `typed` is the character of a digit key.
+    int KeyAction(EKey key, wchar_t typed) {
+        return RunAction(SharedKeyAction(m_keyboard, key), typed) || ProgramKey(key);
+    }
+
     SCalcEntryMembers<Calc> m_members;
+    SCalcKeyboard<EKey> m_keyboard;
 };

@@ -3,23 +3,13 @@
 #include "calc/CalcLayout.h"
 
 ECalcAction KeypadAction(int index) {
-    if (KeypadDigit(index)) {
-        return ECalcAction::Digit;
-    }
-    switch (index) {
-    case kButtonClear:
-        return ECalcAction::Clear;
-    case kButtonBackspace:
-        return ECalcAction::Backspace;
-    case kButtonEnter:
-        return ECalcAction::Enter;
-    case kButtonPoint:
-        return ECalcAction::DecimalPoint;
-    case kButtonSign:
-        return ECalcAction::Sign;
-    case kButtonGraph:
-        return ECalcAction::Graph;
-    default:
-        return ECalcAction::None;
-    }
+    using A = ECalcAction;
+    // In layout order: the program's three, then four rows of four.
+    constexpr ECalcAction kActions[SCalcLayout::kButtonCount] = {
+        A::None,  A::None,         A::None,                //
+        A::Digit, A::Digit,        A::Digit, A::Clear,     //
+        A::Digit, A::Digit,        A::Digit, A::Backspace, //
+        A::Digit, A::Digit,        A::Digit, A::Enter,     //
+        A::Digit, A::DecimalPoint, A::Sign,  A::Graph};
+    return index >= 0 && index < SCalcLayout::kButtonCount ? kActions[index] : A::None;
 }

@@ -5,17 +5,6 @@
 // in both, and so do the keys of the desktop keyboard that stand for one of them.
 // Portable.
 
-// The shared buttons besides the digits (KeypadDigit), by index: the right-hand column
-// of rows 1 to 3, and the bottom row right of the 0.
-enum ECalcButton {
-    kButtonClear = 6,
-    kButtonBackspace = 10,
-    kButtonEnter = 14,
-    kButtonPoint = 16,
-    kButtonSign = 17,
-    kButtonGraph = 18
-};
-
 // What a shared button, or a key standing for one, asks of the calculator.
 enum class ECalcAction { None, Digit, Clear, Backspace, Enter, DecimalPoint, Sign, Graph };
 
@@ -30,12 +19,22 @@ template <class EKey> struct SSharedKey {
     ECalcAction action;
 };
 
-// The shared action `key` stands for in `rows`, or None when the key is the program's own.
-template <class EKey, int N>
-ECalcAction SharedKeyAction(const SSharedKey<EKey> (&rows)[N], EKey key) {
-    for (const SSharedKey<EKey>& row : rows) {
-        if (row.key == key) {
-            return row.action;
+// A program's desktop keyboard: the look-ups in its key table of a typed character
+// (with Shift held or not) and of a key let go, and which of its keys stand for a
+// shared action (`sharedCount` rows at `shared`).
+template <class EKey> struct SCalcKeyboard {
+    EKey (*forChar)(wchar_t typed, int shift);
+    EKey (*forKeyUp)(unsigned virtualKey);
+    const SSharedKey<EKey>* shared;
+    int sharedCount;
+};
+
+// The shared action `key` stands for on `keyboard`, or None when the key is the
+// program's own.
+template <class EKey> ECalcAction SharedKeyAction(const SCalcKeyboard<EKey>& keyboard, EKey key) {
+    for (int i = 0; i < keyboard.sharedCount; ++i) {
+        if (keyboard.shared[i].key == key) {
+            return keyboard.shared[i].action;
         }
     }
     return ECalcAction::None;

@@ -39,6 +39,7 @@ enum class EKey { None, Digit, Erase, Own };
 
 TEST(SharedKeyAction, OnlyListedKeysStandForASharedAction) {
     const SSharedKey<EKey> rows[] = {{EKey::Digit, A::Digit}, {EKey::Erase, A::Backspace}};
+    const SCalcKeyboard<EKey> keyboard = {nullptr, nullptr, rows, 2};
     const struct {
         EKey key;
         ECalcAction action;
@@ -48,7 +49,7 @@ TEST(SharedKeyAction, OnlyListedKeysStandForASharedAction) {
                  {EKey::None, A::None}};
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.key));
-        EXPECT_EQ(SharedKeyAction(rows, c.key), c.action);
+        EXPECT_EQ(SharedKeyAction(keyboard, c.key), c.action);
     }
 }
 

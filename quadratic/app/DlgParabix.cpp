@@ -5,6 +5,8 @@
 #include "graph/WndGraph.h"
 #include "quadratic/app/resource.h"
 
+#include <iterator>
+
 namespace {
 
 // The program's own buttons: the field each makes active.
@@ -22,6 +24,10 @@ const SSharedKey<EParabixKey> kSharedKeys[] = {
     {EParabixKey::Enter, ECalcAction::Enter},
 };
 
+// Digits, ".", "-", Backspace, Enter, Tab and Shift+Tab, the Up and Down arrows.
+const SCalcKeyboard<EParabixKey> kKeyboard = {ParabixKeyForChar, ParabixKeyForKeyUp, kSharedKeys,
+                                              std::size(kSharedKeys)};
+
 const CCalcFace::KeyColours kKeyColours = {RGB(100, 218, 87), RGB(36, 130, 13), 0xFF04FF,
                                            RGB(12, 34, 9)};
 
@@ -35,7 +41,7 @@ const wchar_t kProgramName[] = L"Zoq Parabix";
 
 } // namespace
 
-CDlgParabix::CDlgParabix() : CCalcEntryWindow(kProgramName, 8, kKeyColours, kEntry) {}
+CDlgParabix::CDlgParabix() : CCalcEntryWindow(kProgramName, 8, kKeyColours, kEntry, kKeyboard) {}
 
 LRESULT CDlgParabix::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     m_calc.Clear();
@@ -48,19 +54,7 @@ void CDlgParabix::ProgramButton(int index) {
     }
 }
 
-// Desktop keyboard: digits, ".", "-", Backspace, Enter, Tab and Shift+Tab.
-int CDlgParabix::KeyTyped(wchar_t typed, int shift) {
-    return KeyAction(ParabixKeyForChar(typed, shift), typed);
-}
-
-int CDlgParabix::KeyReleased(unsigned virtualKey) {
-    return KeyAction(ParabixKeyForKeyUp(virtualKey), 0);
-}
-
-int CDlgParabix::KeyAction(EParabixKey key, wchar_t typed) {
-    if (RunAction(SharedKeyAction(kSharedKeys, key), typed)) {
-        return 1;
-    }
+int CDlgParabix::ProgramKey(EParabixKey key) {
     switch (key) {
     case EParabixKey::NextField:
         m_calc.NextField();

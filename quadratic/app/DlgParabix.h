@@ -6,7 +6,7 @@
 
 // The main window of the quadratic calculator: the coefficient keypad, the three
 // fields and the four result lines on the display panel, and the graph.
-class CDlgParabix : public CCalcEntryWindow<CParabixCalc> {
+class CDlgParabix : public CCalcEntryWindow<CParabixCalc, EParabixKey> {
 public:
     CDlgParabix();
 
@@ -15,11 +15,7 @@ public:
 
 private:
     void ProgramButton(int index) override;
-    int KeyTyped(wchar_t typed, int shift) override;
-    int KeyReleased(unsigned virtualKey) override;
-    // Runs a key of the keyboard table (`typed` is the character of a digit); 0 for
-    // EParabixKey::None. The keys standing for a shared button run its action.
-    int KeyAction(EParabixKey key, wchar_t typed);
+    int ProgramKey(EParabixKey key) override;
     void DrawDisplay() override;
     void ShowGraph() override;
 };

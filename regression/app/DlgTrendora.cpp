@@ -12,6 +12,7 @@
 #include "regression/app/resource.h"
 
 #include <cwchar>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,14 @@ const SSharedKey<ETrendoraKey> kSharedKeys[] = {
     {ETrendoraKey::ChangeSign, ECalcAction::Sign},
     {ETrendoraKey::Graph, ECalcAction::Graph},
 };
+
+// Shift makes no difference to any key.
+ETrendoraKey KeyForChar(wchar_t typed, int) {
+    return TrendoraKeyForChar(typed);
+}
+
+const SCalcKeyboard<ETrendoraKey> kKeyboard = {KeyForChar, TrendoraKeyForKeyUp, kSharedKeys,
+                                               std::size(kSharedKeys)};
 
 const CCalcFace::KeyColours kKeyColours = {RGB(228, 146, 27), RGB(164, 47, 4), 0xFF04FF,
                                            RGB(40, 22, 10)};
@@ -57,7 +66,7 @@ std::wstring Shown(double value) {
 
 } // namespace
 
-CDlgTrendora::CDlgTrendora() : CCalcEntryWindow(kProgramName, 7, kKeyColours, kEntry) {}
+CDlgTrendora::CDlgTrendora() : CCalcEntryWindow(kProgramName, 7, kKeyColours, kEntry, kKeyboard) {}
 
 LRESULT CDlgTrendora::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
     m_calc.ClearAll();
@@ -90,18 +99,7 @@ void CDlgTrendora::ProgramButton(int index) {
     }
 }
 
-int CDlgTrendora::KeyTyped(wchar_t typed, int) {
-    return KeyAction(TrendoraKeyForChar(typed), typed);
-}
-
-int CDlgTrendora::KeyReleased(unsigned virtualKey) {
-    return KeyAction(TrendoraKeyForKeyUp(virtualKey), 0);
-}
-
-int CDlgTrendora::KeyAction(ETrendoraKey key, wchar_t typed) {
-    if (RunAction(SharedKeyAction(kSharedKeys, key), typed)) {
-        return 1;
-    }
+int CDlgTrendora::ProgramKey(ETrendoraKey key) {
     switch (key) {
     case ETrendoraKey::ToggleField:
         m_calc.ToggleActiveField();
@@ -215,12 +213,7 @@ void CDlgTrendora::LoadCsv() {
         // What was left out is still in the file: nothing held can be lost.
         m_calc.MarkSaved();
     }
-    m_calc.ShowFirstEntry();
-    Redraw();
-    if (report.AnythingLeftOut()) {
-        MessageBoxW(m_hWnd, CsvLeftOutMessage(report).c_str(), kProgramName,
-                    MB_OK | MB_ICONWARNING);
-    }
+    ShowReplacedEntries(report);
 }
 
 int CDlgTrendora::SaveCsv() {
@@ -235,7 +228,7 @@ int CDlgTrendora::SaveCsv() {
     }
     Redraw();
     if (chosen && !saved) {
-        MessageBoxW(m_hWnd, CsvNotSavedMessage(path).c_str(), kProgramName, MB_OK | MB_ICONWARNING);
+        Warn(CsvNotSavedMessage(path).c_str());
     }
     return saved;
 }
@@ -304,7 +297,7 @@ void CDlgTrendora::ShowResiduals() {
 void CDlgTrendora::PasteData() {
     std::vector<wchar_t> text(kCsvReadLimit + 2);
     if (ZoqPlatformClipboard().GetText(text.data(), static_cast<int>(text.size())) != 1) {
-        MessageBoxW(m_hWnd, L"The clipboard holds no text.", kProgramName, MB_OK | MB_ICONWARNING);
+        Warn(L"The clipboard holds no text.");
         return;
     }
     std::string bytes;
@@ -317,8 +310,7 @@ void CDlgTrendora::PasteData() {
     const CsvReadReport report =
         ReadCsvEntries(bytes.data(), static_cast<int>(bytes.size()), pasted);
     if (report.entries == 0) {
-        MessageBoxW(m_hWnd, L"The clipboard holds no x,y pairs of numbers.", kProgramName,
-                    MB_OK | MB_ICONWARNING);
+        Warn(L"The clipboard holds no x,y pairs of numbers.");
         return;
     }
     if (!OfferToSave()) {
@@ -326,12 +318,19 @@ void CDlgTrendora::PasteData() {
     }
     m_calc.GetStats() = pasted;
     m_calc.MarkModified();
+    ShowReplacedEntries(report);
+}
+
+void CDlgTrendora::ShowReplacedEntries(const CsvReadReport& report) {
     m_calc.ShowFirstEntry();
     Redraw();
     if (report.AnythingLeftOut()) {
-        MessageBoxW(m_hWnd, CsvLeftOutMessage(report).c_str(), kProgramName,
-                    MB_OK | MB_ICONWARNING);
+        Warn(CsvLeftOutMessage(report).c_str());
     }
+}
+
+void CDlgTrendora::Warn(const wchar_t* text) {
+    MessageBoxW(m_hWnd, text, kProgramName, MB_OK | MB_ICONWARNING);
 }
 
 void CDlgTrendora::CopyData() {

@@ -5,10 +5,12 @@
 #include "calc/CalcEntryWindow.h"
 #include "regression/app/CsvFileChooser.h"
 
+struct CsvReadReport;
+
 // The main window of the regression calculator: the data entry keypad, the
 // entries and results on the display panel, the navigation strip at its right
 // edge, the data files and the graph.
-class CDlgTrendora : public CCalcEntryWindow<CTrendoraCalc> {
+class CDlgTrendora : public CCalcEntryWindow<CTrendoraCalc, ETrendoraKey> {
 public:
     static constexpr int kPathCapacity = 256;
 
@@ -23,11 +25,7 @@ public:
 
 private:
     void ProgramButton(int index) override;
-    int KeyTyped(wchar_t typed, int shift) override;
-    int KeyReleased(unsigned virtualKey) override;
-    // Runs a key of the keyboard table (`typed` is the character of a digit); 0 for
-    // ETrendoraKey::None. The keys standing for a shared button run its action.
-    int KeyAction(ETrendoraKey key, wchar_t typed);
+    int ProgramKey(ETrendoraKey key) override;
     void DrawDisplay() override;
     int ConfirmQuit() override { return OfferToSave(); }
     // Before the entries are replaced or the program ends: when they changed since
@@ -41,6 +39,10 @@ private:
     void CompareModels();
     void ShowResiduals();
     void PasteData();
+    // After the entries were read from a file or the clipboard (or none was chosen): the
+    // first entry shows, and what the reading left out is said.
+    void ShowReplacedEntries(const CsvReadReport& report);
+    void Warn(const wchar_t* text);
     void CopyData();
     void ShowPopup(int popup, int x, UINT flags);
     void DrawEntries();
