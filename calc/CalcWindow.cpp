@@ -37,6 +37,7 @@ LRESULT CCalcWindow::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
 }
 
 LRESULT CCalcWindow::InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId) {
+    RunAction(ECalcAction::Clear, 0);
     // The frame and the task bar show the program's icon, not Wine's or the system's default.
     HICON icon = LoadIconW(m_instance, MAKEINTRESOURCEW(kProgramIconId));
     if (icon) {

@@ -38,9 +38,9 @@ protected:
     // ComputeCalcLayout); `keys` colours keypad rows 1 to 4.
     CCalcWindow(const wchar_t* programName, int displayDivisor, const CCalcFace::KeyColours& keys);
 
-    // Dialog initialisation after the derived window has cleared its calculator:
-    // full screen, the menu bar, the button labels (string firstLabelId + i), and
-    // the first layout, which the full-screen sizing came too early for.
+    // Dialog initialisation: the calculator cleared (the Clear button's action), full
+    // screen, the menu bar, the button labels (string firstLabelId + i), and the first
+    // layout, which the full-screen sizing came too early for.
     LRESULT InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId);
     // Runs a shared action on the program's calculator (`digit` is the digit of a Digit
     // action): 1 when there was one to run, 0 for ECalcAction::None.

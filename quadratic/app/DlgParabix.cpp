@@ -44,7 +44,6 @@ const wchar_t kProgramName[] = L"Zoq Parabix";
 CDlgParabix::CDlgParabix() : CCalcEntryWindow(kProgramName, 8, kKeyColours, kEntry, kKeyboard) {}
 
 LRESULT CDlgParabix::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
-    m_calc.Clear();
     return InitCalcDialog(hwnd, SZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 3}, IDS_BUTTON_FIRST);
 }
 

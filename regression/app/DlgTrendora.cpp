@@ -69,7 +69,6 @@ std::wstring Shown(double value) {
 CDlgTrendora::CDlgTrendora() : CCalcEntryWindow(kProgramName, 7, kKeyColours, kEntry, kKeyboard) {}
 
 LRESULT CDlgTrendora::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
-    m_calc.ClearAll();
     return InitCalcDialog(hwnd, SZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 2}, IDS_BUTTON_FIRST);
 }
 
