@@ -35,6 +35,18 @@ const SSharedKey<ETrendoraKey> kSharedKeys[] = {
     {ETrendoraKey::Graph, ECalcAction::Graph},
 };
 
+// The program's own keys that stand for a menu item: they pick it.
+struct SKeyCommand {
+    ETrendoraKey key;
+    UINT command;
+};
+const SKeyCommand kKeyCommands[] = {
+    {ETrendoraKey::CompareModels, IDM_COMPARE_MODELS},
+    {ETrendoraKey::Residuals, IDM_RESIDUALS},
+    {ETrendoraKey::CopyData, IDM_COPY_DATA},
+    {ETrendoraKey::PasteData, IDM_PASTE_DATA},
+};
+
 // Shift makes no difference to any key.
 ETrendoraKey KeyForChar(wchar_t typed, int) {
     return TrendoraKeyForChar(typed);
@@ -99,26 +111,17 @@ void CDlgTrendora::ProgramButton(int index) {
 }
 
 int CDlgTrendora::ProgramKey(ETrendoraKey key) {
-    switch (key) {
-    case ETrendoraKey::ToggleField:
+    if (key == ETrendoraKey::ToggleField) {
         m_calc.ToggleActiveField();
-        break;
-    case ETrendoraKey::CompareModels:
-        CompareModels();
-        break;
-    case ETrendoraKey::Residuals:
-        ShowResiduals();
-        break;
-    case ETrendoraKey::CopyData:
-        CopyData();
-        break;
-    case ETrendoraKey::PasteData:
-        PasteData();
-        break;
-    default:
-        return 0;
+        return 1;
     }
-    return 1;
+    for (const SKeyCommand& row : kKeyCommands) {
+        if (row.key == key) {
+            OnCommand(m_hWnd, MAKEWPARAM(row.command, 0), 0);
+            return 1;
+        }
+    }
+    return 0;
 }
 
 LRESULT CDlgTrendora::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
