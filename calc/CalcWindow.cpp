@@ -37,6 +37,7 @@ LRESULT CCalcWindow::OnKeyUp(HWND, WPARAM wParam, LPARAM) {
 }
 
 LRESULT CCalcWindow::InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId) {
+    RunAction(ECalcAction::Clear, 0);
     // The frame and the task bar show the program's icon, not Wine's or the system's default.
     HICON icon = LoadIconW(m_instance, MAKEINTRESOURCEW(kProgramIconId));
     if (icon) {
@@ -122,6 +123,13 @@ LRESULT CCalcWindow::OnLButtonUp(HWND, POINT point) {
         ButtonAction(index);
     }
     return 0;
+}
+
+void CCalcWindow::ButtonAction(int index) {
+    if (!RunAction(KeypadAction(index), KeypadDigit(index))) {
+        ProgramButton(index);
+    }
+    Redraw();
 }
 
 LRESULT CCalcWindow::OnMouseMove(HWND, POINT point) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/CalcFace.h"
+#include "calc/CalcKeypad.h"
 #include "ui/ZoqWnd.h"
 
 struct SZoqMenuBarInfo;
@@ -10,7 +11,7 @@ class CWndGraph;
 // shared face, lay it out again on every real change of the client size once
 // initialised, give the pen to its buttons and act on the button that fires, and
 // show the about box and the graph in the same way. The derived window holds its
-// calculator, draws the display texts and acts on the buttons.
+// calculator, draws the display texts and acts on the buttons (CCalcEntryWindow).
 class CCalcWindow : public CZoqWnd {
 public:
     // The identifier each program gives its icon resource.
@@ -37,12 +38,15 @@ protected:
     // ComputeCalcLayout); `keys` colours keypad rows 1 to 4.
     CCalcWindow(const wchar_t* programName, int displayDivisor, const CCalcFace::KeyColours& keys);
 
-    // Dialog initialisation after the derived window has cleared its calculator:
-    // full screen, the menu bar, the button labels (string firstLabelId + i), and
-    // the first layout, which the full-screen sizing came too early for.
+    // Dialog initialisation: the calculator cleared (the Clear button's action), full
+    // screen, the menu bar, the button labels (string firstLabelId + i), and the first
+    // layout, which the full-screen sizing came too early for.
     LRESULT InitCalcDialog(HWND hwnd, const SZoqMenuBarInfo& menuBar, UINT firstLabelId);
-    // Keypad button `index` fired (the pen was lifted over it).
-    virtual void ButtonAction(int index) = 0;
+    // Runs a shared action on the program's calculator (`digit` is the digit of a Digit
+    // action): 1 when there was one to run, 0 for ECalcAction::None.
+    virtual int RunAction(ECalcAction action, wchar_t digit) = 0;
+    // Keypad button 0, 1 or 2 fired: the program's own.
+    virtual void ProgramButton(int index) = 0;
     // A character typed (with Shift held or not) and a key let go: 1 when the key
     // table gave it an action, which the window has run; the display is then redrawn.
     virtual int KeyTyped(wchar_t typed, int shift) = 0;
@@ -63,6 +67,10 @@ protected:
     CCalcFace m_face;
 
 private:
+    // Keypad button `index` fired (the pen was lifted over it): a shared button runs its
+    // action, the others are the program's; the display is then redrawn.
+    void ButtonAction(int index);
+
     const wchar_t* m_programName;
     int m_displayDivisor;
     CCalcFace::KeyColours m_keys;

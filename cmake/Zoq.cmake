@@ -114,3 +114,24 @@ function(zoq_resources name)
         ${PROJECT_SOURCE_DIR}/ui/ZoqVersionInfo.rc)
     set_source_files_properties(${ARG_SCRIPT} PROPERTIES OBJECT_DEPENDS "${depends}")
 endfunction()
+
+# A calculator program on the window Trendora and Parabix share (calc), from its folder's
+# Name.rc, Name.ico, resource.h, NameMain.cpp and shots/NameShots.cpp: the resources
+# (name_resources in lower case, with the graph's dialog), the program, built into the
+# module's build folder where tools/run-program and tools/shots find it, and its
+# screenshot program. WINDOW is the library holding the program's window.
+#   zoq_calc_program(Name WINDOW library FOLDER module)
+function(zoq_calc_program name)
+    cmake_parse_arguments(ARG "" "WINDOW;FOLDER" "" ${ARGN})
+    string(TOLOWER ${name} lower)
+    set(here ${CMAKE_CURRENT_SOURCE_DIR})
+    zoq_resources(${lower}_resources SCRIPT ${name}.rc EXPOSE graph
+                  DEPENDS ${here}/resource.h ${PROJECT_SOURCE_DIR}/graph/Graph.rc
+                          ${PROJECT_SOURCE_DIR}/graph/GraphResources.h ${here}/${name}.ico)
+    zoq_program(${name} SOURCES ${name}Main.cpp $<TARGET_OBJECTS:${lower}_resources>
+                LIBS ${ARG_WINDOW})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                                             ${CMAKE_BINARY_DIR}/${ARG_FOLDER})
+    zoq_program(${name}Shots SOURCES shots/${name}Shots.cpp $<TARGET_OBJECTS:${lower}_resources>
+                LIBS ${ARG_WINDOW} zoq_testing)
+endfunction()

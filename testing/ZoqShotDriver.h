@@ -47,3 +47,48 @@ void PlaceMidScreen(HWND hwnd);
 // The output folder: the first command-line argument, or the current folder; it ends
 // with a path separator.
 std::wstring OutputFolder();
+
+// A screen a shot program plays: the name its pictures carry, its size at 96 dpi and
+// its dpi. A program's rows derive from it to add what they shoot there.
+struct SShotScreen {
+    const wchar_t* name;
+    int width, height, dpi;
+};
+
+// A shot program's run over its screens: for each row of `screens` (SShotScreen rows) a
+// new Window is opened on that screen, handed to shoot(window, hwnd, screen, folder),
+// which returns how many pictures failed, and destroyed. Then one more Window on the
+// portrait screen (240 x 320 at 96 dpi) is handed to more(window, hwnd, folder) for
+// what needs no screen loop. The pictures go to OutputFolder(). Returns the program's
+// exit code: 0 when every picture was written, 2 when a window of the screen loop could
+// not be opened (nothing further is shot), 3 when some picture failed.
+template <class Window, class Screen, int N, class Shoot, class More>
+int RunScreenShots(HINSTANCE instance, const wchar_t* title, const wchar_t* className,
+                   const Screen (&screens)[N], Shoot shoot, More more) {
+    CZoqScreen::DeclareDpiAware();
+    const std::wstring folder = OutputFolder();
+    const auto run = [&](const SShotScreen& screen, auto shootThere) {
+        CZoqScreen::SetDpi(screen.dpi);
+        Window window;
+        HWND hwnd = OpenShotWindow(window, instance, title, className, screen.width, screen.height);
+        if (!hwnd) {
+            return -1;
+        }
+        const int failures = shootThere(window, hwnd);
+        window.Destroy();
+        return failures;
+    };
+    int failures = 0;
+    for (const Screen& screen : screens) {
+        const int failed = run(
+            screen, [&](Window& window, HWND hwnd) { return shoot(window, hwnd, screen, folder); });
+        if (failed < 0) {
+            return 2;
+        }
+        failures += failed;
+    }
+    const int failed = run(SShotScreen{L"portrait", 240, 320, 96},
+                           [&](Window& window, HWND hwnd) { return more(window, hwnd, folder); });
+    failures += failed < 0 ? 1 : failed;
+    return failures ? 3 : 0;
+}

@@ -5,19 +5,28 @@
 #include "graph/WndGraph.h"
 #include "quadratic/app/resource.h"
 
+#include <iterator>
+
 namespace {
 
-enum Button {
-    ButtonA = 0,
-    ButtonB = 1,
-    ButtonC = 2,
-    ButtonClear = 6,
-    ButtonBackspace = 10,
-    ButtonEnter = 14,
-    ButtonPoint = 16,
-    ButtonMinus = 17,
-    ButtonGraph = 18
+// The program's own buttons: the field each makes active.
+enum Button { ButtonA = 0, ButtonB = 1, ButtonC = 2 };
+
+const SCalcEntryMembers<CParabixCalc> kEntry = {
+    &CParabixCalc::Digit, &CParabixCalc::Clear,        &CParabixCalc::Backspace,
+    &CParabixCalc::Enter, &CParabixCalc::DecimalPoint, &CParabixCalc::MinusSign};
+
+const SSharedKey<EParabixKey> kSharedKeys[] = {
+    {EParabixKey::Digit, ECalcAction::Digit},
+    {EParabixKey::DecimalPoint, ECalcAction::DecimalPoint},
+    {EParabixKey::MinusSign, ECalcAction::Sign},
+    {EParabixKey::Backspace, ECalcAction::Backspace},
+    {EParabixKey::Enter, ECalcAction::Enter},
 };
+
+// Digits, ".", "-", Backspace, Enter, Tab and Shift+Tab, the Up and Down arrows.
+const SCalcKeyboard<EParabixKey> kKeyboard = {ParabixKeyForChar, ParabixKeyForKeyUp, kSharedKeys,
+                                              std::size(kSharedKeys)};
 
 const CCalcFace::KeyColours kKeyColours = {RGB(100, 218, 87), RGB(36, 130, 13), 0xFF04FF,
                                            RGB(12, 34, 9)};
@@ -32,83 +41,29 @@ const wchar_t kProgramName[] = L"Zoq Parabix";
 
 } // namespace
 
-CDlgParabix::CDlgParabix() : CCalcWindow(kProgramName, 8, kKeyColours) {}
+CDlgParabix::CDlgParabix() : CCalcEntryWindow(kProgramName, 8, kKeyColours, kEntry, kKeyboard) {}
 
 LRESULT CDlgParabix::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
-    m_calc.Clear();
     return InitCalcDialog(hwnd, SZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 3}, IDS_BUTTON_FIRST);
 }
 
-void CDlgParabix::ButtonAction(int index) {
-    if (const wchar_t digit = KeypadDigit(index)) {
-        m_calc.Digit(digit);
-    }
-    switch (index) {
-    case ButtonA:
-    case ButtonB:
-    case ButtonC:
+void CDlgParabix::ProgramButton(int index) {
+    if (index >= ButtonA && index <= ButtonC) {
         m_calc.SetActiveField(CParabixCalc::FieldA + index);
-        break;
-    case ButtonClear:
-        m_calc.Clear();
-        break;
-    case ButtonBackspace:
-        m_calc.Backspace();
-        break;
-    case ButtonEnter:
-        m_calc.Enter();
-        break;
-    case ButtonPoint:
-        m_calc.DecimalPoint();
-        break;
-    case ButtonMinus:
-        m_calc.MinusSign();
-        break;
-    case ButtonGraph:
-        ShowGraph();
-        break;
-    default:
-        break;
     }
-    Redraw();
 }
 
-// Desktop keyboard: digits, ".", "-", Backspace, Enter, Tab and Shift+Tab.
-int CDlgParabix::KeyTyped(wchar_t typed, int shift) {
-    return KeyAction(ParabixKeyForChar(typed, shift), typed);
-}
-
-int CDlgParabix::KeyReleased(unsigned virtualKey) {
-    return KeyAction(ParabixKeyForKeyUp(virtualKey), 0);
-}
-
-int CDlgParabix::KeyAction(EParabixKey key, wchar_t typed) {
+int CDlgParabix::ProgramKey(EParabixKey key) {
     switch (key) {
-    case EParabixKey::Digit:
-        m_calc.Digit(typed);
-        break;
-    case EParabixKey::DecimalPoint:
-        m_calc.DecimalPoint();
-        break;
-    case EParabixKey::MinusSign:
-        m_calc.MinusSign();
-        break;
-    case EParabixKey::Backspace:
-        m_calc.Backspace();
-        break;
-    case EParabixKey::Enter:
-        m_calc.Enter();
-        break;
     case EParabixKey::NextField:
         m_calc.NextField();
-        break;
+        return 1;
     case EParabixKey::PreviousField:
         m_calc.PreviousField();
-        break;
-    case EParabixKey::None:
+        return 1;
+    default:
         return 0;
     }
-    return 1;
 }
 
 LRESULT CDlgParabix::OnCommand(HWND, WPARAM wParam, LPARAM) {

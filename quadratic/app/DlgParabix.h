@@ -2,28 +2,20 @@
 
 #include "quadratic/ParabixCalc.h"
 #include "quadratic/ParabixKeys.h"
-#include "calc/CalcWindow.h"
+#include "calc/CalcEntryWindow.h"
 
 // The main window of the quadratic calculator: the coefficient keypad, the three
 // fields and the four result lines on the display panel, and the graph.
-class CDlgParabix : public CCalcWindow {
+class CDlgParabix : public CCalcEntryWindow<CParabixCalc, EParabixKey> {
 public:
     CDlgParabix();
 
     LRESULT OnInitDialog(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
 
-    const CParabixCalc& GetCalc() const { return m_calc; }
-
 private:
-    void ButtonAction(int index) override;
-    int KeyTyped(wchar_t typed, int shift) override;
-    int KeyReleased(unsigned virtualKey) override;
-    // Runs a key of the keyboard table (`typed` is the character of a digit); 0 for
-    // EParabixKey::None.
-    int KeyAction(EParabixKey key, wchar_t typed);
+    void ProgramButton(int index) override;
+    int ProgramKey(EParabixKey key) override;
     void DrawDisplay() override;
-    void ShowGraph();
-
-    CParabixCalc m_calc;
+    void ShowGraph() override;
 };

@@ -12,22 +12,48 @@
 #include "regression/app/resource.h"
 
 #include <cwchar>
+#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
 
-enum Button {
-    ButtonX = 0,
-    ButtonY = 1,
-    ButtonDelete = 2,
-    ButtonClear = 6,
-    ButtonBackspace = 10,
-    ButtonEnter = 14,
-    ButtonPoint = 16,
-    ButtonSign = 17,
-    ButtonGraph = 18
+// The program's own buttons: the active field, and deleting the entry shown.
+enum Button { ButtonX = 0, ButtonY = 1, ButtonDelete = 2 };
+
+const SCalcEntryMembers<CTrendoraCalc> kEntry = {
+    &CTrendoraCalc::Digit, &CTrendoraCalc::ClearAll,     &CTrendoraCalc::Backspace,
+    &CTrendoraCalc::Enter, &CTrendoraCalc::DecimalPoint, &CTrendoraCalc::ChangeSign};
+
+const SSharedKey<ETrendoraKey> kSharedKeys[] = {
+    {ETrendoraKey::Digit, ECalcAction::Digit},
+    {ETrendoraKey::Backspace, ECalcAction::Backspace},
+    {ETrendoraKey::Enter, ECalcAction::Enter},
+    {ETrendoraKey::DecimalPoint, ECalcAction::DecimalPoint},
+    {ETrendoraKey::ClearAll, ECalcAction::Clear},
+    {ETrendoraKey::ChangeSign, ECalcAction::Sign},
+    {ETrendoraKey::Graph, ECalcAction::Graph},
 };
+
+// The program's own keys that stand for a menu item: they pick it.
+struct SKeyCommand {
+    ETrendoraKey key;
+    UINT command;
+};
+const SKeyCommand kKeyCommands[] = {
+    {ETrendoraKey::CompareModels, IDM_COMPARE_MODELS},
+    {ETrendoraKey::Residuals, IDM_RESIDUALS},
+    {ETrendoraKey::CopyData, IDM_COPY_DATA},
+    {ETrendoraKey::PasteData, IDM_PASTE_DATA},
+};
+
+// Shift makes no difference to any key.
+ETrendoraKey KeyForChar(wchar_t typed, int) {
+    return TrendoraKeyForChar(typed);
+}
+
+const SCalcKeyboard<ETrendoraKey> kKeyboard = {KeyForChar, TrendoraKeyForKeyUp, kSharedKeys,
+                                               std::size(kSharedKeys)};
 
 const CCalcFace::KeyColours kKeyColours = {RGB(228, 146, 27), RGB(164, 47, 4), 0xFF04FF,
                                            RGB(40, 22, 10)};
@@ -52,10 +78,9 @@ std::wstring Shown(double value) {
 
 } // namespace
 
-CDlgTrendora::CDlgTrendora() : CCalcWindow(kProgramName, 7, kKeyColours) {}
+CDlgTrendora::CDlgTrendora() : CCalcEntryWindow(kProgramName, 7, kKeyColours, kEntry, kKeyboard) {}
 
 LRESULT CDlgTrendora::OnInitDialog(HWND hwnd, WPARAM, LPARAM) {
-    m_calc.ClearAll();
     return InitCalcDialog(hwnd, SZoqMenuBarInfo{IDR_MENUBAR, kMenuBarButtons, 2}, IDS_BUTTON_FIRST);
 }
 
@@ -71,10 +96,7 @@ LRESULT CDlgTrendora::OnLButtonDown(HWND, POINT point) {
     return 0;
 }
 
-void CDlgTrendora::ButtonAction(int index) {
-    if (const wchar_t digit = KeypadDigit(index)) {
-        m_calc.Digit(digit);
-    }
+void CDlgTrendora::ProgramButton(int index) {
     switch (index) {
     case ButtonX:
     case ButtonY:
@@ -83,80 +105,23 @@ void CDlgTrendora::ButtonAction(int index) {
     case ButtonDelete:
         m_calc.DeleteEntry();
         break;
-    case ButtonClear:
-        m_calc.ClearAll();
-        break;
-    case ButtonBackspace:
-        m_calc.Backspace();
-        break;
-    case ButtonEnter:
-        m_calc.Enter();
-        break;
-    case ButtonPoint:
-        m_calc.DecimalPoint();
-        break;
-    case ButtonSign:
-        m_calc.ChangeSign();
-        break;
-    case ButtonGraph:
-        ShowGraph();
-        break;
     default:
         break;
     }
-    Redraw();
 }
 
-int CDlgTrendora::KeyTyped(wchar_t typed, int) {
-    return KeyAction(TrendoraKeyForChar(typed), typed);
-}
-
-int CDlgTrendora::KeyReleased(unsigned virtualKey) {
-    return KeyAction(TrendoraKeyForKeyUp(virtualKey), 0);
-}
-
-int CDlgTrendora::KeyAction(ETrendoraKey key, wchar_t typed) {
-    switch (key) {
-    case ETrendoraKey::Digit:
-        m_calc.Digit(typed);
-        break;
-    case ETrendoraKey::Backspace:
-        m_calc.Backspace();
-        break;
-    case ETrendoraKey::Enter:
-        m_calc.Enter();
-        break;
-    case ETrendoraKey::DecimalPoint:
-        m_calc.DecimalPoint();
-        break;
-    case ETrendoraKey::ClearAll:
-        m_calc.ClearAll();
-        break;
-    case ETrendoraKey::ChangeSign:
-        m_calc.ChangeSign();
-        break;
-    case ETrendoraKey::ToggleField:
+int CDlgTrendora::ProgramKey(ETrendoraKey key) {
+    if (key == ETrendoraKey::ToggleField) {
         m_calc.ToggleActiveField();
-        break;
-    case ETrendoraKey::Graph:
-        ShowGraph();
-        break;
-    case ETrendoraKey::CompareModels:
-        CompareModels();
-        break;
-    case ETrendoraKey::Residuals:
-        ShowResiduals();
-        break;
-    case ETrendoraKey::CopyData:
-        CopyData();
-        break;
-    case ETrendoraKey::PasteData:
-        PasteData();
-        break;
-    case ETrendoraKey::None:
-        return 0;
+        return 1;
     }
-    return 1;
+    for (const SKeyCommand& row : kKeyCommands) {
+        if (row.key == key) {
+            OnCommand(m_hWnd, MAKEWPARAM(row.command, 0), 0);
+            return 1;
+        }
+    }
+    return 0;
 }
 
 LRESULT CDlgTrendora::OnCommand(HWND hwnd, WPARAM wParam, LPARAM) {
@@ -250,12 +215,7 @@ void CDlgTrendora::LoadCsv() {
         // What was left out is still in the file: nothing held can be lost.
         m_calc.MarkSaved();
     }
-    m_calc.ShowFirstEntry();
-    Redraw();
-    if (report.AnythingLeftOut()) {
-        MessageBoxW(m_hWnd, CsvLeftOutMessage(report).c_str(), kProgramName,
-                    MB_OK | MB_ICONWARNING);
-    }
+    ShowReplacedEntries(report);
 }
 
 int CDlgTrendora::SaveCsv() {
@@ -270,7 +230,7 @@ int CDlgTrendora::SaveCsv() {
     }
     Redraw();
     if (chosen && !saved) {
-        MessageBoxW(m_hWnd, CsvNotSavedMessage(path).c_str(), kProgramName, MB_OK | MB_ICONWARNING);
+        Warn(CsvNotSavedMessage(path).c_str());
     }
     return saved;
 }
@@ -339,7 +299,7 @@ void CDlgTrendora::ShowResiduals() {
 void CDlgTrendora::PasteData() {
     std::vector<wchar_t> text(kCsvReadLimit + 2);
     if (ZoqPlatformClipboard().GetText(text.data(), static_cast<int>(text.size())) != 1) {
-        MessageBoxW(m_hWnd, L"The clipboard holds no text.", kProgramName, MB_OK | MB_ICONWARNING);
+        Warn(L"The clipboard holds no text.");
         return;
     }
     std::string bytes;
@@ -352,8 +312,7 @@ void CDlgTrendora::PasteData() {
     const CsvReadReport report =
         ReadCsvEntries(bytes.data(), static_cast<int>(bytes.size()), pasted);
     if (report.entries == 0) {
-        MessageBoxW(m_hWnd, L"The clipboard holds no x,y pairs of numbers.", kProgramName,
-                    MB_OK | MB_ICONWARNING);
+        Warn(L"The clipboard holds no x,y pairs of numbers.");
         return;
     }
     if (!OfferToSave()) {
@@ -361,12 +320,19 @@ void CDlgTrendora::PasteData() {
     }
     m_calc.GetStats() = pasted;
     m_calc.MarkModified();
+    ShowReplacedEntries(report);
+}
+
+void CDlgTrendora::ShowReplacedEntries(const CsvReadReport& report) {
     m_calc.ShowFirstEntry();
     Redraw();
     if (report.AnythingLeftOut()) {
-        MessageBoxW(m_hWnd, CsvLeftOutMessage(report).c_str(), kProgramName,
-                    MB_OK | MB_ICONWARNING);
+        Warn(CsvLeftOutMessage(report).c_str());
     }
+}
+
+void CDlgTrendora::Warn(const wchar_t* text) {
+    MessageBoxW(m_hWnd, text, kProgramName, MB_OK | MB_ICONWARNING);
 }
 
 void CDlgTrendora::CopyData() {

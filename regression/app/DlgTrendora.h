@@ -2,13 +2,15 @@
 
 #include "regression/TrendoraCalc.h"
 #include "regression/TrendoraKeys.h"
-#include "calc/CalcWindow.h"
+#include "calc/CalcEntryWindow.h"
 #include "regression/app/CsvFileChooser.h"
+
+struct CsvReadReport;
 
 // The main window of the regression calculator: the data entry keypad, the
 // entries and results on the display panel, the navigation strip at its right
 // edge, the data files and the graph.
-class CDlgTrendora : public CCalcWindow {
+class CDlgTrendora : public CCalcEntryWindow<CTrendoraCalc, ETrendoraKey> {
 public:
     static constexpr int kPathCapacity = 256;
 
@@ -19,16 +21,11 @@ public:
     LRESULT OnLButtonDown(HWND hwnd, POINT point) override;
     LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) override;
 
-    const CTrendoraCalc& GetCalc() const { return m_calc; }
     void SetFileChooser(CsvFileChooser chooser) { m_chooseFile = chooser; }
 
 private:
-    void ButtonAction(int index) override;
-    int KeyTyped(wchar_t typed, int shift) override;
-    int KeyReleased(unsigned virtualKey) override;
-    // Runs a key of the keyboard table (`typed` is the character of a digit); 0 for
-    // ETrendoraKey::None.
-    int KeyAction(ETrendoraKey key, wchar_t typed);
+    void ProgramButton(int index) override;
+    int ProgramKey(ETrendoraKey key) override;
     void DrawDisplay() override;
     int ConfirmQuit() override { return OfferToSave(); }
     // Before the entries are replaced or the program ends: when they changed since
@@ -38,15 +35,18 @@ private:
     void LoadCsv();
     // Returns 1 when the entries were written to a file.
     int SaveCsv();
-    void ShowGraph();
+    void ShowGraph() override;
     void CompareModels();
     void ShowResiduals();
     void PasteData();
+    // After the entries were read from a file or the clipboard (or none was chosen): the
+    // first entry shows, and what the reading left out is said.
+    void ShowReplacedEntries(const CsvReadReport& report);
+    void Warn(const wchar_t* text);
     void CopyData();
     void ShowPopup(int popup, int x, UINT flags);
     void DrawEntries();
     void DrawNavigation();
 
-    CTrendoraCalc m_calc;
     CsvFileChooser m_chooseFile = ChooseCsvFile;
 };

@@ -49,13 +49,7 @@ void SaveOverAndClose(HWND modal, void* context) {
 // A field made active: B tapped after a result; after Clear, C while it is typed. Then
 // the about box, the window moved to the middle of the screen, where the box (centred
 // on the screen) stands over it.
-int ShootFieldsAndAbout(HINSTANCE instance, const std::wstring& folder) {
-    CZoqScreen::SetDpi(96);
-    CDlgParabix window;
-    HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", 240, 320);
-    if (!hwnd) {
-        return 1;
-    }
+int ShootFieldsAndAbout(CDlgParabix& window, HWND hwnd, const std::wstring& folder) {
     TypeKeys(hwnd, L"1\r-3\r2\r");
     TapKey(window, kKeyB);
     int failures = !ShootWindow(hwnd, folder + L"parabix-field-b.png");
@@ -66,47 +60,35 @@ int ShootFieldsAndAbout(HINSTANCE instance, const std::wstring& folder) {
     PlaceMidScreen(hwnd);
     SOverShot shot{hwnd, folder + L"parabix-about.png", 0};
     WatchModal(PickAbout, hwnd, 700, 15000, SaveOverAndClose, &shot);
-    failures += !shot.written;
-    window.Destroy();
-    return failures;
+    return failures + !shot.written;
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    CZoqScreen::DeclareDpiAware();
-    const std::wstring folder = OutputFolder();
-    int failures = 0;
-    const struct {
-        const wchar_t* name;
-        int width, height, dpi;
+    // Each screen with the coefficients typed there.
+    const struct SShot : SShotScreen {
         const wchar_t* keys;
     } shots[] = {
-        {L"portrait", 240, 320, 96, L"1\r-3\r2\r"},
-        {L"landscape", 320, 240, 96, L"1\r-3\r2\r"},
-        {L"complex", 240, 320, 96, L"1\r2\r5\r"},
-        {L"line", 240, 320, 96, L"0\r2\r-4\r"},
-        {L"square", 240, 240, 96, L"1\r-3\r2\r"},
+        {{L"portrait", 240, 320, 96}, L"1\r-3\r2\r"},
+        {{L"landscape", 320, 240, 96}, L"1\r-3\r2\r"},
+        {{L"complex", 240, 320, 96}, L"1\r2\r5\r"},
+        {{L"line", 240, 320, 96}, L"0\r2\r-4\r"},
+        {{L"square", 240, 240, 96}, L"1\r-3\r2\r"},
         // The portrait screen at 192 dpi: 480 x 640 pixels.
-        {L"hires", 240, 320, 192, L"1\r2\r5\r"},
+        {{L"hires", 240, 320, 192}, L"1\r2\r5\r"},
     };
-    for (const auto& shot : shots) {
-        CZoqScreen::SetDpi(shot.dpi);
-        CDlgParabix window;
-        HWND hwnd = OpenShotWindow(window, instance, L"Zoq Parabix", L"ClassParabix", shot.width,
-                                   shot.height);
-        if (!hwnd) {
-            return 2;
-        }
+    const auto shoot = [](CDlgParabix& window, HWND hwnd, const SShot& shot,
+                          const std::wstring& folder) {
         TypeKeys(hwnd, shot.keys);
-        failures += !ShootWindow(hwnd, folder + L"parabix-" + shot.name + L".png");
+        int failures = !ShootWindow(hwnd, folder + L"parabix-" + shot.name + L".png");
         if (shot.name == std::wstring(L"portrait") || shot.dpi != 96) {
             const std::wstring suffix = shot.dpi == 96 ? L"" : std::wstring(L"-") + shot.name;
             failures +=
                 !ShootModal(OpenGraph, &window, folder + L"parabix-graph" + suffix + L".png");
         }
-        window.Destroy();
-    }
-    failures += ShootFieldsAndAbout(instance, folder);
-    return failures ? 3 : 0;
+        return failures;
+    };
+    return RunScreenShots<CDlgParabix>(instance, L"Zoq Parabix", L"ClassParabix", shots, shoot,
+                                       ShootFieldsAndAbout);
 }

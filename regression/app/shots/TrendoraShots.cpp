@@ -293,13 +293,7 @@ int ShootOverwritePrompt(CDlgTrendora& window, const std::wstring& path) {
     return overwrite.shot.written;
 }
 
-int ShootMenusAndPrompts(HINSTANCE instance, const std::wstring& folder) {
-    CZoqScreen::SetDpi(96);
-    CDlgTrendora window;
-    HWND hwnd = OpenShotWindow(window, instance, L"Zoq Trendora", L"ClassTrendora", 240, 320);
-    if (!hwnd) {
-        return 1;
-    }
+int ShootMenusAndPrompts(CDlgTrendora& window, HWND hwnd, const std::wstring& folder) {
     PlaceMidScreen(hwnd);
     EnterModel(hwnd, kModels[0]);
     int failures = !ShootMenu(hwnd, IDM_FILE, folder + L"trendora-menu-file.png");
@@ -307,38 +301,25 @@ int ShootMenusAndPrompts(HINSTANCE instance, const std::wstring& folder) {
     failures += !ShootPrompt(hwnd, IDM_ABOUT, IDOK, folder + L"trendora-about.png");
     // Loading a file over entries not saved yet.
     failures += !ShootPrompt(hwnd, IDM_LOAD_CSV, IDCANCEL, folder + L"trendora-save-changes.png");
-    failures += !ShootOverwritePrompt(window, folder + L"trendora-overwrite.png");
-    window.Destroy();
-    return failures;
+    return failures + !ShootOverwritePrompt(window, folder + L"trendora-overwrite.png");
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    CZoqScreen::DeclareDpiAware();
-    const std::wstring folder = OutputFolder();
-    int failures = 0;
     // The high-resolution screen is the portrait one at 192 dpi (480 x 640 pixels).
-    const struct {
-        const wchar_t* name;
-        int width, height, dpi;
+    const struct SScreen : SShotScreen {
         bool graphs;
-    } screens[] = {{L"portrait", 240, 320, 96, true},
-                   {L"landscape", 320, 240, 96, false},
-                   {L"square", 240, 240, 96, false},
-                   {L"hires", 240, 320, 192, true}};
-    for (const auto& screen : screens) {
-        CZoqScreen::SetDpi(screen.dpi);
-        CDlgTrendora window;
-        HWND hwnd = OpenShotWindow(window, instance, L"Zoq Trendora", L"ClassTrendora",
-                                   screen.width, screen.height);
-        if (!hwnd) {
-            return 2;
-        }
+    } screens[] = {{{L"portrait", 240, 320, 96}, true},
+                   {{L"landscape", 320, 240, 96}, false},
+                   {{L"square", 240, 240, 96}, false},
+                   {{L"hires", 240, 320, 192}, true}};
+    const auto shoot = [](CDlgTrendora& window, HWND hwnd, const SScreen& screen,
+                          const std::wstring& folder) {
         EnterModel(hwnd, kModels[0]);
         // A next x value being typed.
         SendMessageW(hwnd, WM_CHAR, L'6', 0);
-        failures += !ShootWindow(hwnd, folder + L"trendora-" + screen.name + L".png");
+        int failures = !ShootWindow(hwnd, folder + L"trendora-" + screen.name + L".png");
         if (screen.graphs) {
             const std::wstring prefix = screen.dpi == 96 ? L"" : std::wstring(screen.name) + L"-";
             for (const SModelShot& model : kModels) {
@@ -360,8 +341,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         if (screen.dpi == 96 && screen.graphs) {
             failures += !ShootLoadMessage(window, folder);
         }
-        window.Destroy();
-    }
-    failures += ShootMenusAndPrompts(instance, folder);
-    return failures ? 3 : 0;
+        return failures;
+    };
+    return RunScreenShots<CDlgTrendora>(instance, L"Zoq Trendora", L"ClassTrendora", screens, shoot,
+                                        ShootMenusAndPrompts);
 }
