@@ -132,18 +132,9 @@ LD ExpExtended(LD x) {
 
 // ln x for a finite positive double.
 LD LogExtended(double x) {
-    int e = 0;
-    if (x < 0x1p-1022) {
-        x *= 0x1p54;
-        e = -54;
-    }
-    uint64_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    e += static_cast<int>(bits >> 52) - 1023;
-    bits = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1023} << 52);
-    double m;
-    std::memcpy(&m, &bits, sizeof m);
-    LD mantissa = m;
+    const SZoqBinaryParts parts = ZoqBinaryParts<54>(x);
+    int e = parts.exponent;
+    LD mantissa = parts.mantissa;
     if (mantissa > 1.41421356237309504880L) {
         mantissa *= 0.5L;
         ++e;
@@ -203,33 +194,32 @@ double Nan() {
     return std::numeric_limits<double>::quiet_NaN();
 }
 
+enum EParity { kEven, kOdd };
+
+// sin, cos and tan: NaN (x - x) for NaN and the infinities, which have no phase; an odd
+// function gives ±0 back as it is, keeping the sign of -0.
+template <LD (*Extended)(double), EParity Parity> double Periodic(double x) {
+    if (std::isnan(x) || std::isinf(x)) {
+        return x - x;
+    }
+    if (Parity == kOdd && x == 0) {
+        return x;
+    }
+    return static_cast<double>(Extended(x));
+}
+
 } // namespace
 
 double ZoqSin(double x) {
-    if (std::isnan(x) || std::isinf(x)) {
-        return x - x;
-    }
-    if (x == 0) {
-        return x; // keeps the sign of -0
-    }
-    return static_cast<double>(SinExtended(x));
+    return Periodic<SinExtended, kOdd>(x);
 }
 
 double ZoqCos(double x) {
-    if (std::isnan(x) || std::isinf(x)) {
-        return x - x;
-    }
-    return static_cast<double>(CosExtended(x));
+    return Periodic<CosExtended, kEven>(x);
 }
 
 double ZoqTan(double x) {
-    if (std::isnan(x) || std::isinf(x)) {
-        return x - x;
-    }
-    if (x == 0) {
-        return x; // keeps the sign of -0
-    }
-    return static_cast<double>(TanExtended(x));
+    return Periodic<TanExtended, kOdd>(x);
 }
 
 double ZoqAtan(double x) {
