@@ -229,13 +229,20 @@ double ZoqAtan(double x) {
     return static_cast<double>(AtanExtended(x));
 }
 
-double ZoqAsin(double x) {
+namespace {
+
+// asin and acos: NaN stays NaN, and outside [-1, 1] there is no value.
+template <double (*Inside)(double)> double WithinUnit(double x) {
     if (std::isnan(x)) {
         return x;
     }
     if (std::fabs(x) > 1) {
         return Nan();
     }
+    return Inside(x);
+}
+
+double AsinInside(double x) {
     const LD v = x;
     // (1 - v)(1 + v) rather than 1 - v², which loses the digits next to ±1.
     const LD cosine = std::sqrt((1 - v) * (1 + v));
@@ -245,19 +252,23 @@ double ZoqAsin(double x) {
     return static_cast<double>(AtanExtended(v / cosine));
 }
 
-double ZoqAcos(double x) {
-    if (std::isnan(x)) {
-        return x;
-    }
-    if (std::fabs(x) > 1) {
-        return Nan();
-    }
+double AcosInside(double x) {
     const LD v = x;
     if (v == -1) {
         return static_cast<double>(2 * kHalfPiHi);
     }
     // acos v = 2 atan(sqrt((1 - v)/(1 + v))), accurate next to 1 as well.
     return static_cast<double>(2 * AtanExtended(std::sqrt((1 - v) / (1 + v))));
+}
+
+} // namespace
+
+double ZoqAsin(double x) {
+    return WithinUnit<AsinInside>(x);
+}
+
+double ZoqAcos(double x) {
+    return WithinUnit<AcosInside>(x);
 }
 
 double ZoqExp(double x) {
