@@ -21,12 +21,6 @@ std::unique_ptr<CDalMode> MakeXMode(int mode) {
     }
 }
 
-std::wstring Shown(const CExpressionMode& mode) {
-    wchar_t text[kResultCapacity];
-    mode.GetDisplayText(text, kResultCapacity);
-    return text;
-}
-
 std::wstring Secondary(const CExpressionMode& mode) {
     wchar_t text[kLineCapacity];
     mode.GetSecondaryText(text, kLineCapacity);
@@ -55,12 +49,12 @@ TEST_F(ValueEntryTest, PutValueFitsXWholeOrChangesNothing) {
 
         EXPECT_EQ(0, mode->PutValue(tooLong.c_str()));
         EXPECT_EQ(0, mode->PutValue(nullptr));
-        EXPECT_EQ(L"2", Shown(*mode));
+        EXPECT_EQ(L"2", std::wstring(mode->GetX()));
         EXPECT_EQ(secondary, Secondary(*mode));
         EXPECT_EQ(state, mode->GetState());
 
         EXPECT_EQ(1, mode->PutValue(longest.c_str()));
-        EXPECT_EQ(longest, Shown(*mode));
+        EXPECT_EQ(longest, std::wstring(mode->GetX()));
         EXPECT_EQ(L"", Secondary(*mode));
         EXPECT_EQ(kStateValue, mode->GetState());
     }
