@@ -307,21 +307,44 @@ double ZoqLog10(double x) {
     return static_cast<double>(LogExtended(x) * kLog10E);
 }
 
-double ZoqSinh(double x) {
+namespace {
+
+// sinh and tanh: odd, so computed on |x| with the sign of x (of -0 too) put back; NaN
+// stays NaN.
+template <LD (*OfMagnitude)(double)> double OddOnMagnitude(double x) {
     if (std::isnan(x)) {
         return x;
     }
-    const double magnitude = std::fabs(x);
-    LD result;
-    if (magnitude < 0.5) {
-        result = SinhKernel(magnitude);
-    } else if (magnitude > 12000) {
-        result = std::numeric_limits<LD>::infinity();
-    } else {
-        const LD e = ExpExtended(magnitude);
-        result = (e - 1 / e) / 2;
-    }
+    const LD result = OfMagnitude(std::fabs(x));
     return static_cast<double>(std::signbit(x) ? -result : result);
+}
+
+LD SinhOfMagnitude(double magnitude) {
+    if (magnitude < 0.5) {
+        return SinhKernel(magnitude);
+    }
+    if (magnitude > 12000) {
+        return std::numeric_limits<LD>::infinity();
+    }
+    const LD e = ExpExtended(magnitude);
+    return (e - 1 / e) / 2;
+}
+
+LD TanhOfMagnitude(double magnitude) {
+    if (magnitude < 0.5) {
+        const LD s = SinhKernel(magnitude);
+        return s / std::sqrt(1 + s * s);
+    }
+    if (magnitude > 40) {
+        return 1;
+    }
+    return 1 - 2 / (ExpExtended(2 * static_cast<LD>(magnitude)) + 1);
+}
+
+} // namespace
+
+double ZoqSinh(double x) {
+    return OddOnMagnitude<SinhOfMagnitude>(x);
 }
 
 double ZoqCosh(double x) {
@@ -337,18 +360,5 @@ double ZoqCosh(double x) {
 }
 
 double ZoqTanh(double x) {
-    if (std::isnan(x)) {
-        return x;
-    }
-    const double magnitude = std::fabs(x);
-    LD result;
-    if (magnitude < 0.5) {
-        const LD s = SinhKernel(magnitude);
-        result = s / std::sqrt(1 + s * s);
-    } else if (magnitude > 40) {
-        result = 1;
-    } else {
-        result = 1 - 2 / (ExpExtended(2 * static_cast<LD>(magnitude)) + 1);
-    }
-    return static_cast<double>(std::signbit(x) ? -result : result);
+    return OddOnMagnitude<TanhOfMagnitude>(x);
 }
