@@ -94,22 +94,16 @@ ZOQ_EXTENDED_INLINE LD ReducedCos(LD hi, LD lo) {
     return CosKernel(hi) - lo * hi * (1 - z * (1 / 6.0L - z * (1 / 120.0L - z / 5040)));
 }
 
-LD SinExtended(double x) {
+// sin(x + QuarterTurns·π/2): the sine, and with one quarter turn the cosine. The turn
+// is added to the reduced quadrant, an exact integer, so it costs no accuracy.
+template <int QuarterTurns> LD SinTurned(double x) {
     int quadrant;
     LD hi;
     LD lo;
     ZoqReduceQuarterTurns(x, &quadrant, &hi, &lo);
+    quadrant = (quadrant + QuarterTurns) & 3;
     const LD value = quadrant % 2 ? ReducedCos(hi, lo) : ReducedSin(hi, lo);
     return quadrant >= 2 ? -value : value;
-}
-
-LD CosExtended(double x) {
-    int quadrant;
-    LD hi;
-    LD lo;
-    ZoqReduceQuarterTurns(x, &quadrant, &hi, &lo);
-    const LD value = quadrant % 2 ? ReducedSin(hi, lo) : ReducedCos(hi, lo);
-    return quadrant == 1 || quadrant == 2 ? -value : value;
 }
 
 LD TanExtended(double x) {
@@ -211,11 +205,11 @@ template <LD (*Extended)(double), EParity Parity> double Periodic(double x) {
 } // namespace
 
 double ZoqSin(double x) {
-    return Periodic<SinExtended, kOdd>(x);
+    return Periodic<SinTurned<0>, kOdd>(x);
 }
 
 double ZoqCos(double x) {
-    return Periodic<CosExtended, kEven>(x);
+    return Periodic<SinTurned<1>, kEven>(x);
 }
 
 double ZoqTan(double x) {
