@@ -19,8 +19,6 @@ struct Numora::CTables {
 
 namespace {
 
-Numora* g_engine = nullptr;
-
 constexpr wchar_t kSyntaxError[] = L"syntax error";
 constexpr wchar_t kInfinity[] = L"infinity";
 constexpr wchar_t kImaginary[] = L"imaginary";
@@ -67,14 +65,11 @@ Numora::~Numora() {
 }
 
 Numora* Numora::GetInstance() {
-    if (!g_engine)
-        g_engine = new Numora();
-    return g_engine;
+    return CZoqLazyInstance<Numora>::Get();
 }
 
 void Numora::ReleaseInstance() {
-    delete g_engine;
-    g_engine = nullptr;
+    CZoqLazyInstance<Numora>::Release();
 }
 
 int Numora::Rewrite(const wchar_t* input, wchar_t* work) {

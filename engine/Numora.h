@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ZoqBaseConverter.h"
+#include "engine/ZoqLazyInstance.h"
 
 #include <cstdint>
 
@@ -58,6 +59,7 @@ public:
     void SeedRandom(uint32_t seed) { m_random = seed; }
 
 private:
+    friend class CZoqLazyInstance<Numora>;
     Numora();
     ~Numora();
     Numora(const Numora&) = delete;

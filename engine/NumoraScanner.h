@@ -16,6 +16,10 @@ public:
     int Scan(CNumoraProgram& program);
 
 private:
+    // One precedence level: operands joined left to right by the level's binary
+    // operators, whose token OperatorToken gives for a character (0 for none).
+    template <bool (CNumoraScanner::*Operand)(int), int16_t (*OperatorToken)(char)>
+    bool Level(int depth);
     bool Expression(int depth);
     bool Term(int depth);
     bool Factor(int depth);

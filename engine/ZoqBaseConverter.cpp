@@ -2,6 +2,7 @@
 
 #include "engine/ZoqConvert.h"
 #include "engine/ZoqMath.h"
+#include "engine/ZoqStoreValue.h"
 
 #include <cmath>
 #include <cstdint>
@@ -67,10 +68,7 @@ int64_t ReduceToWidth(int64_t v, int bits) {
 CZoqBaseConverter::CZoqBaseConverter() = default;
 
 int CZoqBaseConverter::SetBits(int bits) {
-    if (bits < kMinBits || bits > kMaxBits)
-        return 0;
-    m_bits = bits;
-    return 1;
+    return ZoqStoreWithin(bits, kMinBits, kMaxBits, &m_bits);
 }
 
 int CZoqBaseConverter::DigitValue(wchar_t ch) {

@@ -27,6 +27,40 @@ inline long double ZoqPowerOfTwo(int n) {
     return value;
 }
 
+// A finite positive double as mantissa · 2^exponent with the mantissa in [1, 2);
+// `fraction` holds the mantissa's 52 stored bits. A subnormal x is first scaled
+// exactly by 2^ScaleBits into the normal range; callers pick the scale their later
+// steps were tuned with.
+struct SZoqBinaryParts {
+    double mantissa;
+    int exponent;
+    uint64_t fraction;
+};
+
+template <int ScaleBits> ZOQ_EXTENDED_INLINE SZoqBinaryParts ZoqBinaryParts(double x) {
+    static_assert(ScaleBits >= 53 && ScaleBits < 1023, "scales every subnormal to a normal");
+    constexpr double kScale = [] {
+        double scale = 1;
+        for (int i = 0; i < ScaleBits; ++i) {
+            scale *= 2;
+        }
+        return scale;
+    }();
+    int e = 0;
+    if (x < 0x1p-1022) {
+        x *= kScale;
+        e = -ScaleBits;
+    }
+    uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    const int exponent = e + static_cast<int>(bits >> 52) - 1023;
+    const uint64_t fraction = bits & ((uint64_t{1} << 52) - 1);
+    const uint64_t mantissaBits = fraction | (uint64_t{1023} << 52);
+    double m;
+    std::memcpy(&m, &mantissaBits, sizeof m);
+    return {m, exponent, fraction};
+}
+
 // c[0] + c[1]·z + … + c[n-1]·z^(n-1) as two interleaved Horner chains in z², which
 // halves the chain of dependent operations.
 template <int N> long double ZoqPolynomial(const long double (&c)[N], long double z) {

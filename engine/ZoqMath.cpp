@@ -94,22 +94,16 @@ ZOQ_EXTENDED_INLINE LD ReducedCos(LD hi, LD lo) {
     return CosKernel(hi) - lo * hi * (1 - z * (1 / 6.0L - z * (1 / 120.0L - z / 5040)));
 }
 
-LD SinExtended(double x) {
+// sin(x + QuarterTurns·π/2): the sine, and with one quarter turn the cosine. The turn
+// is added to the reduced quadrant, an exact integer, so it costs no accuracy.
+template <int QuarterTurns> LD SinTurned(double x) {
     int quadrant;
     LD hi;
     LD lo;
     ZoqReduceQuarterTurns(x, &quadrant, &hi, &lo);
+    quadrant = (quadrant + QuarterTurns) & 3;
     const LD value = quadrant % 2 ? ReducedCos(hi, lo) : ReducedSin(hi, lo);
     return quadrant >= 2 ? -value : value;
-}
-
-LD CosExtended(double x) {
-    int quadrant;
-    LD hi;
-    LD lo;
-    ZoqReduceQuarterTurns(x, &quadrant, &hi, &lo);
-    const LD value = quadrant % 2 ? ReducedSin(hi, lo) : ReducedCos(hi, lo);
-    return quadrant == 1 || quadrant == 2 ? -value : value;
 }
 
 LD TanExtended(double x) {
@@ -132,18 +126,9 @@ LD ExpExtended(LD x) {
 
 // ln x for a finite positive double.
 LD LogExtended(double x) {
-    int e = 0;
-    if (x < 0x1p-1022) {
-        x *= 0x1p54;
-        e = -54;
-    }
-    uint64_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    e += static_cast<int>(bits >> 52) - 1023;
-    bits = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1023} << 52);
-    double m;
-    std::memcpy(&m, &bits, sizeof m);
-    LD mantissa = m;
+    const SZoqBinaryParts parts = ZoqBinaryParts<54>(x);
+    int e = parts.exponent;
+    LD mantissa = parts.mantissa;
     if (mantissa > 1.41421356237309504880L) {
         mantissa *= 0.5L;
         ++e;
@@ -203,33 +188,32 @@ double Nan() {
     return std::numeric_limits<double>::quiet_NaN();
 }
 
+enum EParity { kEven, kOdd };
+
+// sin, cos and tan: NaN (x - x) for NaN and the infinities, which have no phase; an odd
+// function gives ±0 back as it is, keeping the sign of -0.
+template <LD (*Extended)(double), EParity Parity> double Periodic(double x) {
+    if (std::isnan(x) || std::isinf(x)) {
+        return x - x;
+    }
+    if (Parity == kOdd && x == 0) {
+        return x;
+    }
+    return static_cast<double>(Extended(x));
+}
+
 } // namespace
 
 double ZoqSin(double x) {
-    if (std::isnan(x) || std::isinf(x)) {
-        return x - x;
-    }
-    if (x == 0) {
-        return x; // keeps the sign of -0
-    }
-    return static_cast<double>(SinExtended(x));
+    return Periodic<SinTurned<0>, kOdd>(x);
 }
 
 double ZoqCos(double x) {
-    if (std::isnan(x) || std::isinf(x)) {
-        return x - x;
-    }
-    return static_cast<double>(CosExtended(x));
+    return Periodic<SinTurned<1>, kEven>(x);
 }
 
 double ZoqTan(double x) {
-    if (std::isnan(x) || std::isinf(x)) {
-        return x - x;
-    }
-    if (x == 0) {
-        return x; // keeps the sign of -0
-    }
-    return static_cast<double>(TanExtended(x));
+    return Periodic<TanExtended, kOdd>(x);
 }
 
 double ZoqAtan(double x) {
@@ -239,13 +223,20 @@ double ZoqAtan(double x) {
     return static_cast<double>(AtanExtended(x));
 }
 
-double ZoqAsin(double x) {
+namespace {
+
+// asin and acos: NaN stays NaN, and outside [-1, 1] there is no value.
+template <double (*Inside)(double)> double WithinUnit(double x) {
     if (std::isnan(x)) {
         return x;
     }
     if (std::fabs(x) > 1) {
         return Nan();
     }
+    return Inside(x);
+}
+
+double AsinInside(double x) {
     const LD v = x;
     // (1 - v)(1 + v) rather than 1 - v², which loses the digits next to ±1.
     const LD cosine = std::sqrt((1 - v) * (1 + v));
@@ -255,19 +246,23 @@ double ZoqAsin(double x) {
     return static_cast<double>(AtanExtended(v / cosine));
 }
 
-double ZoqAcos(double x) {
-    if (std::isnan(x)) {
-        return x;
-    }
-    if (std::fabs(x) > 1) {
-        return Nan();
-    }
+double AcosInside(double x) {
     const LD v = x;
     if (v == -1) {
         return static_cast<double>(2 * kHalfPiHi);
     }
     // acos v = 2 atan(sqrt((1 - v)/(1 + v))), accurate next to 1 as well.
     return static_cast<double>(2 * AtanExtended(std::sqrt((1 - v) / (1 + v))));
+}
+
+} // namespace
+
+double ZoqAsin(double x) {
+    return WithinUnit<AsinInside>(x);
+}
+
+double ZoqAcos(double x) {
+    return WithinUnit<AcosInside>(x);
 }
 
 double ZoqExp(double x) {
@@ -306,21 +301,44 @@ double ZoqLog10(double x) {
     return static_cast<double>(LogExtended(x) * kLog10E);
 }
 
-double ZoqSinh(double x) {
+namespace {
+
+// sinh and tanh: odd, so computed on |x| with the sign of x (of -0 too) put back; NaN
+// stays NaN.
+template <LD (*OfMagnitude)(double)> double OddOnMagnitude(double x) {
     if (std::isnan(x)) {
         return x;
     }
-    const double magnitude = std::fabs(x);
-    LD result;
-    if (magnitude < 0.5) {
-        result = SinhKernel(magnitude);
-    } else if (magnitude > 12000) {
-        result = std::numeric_limits<LD>::infinity();
-    } else {
-        const LD e = ExpExtended(magnitude);
-        result = (e - 1 / e) / 2;
-    }
+    const LD result = OfMagnitude(std::fabs(x));
     return static_cast<double>(std::signbit(x) ? -result : result);
+}
+
+LD SinhOfMagnitude(double magnitude) {
+    if (magnitude < 0.5) {
+        return SinhKernel(magnitude);
+    }
+    if (magnitude > 12000) {
+        return std::numeric_limits<LD>::infinity();
+    }
+    const LD e = ExpExtended(magnitude);
+    return (e - 1 / e) / 2;
+}
+
+LD TanhOfMagnitude(double magnitude) {
+    if (magnitude < 0.5) {
+        const LD s = SinhKernel(magnitude);
+        return s / std::sqrt(1 + s * s);
+    }
+    if (magnitude > 40) {
+        return 1;
+    }
+    return 1 - 2 / (ExpExtended(2 * static_cast<LD>(magnitude)) + 1);
+}
+
+} // namespace
+
+double ZoqSinh(double x) {
+    return OddOnMagnitude<SinhOfMagnitude>(x);
 }
 
 double ZoqCosh(double x) {
@@ -336,18 +354,5 @@ double ZoqCosh(double x) {
 }
 
 double ZoqTanh(double x) {
-    if (std::isnan(x)) {
-        return x;
-    }
-    const double magnitude = std::fabs(x);
-    LD result;
-    if (magnitude < 0.5) {
-        const LD s = SinhKernel(magnitude);
-        result = s / std::sqrt(1 + s * s);
-    } else if (magnitude > 40) {
-        result = 1;
-    } else {
-        result = 1 - 2 / (ExpExtended(2 * static_cast<LD>(magnitude)) + 1);
-    }
-    return static_cast<double>(std::signbit(x) ? -result : result);
+    return OddOnMagnitude<TanhOfMagnitude>(x);
 }

@@ -5,22 +5,15 @@
 
 #include <cwchar>
 
-namespace {
-CZoqNumoraUtil* g_instance = nullptr;
-} // namespace
-
 CZoqNumoraUtil::CZoqNumoraUtil()
     : m_string(*CZoqString::GetInstance()), m_clipboard(&ZoqPlatformClipboard()) {}
 
 CZoqNumoraUtil* CZoqNumoraUtil::GetInstance() {
-    if (!g_instance)
-        g_instance = new CZoqNumoraUtil();
-    return g_instance;
+    return CZoqLazyInstance<CZoqNumoraUtil>::Get();
 }
 
 void CZoqNumoraUtil::ReleaseInstance() {
-    delete g_instance;
-    g_instance = nullptr;
+    CZoqLazyInstance<CZoqNumoraUtil>::Release();
 }
 
 int CZoqNumoraUtil::ReplaceAll(const wchar_t* source, const wchar_t* find,

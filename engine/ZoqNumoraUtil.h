@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ZoqLazyInstance.h"
+
 class CZoqString;
 class CZoqClipboard;
 
@@ -43,6 +45,7 @@ public:
     void SetClipboard(CZoqClipboard* clipboard);
 
 private:
+    friend class CZoqLazyInstance<CZoqNumoraUtil>;
     CZoqNumoraUtil();
     ~CZoqNumoraUtil() = default;
     CZoqNumoraUtil(const CZoqNumoraUtil&) = delete;

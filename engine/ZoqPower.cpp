@@ -198,18 +198,10 @@ SPair TwoProduct(LD a, LD b) {
 
 // ln x of a finite positive double as hi + lo.
 SPair LogPair(double x) {
-    int e = 0;
-    if (x < 0x1p-1022) {
-        x *= 0x1p64;
-        e = -64;
-    }
-    uint64_t bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    e += static_cast<int>(bits >> 52) - 1023;
-    const int j = static_cast<int>(((bits >> 44) & 0xFF) + 1) >> 1; // nearest 1/128
-    bits = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1023} << 52);
-    double m;
-    std::memcpy(&m, &bits, sizeof m);
+    const SZoqBinaryParts parts = ZoqBinaryParts<64>(x);
+    const int e = parts.exponent;
+    const int j = static_cast<int>((parts.fraction >> 44) + 1) >> 1; // nearest 1/128
+    const double m = parts.mantissa;
     // ln m = ln c + 2 atanh s with c = 1 + j/128 and s = (m - c)/(m + c), |s| < 1/512.
     const LD c = 1 + j / 128.0L;
     const LD numerator = m - c;   // exact

@@ -1,5 +1,7 @@
 #include "regression/ZoqStats.h"
 
+#include "engine/ZoqStoreValue.h"
+
 #include <cmath>
 #include <limits>
 
@@ -22,11 +24,7 @@ int CZoqStats::Clear() {
 }
 
 int CZoqStats::SetModel(int model) {
-    if (model < Linear || model > kLastAcceptedModel) {
-        return 0;
-    }
-    m_model = model;
-    return 1;
+    return ZoqStoreWithin<int32_t>(model, Linear, kLastAcceptedModel, &m_model);
 }
 
 double CZoqStats::GetX(int index) const {

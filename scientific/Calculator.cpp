@@ -1,6 +1,7 @@
 #include "scientific/Calculator.h"
 
 #include "engine/Numora.h"
+#include "engine/ZoqStoreValue.h"
 #include "engine/ZoqNumoraUtil.h"
 
 namespace {
@@ -46,11 +47,7 @@ const CExpressionMode* CCalculator::Mode(int mode) const {
 }
 
 int CCalculator::SetCalcMode(int mode) {
-    if (mode < 0 || mode >= kModeCount) {
-        return 0;
-    }
-    m_mode = mode;
-    return 1;
+    return ZoqStoreWithin(mode, 0, kModeCount - 1, &m_mode);
 }
 
 int CCalculator::PressKey(EKeyCategory category, int index) {

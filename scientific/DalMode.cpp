@@ -22,9 +22,7 @@ int CDalMode::GetSecondaryText(wchar_t* out, int capacity) const {
 }
 
 void CDalMode::SetSecondaryText(const wchar_t* text) {
-    if (!m_indicator.Set(text)) {
-        m_indicator.Clear();
-    }
+    m_indicator.SetOrClear(text);
 }
 
 const wchar_t* CDalMode::GetLevelText(int level) const {
@@ -221,12 +219,7 @@ int CDalMode::ActOnX(const wchar_t* functionText) {
     text.Append(L")");
     wchar_t result[kResultCapacity];
     Evaluate(text.Get(), result, kResultCapacity);
-    if (!m_x.Set(result)) {
-        return 0;
-    }
-    m_indicator.Clear();
-    m_state = kStateValue;
-    return 1;
+    return TakeValue(result);
 }
 
 // The angle keys leave the value state with X possibly empty; an empty X is no factor.
@@ -310,17 +303,27 @@ int CDalMode::ConstantKey(int index) {
     return PutValue(value);
 }
 
-int CDalMode::PutValue(const wchar_t* text) {
-    if (!text || TextLength(text) >= kValueCapacity) {
-        return 0;
-    }
-    if (m_state == kStateParenthesis && !OperatorKey(kOperatorTimes)) {
+int CDalMode::FitsX(const wchar_t* text) {
+    return text && TextLength(text) < kValueCapacity;
+}
+
+int CDalMode::TakeValue(const wchar_t* text) {
+    if (!FitsX(text)) {
         return 0;
     }
     m_x.Set(text);
     m_indicator.Clear();
     m_state = kStateValue;
     return 1;
+}
+
+// A value right after ")" multiplies the parenthesis, as a typed number does; a value
+// that does not fit is refused before that.
+int CDalMode::PutValue(const wchar_t* text) {
+    if (!FitsX(text) || (m_state == kStateParenthesis && !OperatorKey(kOperatorTimes))) {
+        return 0;
+    }
+    return TakeValue(text);
 }
 
 int CDalMode::ClearKey(int kind) {

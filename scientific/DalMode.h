@@ -48,6 +48,11 @@ protected:
     void EvaluateAll();
     int OpenLevel();
     int ActOnX(const wchar_t* functionText);
+    // A whole value (a result, a recalled, pasted or constant one) fits X.
+    static int FitsX(const wchar_t* text);
+    // X takes a whole value and stands as a value; 0 and nothing changed when it does
+    // not fit.
+    int TakeValue(const wchar_t* text);
 
     CFixedText<kValueCapacity> m_x;
     CFixedText<kValueCapacity> m_previous;

@@ -2,6 +2,7 @@
 
 #include "scientific/DecimalText.h"
 #include "scientific/TextBuffer.h"
+#include "engine/ZoqStoreValue.h"
 
 namespace {
 
@@ -133,35 +134,19 @@ void CDisplayFormatter::ReadLocale(const CZoqLocale& locale) {
 }
 
 int CDisplayFormatter::SetNotation(int notation) {
-    if (notation < 0 || notation > 3) {
-        return 0;
-    }
-    m_notation = notation;
-    return 1;
+    return ZoqStoreWithin(notation, 0, 3, &m_notation);
 }
 
 int CDisplayFormatter::SetSeparator(int separator) {
-    if (separator != 0 && separator != 1) {
-        return 0;
-    }
-    m_separator = separator;
-    return 1;
+    return ZoqStoreFlag(separator, &m_separator);
 }
 
 int CDisplayFormatter::SetWidth(int width) {
-    if (width < kMinWidth || width > kMaxWidth) {
-        return 0;
-    }
-    m_width = width;
-    return 1;
+    return ZoqStoreWithin(width, kMinWidth, kMaxWidth, &m_width);
 }
 
 int CDisplayFormatter::SetPrecision(int precision) {
-    if (precision < 0 || precision > 15) {
-        return 0;
-    }
-    m_precision = precision;
-    return 1;
+    return ZoqStoreWithin(precision, 0, 15, &m_precision);
 }
 
 int CDisplayFormatter::Format(const wchar_t* value, SDisplayText* out) const {

@@ -37,6 +37,11 @@ int AppendWithRoomToClose(CFixedText<kLineCapacity>* line, const wchar_t* text) 
     return line->Append(text);
 }
 
+int AppendCharWithRoomToClose(CFixedText<kLineCapacity>* line, wchar_t c) {
+    const wchar_t text[2] = {c, 0};
+    return AppendWithRoomToClose(line, text);
+}
+
 } // namespace
 
 int LastCharClass(const wchar_t* line) {
@@ -113,9 +118,13 @@ int CExpressionMode::GetSecondaryText(wchar_t* out, int capacity) const {
 }
 
 void CExpressionMode::SetSecondaryText(const wchar_t* text) {
-    if (!m_line.Set(text)) {
-        m_line.Clear();
-    }
+    m_line.SetOrClear(text);
+}
+
+int CExpressionMode::TakeLine(const CFixedText<kLineCapacity>& line, int state) {
+    m_line = line;
+    m_state = state;
+    return 1;
 }
 
 void CExpressionMode::LineForKey(int continuesResult, CFixedText<kLineCapacity>* line) const {
@@ -153,13 +162,10 @@ int CExpressionMode::DigitKey(int index) {
     if (!point && TextEquals(number, L"0")) {
         line.RemoveLast();
     }
-    const wchar_t text[2] = {digit, 0};
-    if (!AppendWithRoomToClose(&line, text)) {
+    if (!AppendCharWithRoomToClose(&line, digit)) {
         return 0;
     }
-    m_line = line;
-    m_state = kStateTyping;
-    return 1;
+    return TakeLine(line, kStateTyping);
 }
 
 // ± changes the sign of the number at the end of the line: 3 -> -3 -> 3,
@@ -212,9 +218,7 @@ int CExpressionMode::FunctionKey(int index) {
                !AppendWithRoomToClose(&line, text)) {
         return 0;
     }
-    m_line = line;
-    m_state = kStateFunction;
-    return 1;
+    return TakeLine(line, kStateFunction);
 }
 
 int CExpressionMode::OperatorKey(int index) {
@@ -228,13 +232,10 @@ int CExpressionMode::OperatorKey(int index) {
     if (!OperatorMayFollow(lastClass) && !(lastClass == kClassOpen && index == kOperatorMinus)) {
         return 0;
     }
-    const wchar_t text[2] = {op, 0};
-    if (!AppendWithRoomToClose(&line, text)) {
+    if (!AppendCharWithRoomToClose(&line, op)) {
         return 0;
     }
-    m_line = line;
-    m_state = kStateOperator;
-    return 1;
+    return TakeLine(line, kStateOperator);
 }
 
 int CExpressionMode::ParenthesisKey(int index) {
@@ -259,9 +260,7 @@ int CExpressionMode::ParenthesisKey(int index) {
             return 0;
         }
     }
-    m_line = line;
-    m_state = kStateParenthesis;
-    return 1;
+    return TakeLine(line, kStateParenthesis);
 }
 
 int CExpressionMode::ConstantKey(int index) {
@@ -279,9 +278,7 @@ int CExpressionMode::AppendOperand(const wchar_t* text) {
     if (!OperandMayFollow(LastCharClass(line.Get())) || !AppendWithRoomToClose(&line, text)) {
         return 0;
     }
-    m_line = line;
-    m_state = kStateValue;
-    return 1;
+    return TakeLine(line, kStateValue);
 }
 
 // A recalled or pasted value is already written in the current base, so unlike the
@@ -303,9 +300,7 @@ int CExpressionMode::EqualsKey(int index) {
     wchar_t result[kResultCapacity];
     Evaluate(m_line.Get(), result, kResultCapacity);
     m_display.Set(result);
-    if (!m_answer.Set(result)) {
-        m_answer.Clear();
-    }
+    m_answer.SetOrClear(result);
     m_history->Add(m_line.Get(), result);
     return 1;
 }
@@ -363,9 +358,7 @@ void CExpressionMode::ShowHistoryEntry(const CExpressionHistory::SEntry* entry) 
     if (entry) {
         m_line = entry->expression;
         m_display.Set(entry->result.Get());
-        if (!m_answer.Set(entry->result.Get())) {
-            m_answer.Clear();
-        }
+        m_answer.SetOrClear(entry->result.Get());
     } else {
         m_line.Clear();
         m_display.Clear();

@@ -79,6 +79,9 @@ private:
     // The line a key builds on: after "=" a new line, or for the operator and postfix
     // keys the answer, so the calculation continues from the result.
     void LineForKey(int continuesResult, CFixedText<kLineCapacity>* line) const;
+    // A key's work built on a copy of the line is kept only when it all succeeded:
+    // the copy becomes the line and `state` the state; gives 1.
+    int TakeLine(const CFixedText<kLineCapacity>& line, int state);
     int AppendSignChange(CFixedText<kLineCapacity>* line) const;
     int AppendOperand(const wchar_t* text);
     // Puts a history entry (null: past the newest, nothing) on the line and display.

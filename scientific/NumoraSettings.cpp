@@ -1,5 +1,6 @@
 #include "scientific/NumoraSettings.h"
 
+#include "engine/ZoqStoreValue.h"
 #include "scientific/Calculator.h"
 #include "ui/ZoqSettingsStore.h"
 
@@ -22,19 +23,11 @@ const wchar_t* MemoryValueName(int registerIndex) {
 }
 
 int CNumoraOptions::SetClearType(int on) {
-    if (on != 0 && on != 1) {
-        return 0;
-    }
-    m_clearType = on;
-    return 1;
+    return ZoqStoreFlag(on, &m_clearType);
 }
 
 int CNumoraOptions::SetPlusMinus(int asMinus) {
-    if (asMinus != 0 && asMinus != 1) {
-        return 0;
-    }
-    m_plusMinus = asMinus;
-    return 1;
+    return ZoqStoreFlag(asMinus, &m_plusMinus);
 }
 
 // A stored DWORD that does not fit an int is out of every option's range; it is

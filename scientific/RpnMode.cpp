@@ -161,36 +161,23 @@ int CRpnMode::ParenthesisKey(int index) {
     return 1;
 }
 
+// No parenthesis waits in RPN for a value to multiply: X simply takes it.
 int CRpnMode::PutValue(const wchar_t* text) {
-    if (!text || TextLength(text) >= kValueCapacity) {
-        return 0;
-    }
-    m_x.Set(text);
-    m_indicator.Clear();
-    m_state = kStateValue;
-    return 1;
+    return TakeValue(text);
 }
 
+// Clear all leaves the stack new rather than cleared, and backspace edits only a
+// number being typed; clear entry empties X as in D.A.L., so the next digit replaces
+// it without a lift.
 int CRpnMode::ClearKey(int kind) {
-    switch (kind) {
-    case kClearAll:
-    case kClearAllAlgebraic:
+    if (kind == kClearAll || kind == kClearAllAlgebraic) {
         ClearEverything();
         return 1;
-    case kClearEntry:
-        // Nothing stands in X now: the next digit replaces it without a lift.
-        m_x.Clear();
-        m_state = kStateCleared;
-        return 1;
-    case kClearBackspace:
-        if (m_state != kStateTyping) {
-            return 0;
-        }
-        m_x.RemoveLast();
-        return 1;
-    default:
+    }
+    if (kind == kClearBackspace && m_state != kStateTyping) {
         return 0;
     }
+    return CDalMode::ClearKey(kind);
 }
 
 void CRpnMode::ClearEverything() {

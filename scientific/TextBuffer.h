@@ -130,6 +130,12 @@ template <int Capacity> struct CFixedText {
     int IsEmpty() const { return text[0] == 0; }
     void Clear() { text[0] = 0; }
     int Set(const wchar_t* value) { return TextCopy(text, Capacity, value); }
+    // A value that does not fit leaves the text empty rather than showing a stale one.
+    void SetOrClear(const wchar_t* value) {
+        if (!Set(value)) {
+            Clear();
+        }
+    }
     int Append(const wchar_t* value) { return TextAppend(text, Capacity, value); }
     int AppendChar(wchar_t c) { return TextAppendChar(text, Capacity, c); }
     wchar_t Last() const { return TextLastChar(text); }
