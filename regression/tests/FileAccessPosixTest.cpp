@@ -111,6 +111,32 @@ TEST(FileAccessPosix, ReadsOnlyRegularFilesAndNeverWaits) {
     }
 }
 
+// Names beyond ASCII, as people give their data files, are stored as UTF-8 on disk
+// (the bytes below are written out, not converted by the code under test) and read
+// back under the same wide name.
+TEST(FileAccessPosix, NamesBeyondAsciiAreUtf8OnDisk) {
+    const struct {
+        const wchar_t* wide;
+        const char* utf8;
+    } cases[] = {
+        {L"donn\u00E9es.csv", "donn\xC3\xA9"
+                              "es.csv"},
+        {L"\u6E29\u5EA6.csv", "\xE6\xB8\xA9\xE5\xBA\xA6.csv"},
+        {L"\U0001F4C8 trend.csv", "\xF0\x9F\x93\x88 trend.csv"},
+    };
+    const std::string text = "1.000000,2.000000\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        ScratchFolder folder("trendora-names");
+        const std::wstring path = folder.Path().wstring() + L"/" + c.wide;
+        ASSERT_EQ(ReplaceFileContents(path.c_str(), text.data(), text.size()), 1);
+        EXPECT_EQ(Read(folder.Path() / fs::path(c.utf8)), text);
+        char head[64];
+        EXPECT_EQ(ReadFileHead(path.c_str(), head, sizeof head), static_cast<int>(text.size()));
+        EXPECT_EQ(folder.FileCount(), 1);
+    }
+}
+
 // A save replaces the file only where a plain write to it would be allowed, and
 // the new file keeps the old one's permissions.
 TEST(FileAccessPosix, SaveKeepsReadOnlyFiles) {
